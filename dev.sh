@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Installs what Defwright needs on Debian 12, builds it, and then starts it,
+# runs every test or runs the benchmarks.
+#   ./dev.sh run     build and start the program
+#   ./dev.sh test    build with warnings as errors and run every test
+#   ./dev.sh bench   build and run the benchmarks (see docs/performance.md)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+readonly packages=(cmake make g++ clang qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+                   libbenchmark-dev fonts-dejavu-core)
+
+install_missing() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' \
+            || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local line="apt-get install -y --no-install-recommends ${missing[*]}"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Defwright needs packages that are not installed. Run as root:" >&2
+        echo "  apt-get update && $line" >&2
+        exit 1
+    fi
+    apt-get update
+    DEBIAN_FRONTEND=noninteractive $line
+}
+
+build() {
+    cmake -S . -B build "$@"
+    cmake --build build --parallel "$(nproc)"
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    build -DDEFWRIGHT_WERROR=OFF
+    echo "Defwright's window is not there yet: this build holds the script generators and their tests."
+    ;;
+test)
+    install_missing
+    build -DDEFWRIGHT_WERROR=ON
+    ctest --test-dir build --output-on-failure --parallel "$(nproc)"
+    ;;
+bench)
+    install_missing
+    build -DDEFWRIGHT_WERROR=OFF
+    ./build/bench/defwright_bench
+    ;;
+*)
+    echo "usage: $0 run | test | bench" >&2
+    exit 2
+    ;;
+esac
