@@ -1,0 +1,101 @@
+#include "items/item_script.h"
+#include "npcs/npc_script.h"
+#include "worked_examples.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace defwright {
+namespace {
+
+constexpr std::size_t kLongValueBytes = 64 * 1024;
+
+ItemRecord longItem()
+{
+    const std::string value(kLongValueBytes, 'v');
+    ItemRecord item;
+    item.identifier = item.type = item.hitPointsLow = item.hitPointsHigh = item.color = value;
+    item.basic.fill(value);
+    item.axis.fill(value);
+    return item;
+}
+
+NpcRecord longNpc()
+{
+    const std::string value(kLongValueBytes, 'v');
+    NpcRecord npc;
+    npc.identifier = npc.brain = value;
+    npc.basic.fill(value);
+    npc.lists.fill(value);
+    npc.stats.fill({value, value});
+    npc.creation.fill(value);
+    npc.skills.fill({value, value, value});
+    return npc;
+}
+
+void BM_ItemWorkedExample(benchmark::State& state)
+{
+    const ItemRecord item = samples::magicSword();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(itemScript(item));
+}
+BENCHMARK(BM_ItemWorkedExample);
+
+void BM_NpcWorkedExample(benchmark::State& state)
+{
+    const NpcRecord npc = samples::trollGuard();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(npcScript(npc));
+}
+BENCHMARK(BM_NpcWorkedExample);
+
+void BM_ItemLongValues(benchmark::State& state)
+{
+    const ItemRecord item = longItem();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(itemScript(item));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(itemScript(item).size()));
+}
+BENCHMARK(BM_ItemLongValues);
+
+void BM_NpcLongValues(benchmark::State& state)
+{
+    const NpcRecord npc = longNpc();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(npcScript(npc));
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(npcScript(npc).size()));
+}
+BENCHMARK(BM_NpcLongValues);
+
+// The floor no generator can beat: copying the same number of output bytes
+// into a freshly allocated, uninitialised buffer, as each generator run must.
+void memcpyFloor(benchmark::State& state, std::size_t bytes)
+{
+    const std::vector<char> source(bytes, 'v');
+    for (auto _ : state) {
+        const std::unique_ptr<char[]> target(new char[bytes]);
+        std::memcpy(target.get(), source.data(), bytes);
+        benchmark::DoNotOptimize(target.get());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(bytes));
+}
+
+void BM_MemcpyFloorItem(benchmark::State& state)
+{
+    memcpyFloor(state, itemScript(longItem()).size());
+}
+BENCHMARK(BM_MemcpyFloorItem);
+
+void BM_MemcpyFloorNpc(benchmark::State& state)
+{
+    memcpyFloor(state, npcScript(longNpc()).size());
+}
+BENCHMARK(BM_MemcpyFloorNpc);
+
+} // namespace
+} // namespace defwright
