@@ -36,7 +36,7 @@ case "${1:-}" in
 run)
     install_missing
     build -DDEFWRIGHT_WERROR=OFF
-    echo "Defwright's window is not there yet: this build holds the script generators and their tests."
+    exec ./build/app/defwright
     ;;
 test)
     install_missing

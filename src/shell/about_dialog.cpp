@@ -1,0 +1,10 @@
+#include "shell/about_dialog.h"
+
+namespace defwright {
+
+AboutDialog::AboutDialog(QWidget* owner)
+    : QDialog(owner)
+{
+}
+
+} // namespace defwright

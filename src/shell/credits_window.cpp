@@ -1,0 +1,10 @@
+#include "shell/credits_window.h"
+
+namespace defwright {
+
+CreditsWindow::CreditsWindow(QWidget* owner)
+    : QDialog(owner)
+{
+}
+
+} // namespace defwright

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+namespace defwright {
+
+/// A script pane: the editable text of one script. Scripts are CR LF lines;
+/// this class is the one place that converts between that and the editor's
+/// own line breaks.
+class ScriptPane : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit ScriptPane(QWidget* parent = nullptr);
+
+    /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
+    /// text it replaced, and puts the caret at the end. A CR LF, a lone CR and a
+    /// lone LF each end a line.
+    void replaceScript(const QString& script);
+
+    /// Inserts at the caret, replacing the selection if there is one, as one
+    /// undoable edit; the caret ends after the inserted text.
+    void insertScript(const QString& script);
+
+    /// The pane's text with CR LF between lines. Read from the document's raw
+    /// text, so every character comes back as it was put in (a no-break space
+    /// stays a no-break space).
+    [[nodiscard]] QString script() const;
+
+    /// A script's line breaks as the editor holds them: one LF each.
+    [[nodiscard]] static QString toEditorLineBreaks(QString script);
+};
+
+} // namespace defwright

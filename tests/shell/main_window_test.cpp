@@ -1,0 +1,32 @@
+#include "shell/main_window.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QtTest>
+
+using defwright::MainWindow;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void menuShortcutsWinOverTextBoxes();
+};
+
+void MainWindowTest::menuShortcutsWinOverTextBoxes()
+{
+    MainWindow window;
+    auto* box = new QLineEdit(window.centralWidget());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    box->setFocus();
+    auto* saveAs = window.findChild<QAction*>(QStringLiteral("mnuSaveAs"));
+    QVERIFY(saveAs);
+    QSignalSpy triggered(saveAs, &QAction::triggered);
+    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 1);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"
