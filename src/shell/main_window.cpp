@@ -1,52 +1,164 @@
 #include "shell/main_window.h"
 
 #include "files/file_commands.h"
+#include "items/item_script.h"
+#include "items/item_tables.h"
+#include "npcs/npc_script.h"
+#include "npcs/npc_tables.h"
+#include "script/script_text.h"
 #include "shell/about_dialog.h"
 #include "shell/credits_window.h"
+#include "shell/fonts.h"
 #include "shell/history_window.h"
+#include "shell/item_fields_page.h"
 #include "shell/menu_shortcut_filter.h"
+#include "shell/npc_fields_page.h"
+#include "shell/script_page.h"
 #include "shell/script_pane.h"
 #include "shell/splash_window.h"
+#include "shell/tab_control.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
-#include <QTabWidget>
+#include <QScreen>
 
 namespace defwright {
+
+namespace {
+
+constexpr int kClientWidth = 9300;
+constexpr int kClientHeight = 7845;
+constexpr TwipsRect kTabControl{120, 120, 9135, 7695};
+constexpr int kTabRows = 2;
+
+const ScriptPageLayout kItemScriptPage{
+    .paneFrameName = "Frame1",
+    .paneFrameCaption = "Compiled Item Script",
+    .paneInsideFrame = true,
+    .paneName = "txtEdit",
+    .triggerFrameName = "Frame2",
+    .triggerFrame = {6600, 870, 2415, 5655},
+    .buttonName = "cmdtriggers",
+    .triggers = kItemTriggers,
+};
+
+const ScriptPageLayout kNpcScriptPage{
+    .paneFrameName = "Frame5",
+    .paneFrameCaption = "Compiled NPC Script",
+    .paneInsideFrame = false,
+    .paneName = "txtnEdit",
+    .triggerFrameName = "Frame4",
+    .triggerFrame = {6600, 870, 2415, 6135},
+    .buttonName = "cmdntriggers",
+    .triggers = kNpcTriggers,
+};
+
+QString toQString(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Defwright"));
+    setFont(windowFont(Typeface::Verdana, 8.25));
     createPages();
+    setFocusOrder();
+    connectPages();
     createActions();
     createMenus();
     guardMenuShortcuts();
-    fileCommands_ = new FileCommands(this, txtEdit_);
+    fileCommands_ = new FileCommands(this, itemScript_->pane());
+    placeWindow();
 }
 
 void MainWindow::Form_Load()
 {
+    npcFields_->hideCreateFrame();
     SplashWindow splash(this);
     splash.exec();
 }
 
-// Placeholder pages: the item and NPC pages land with the main window's layout.
+// Every page is laid out in the window's own twips; the pages' corner is where
+// the tab control puts them.
 void MainWindow::createPages()
 {
-    SSTab1_ = new QTabWidget(this);
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    SSTab1_ = new TabControl(client);
     SSTab1_->setObjectName(QStringLiteral("SSTab1"));
-    txtEdit_ = new ScriptPane;
-    txtEdit_->setObjectName(QStringLiteral("txtEdit"));
-    txtnEdit_ = new ScriptPane;
-    txtnEdit_->setObjectName(QStringLiteral("txtnEdit"));
-    SSTab1_->addTab(new QWidget, QStringLiteral("Basic Item Defs"));
-    SSTab1_->addTab(txtEdit_, QStringLiteral("Compiled Item Script"));
-    SSTab1_->addTab(new QWidget, QStringLiteral("Basic NPC Defs"));
-    SSTab1_->addTab(txtnEdit_, QStringLiteral("Compiled NPC Script"));
-    setCentralWidget(SSTab1_);
+    SSTab1_->setGeometry(pixelRect(kTabControl));
+    const TwipsPoint offset = TabControl::pageOffset(kTabRows);
+    const TwipsPoint corner{kTabControl.x + offset.x, kTabControl.y + offset.y};
+
+    itemFields_ = new ItemFieldsPage(corner);
+    itemScript_ = new ScriptPage(kItemScriptPage, corner);
+    npcFields_ = new NpcFieldsPage(corner);
+    npcScript_ = new ScriptPage(kNpcScriptPage, corner);
+    SSTab1_->addPage(itemFields_, tr("Basic Item Defs"));
+    SSTab1_->addPage(itemScript_, tr("Compiled Item Script"));
+    SSTab1_->addPage(npcFields_, tr("Basic NPC Defs"));
+    SSTab1_->addPage(npcScript_, tr("Compiled NPC Script"));
+}
+
+// The tab control first, then each page's controls in their own order; Tab
+// skips what is not shown, so each page is visited on its own.
+void MainWindow::setFocusOrder()
+{
+    QWidgetList order = {SSTab1_};
+    order.append(itemFields_->focusOrder());
+    order.append(itemScript_->focusOrder());
+    order.append(npcFields_->focusOrder());
+    order.append(npcScript_->focusOrder());
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::connectPages()
+{
+    connect(itemFields_, &ItemFieldsPage::fieldChanged, this, &MainWindow::rebuildItemScript);
+    connect(itemFields_, &ItemFieldsPage::basicFieldEntered, this, &MainWindow::txtBasic_GotFocus);
+    connect(itemScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdtriggers_Click);
+    connect(npcFields_, &NpcFieldsPage::fieldChanged, this, &MainWindow::rebuildNpcScript);
+    connect(npcScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdntriggers_Click);
+}
+
+// The client area keeps its size; enlarging the window only adds empty space.
+void MainWindow::placeWindow()
+{
+    resize(pixelSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void MainWindow::rebuildItemScript()
+{
+    itemScript_->pane()->replaceScript(toQString(itemScript(itemFields_->record())));
+}
+
+void MainWindow::txtBasic_GotFocus()
+{
+    itemScript_->pane()->replaceScript(toQString(itemFocusScript(itemFields_->record())));
+}
+
+void MainWindow::cmdtriggers_Click(int index)
+{
+    itemScript_->pane()->insertScript(toQString(triggerBlock(kItemTriggers[index])));
+}
+
+void MainWindow::rebuildNpcScript()
+{
+    npcScript_->pane()->replaceScript(toQString(npcScript(npcFields_->record())));
+}
+
+void MainWindow::cmdntriggers_Click(int index)
+{
+    npcScript_->pane()->insertScript(toQString(triggerBlock(kNpcTriggers[index])));
 }
 
 void MainWindow::createActions()

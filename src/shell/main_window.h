@@ -3,15 +3,17 @@
 #include <QMainWindow>
 
 class QAction;
-class QTabWidget;
 
 namespace defwright {
 
 class FileCommands;
-class ScriptPane;
+class ItemFieldsPage;
+class NpcFieldsPage;
+class ScriptPage;
+class TabControl;
 
-/// The program's one working window: four tab pages of fields and script
-/// panes, and the File and Help menus.
+/// The program's one working window: the item fields, the item script, the
+/// NPC fields and the NPC script on four tab pages, and the File and Help menus.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -23,6 +25,12 @@ public:
     void Form_Load();
 
 private slots:
+    void rebuildItemScript();
+    void txtBasic_GotFocus();
+    void cmdtriggers_Click(int index);
+    void rebuildNpcScript();
+    void cmdntriggers_Click(int index);
+
     void mnuNew_Click();
     void mnuOpen_Click();
     void mnuSave_Click();
@@ -34,13 +42,18 @@ private slots:
 
 private:
     void createPages();
+    void setFocusOrder();
+    void connectPages();
     void createActions();
     void createMenus();
     void guardMenuShortcuts();
+    void placeWindow();
 
-    QTabWidget* SSTab1_ = nullptr;
-    ScriptPane* txtEdit_ = nullptr;
-    ScriptPane* txtnEdit_ = nullptr;
+    TabControl* SSTab1_ = nullptr;
+    ItemFieldsPage* itemFields_ = nullptr;
+    ScriptPage* itemScript_ = nullptr;
+    NpcFieldsPage* npcFields_ = nullptr;
+    ScriptPage* npcScript_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "items/item_record.h"
+#include "npcs/npc_record.h"
+
+class QWidget;
+
+namespace defwright::samples {
+
+// Types a record into the main window's fields the way a scripter would, key
+// by key, each filled value into its box; empty values are left alone. The
+// type and the brain are picked from their lists when they are listed there.
+void typeItem(QWidget& window, const ItemRecord& item);
+void typeNpc(QWidget& window, const NpcRecord& npc);
+
+} // namespace defwright::samples
