@@ -1,31 +1,110 @@
-#include "shell/main_window.h"
+#include "window_probe.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QSignalSpy>
-#include <QtTest>
 
-using defwright::MainWindow;
+using namespace defwright;
+using namespace defwright::test;
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void menuShortcutsWinOverTextBoxes();
+    void opensOnTheFirstPageAtItsDesignSize();
+    void menusHoldTheirEntriesInOrder();
+    void menuShortcutsWinOverEditorsOfThisWindowOnly();
+    void exitClosesTheWindowWithoutAsking();
 };
 
-void MainWindowTest::menuShortcutsWinOverTextBoxes()
+void MainWindowTest::opensOnTheFirstPageAtItsDesignSize()
 {
     MainWindow window;
-    auto* box = new QLineEdit(window.centralWidget());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    box->setFocus();
-    auto* saveAs = window.findChild<QAction*>(QStringLiteral("mnuSaveAs"));
-    QVERIFY(saveAs);
-    QSignalSpy triggered(saveAs, &QAction::triggered);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(triggered.count(), 1);
+    loadAndShow(window);
+    QCOMPARE(window.windowTitle(), QStringLiteral("Defwright"));
+    auto* tabs = control(window, QStringLiteral("SSTab1"));
+    QCOMPARE(tabs->property("currentIndex").toInt(), 0);
+    QCOMPARE(window.centralWidget()->size(), QSize(620, 523));
+    QCOMPARE(tabs->geometry(), QRect(8, 8, 609, 513));
+
+    window.resize(1000, 800);
+    QCOMPARE(tabs->geometry(), QRect(8, 8, 609, 513));
+    QCOMPARE(control(window, QStringLiteral("txtEdit"))->size(), QSize(401, 433));
+}
+
+void MainWindowTest::menusHoldTheirEntriesInOrder()
+{
+    MainWindow window;
+    const QList<QMenu*> menus = window.menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
+    QStringList titles;
+    for (const QMenu* menu : menus)
+        titles << menu->title();
+    QCOMPARE(titles, (QStringList{QStringLiteral("File"), QStringLiteral("Help")}));
+
+    QStringList entries;
+    for (const QMenu* menu : menus) {
+        for (const QAction* action : menu->actions())
+            entries << (action->isSeparator() ? QStringLiteral("-")
+                                              : action->text() + QLatin1Char(' ') + action->shortcut().toString());
+    }
+    QCOMPARE(entries, (QStringList{
+                          QStringLiteral("&New Ctrl+N"),
+                          QStringLiteral("&Open Ctrl+O"),
+                          QStringLiteral("-"),
+                          QStringLiteral("&Save Ctrl+S"),
+                          QStringLiteral("Save &As... Ctrl+A"),
+                          QStringLiteral("-"),
+                          QStringLiteral("E&xit Ctrl+Q"),
+                          QStringLiteral("A&bout "),
+                          QStringLiteral("&Shout-outs "),
+                          QStringLiteral("&History "),
+                      }));
+}
+
+void MainWindowTest::menuShortcutsWinOverEditorsOfThisWindowOnly()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    QSignalSpy saveAs(control<QAction>(window, QStringLiteral("mnuSaveAs")), &QAction::triggered);
+    QSignalSpy open(control<QAction>(window, QStringLiteral("mnuOpen")), &QAction::triggered);
+
+    auto* name = control<QLineEdit>(window, QStringLiteral("txtBasic(0)"));
+    name->setFocus();
+    QTest::keyClicks(name, QStringLiteral("sword"));
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(saveAs.count(), 1);
+    QVERIFY(!name->hasSelectedText());
+
+    auto* type = control<QComboBox>(window, QStringLiteral("txtType(1)"));
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(type, Qt::Key_O, Qt::ControlModifier);
+    control(window, QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    auto* pane = control(window, QStringLiteral("txtEdit"));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(saveAs.count(), 3);
+    QCOMPARE(open.count(), 1);
+
+    // Another window's text box keeps Ctrl+A for selecting all.
+    QLineEdit elsewhere(QStringLiteral("other text"));
+    QVERIFY(showActive(elsewhere));
+    QTest::keyClick(&elsewhere, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(elsewhere.selectedText(), QStringLiteral("other text"));
+    QCOMPARE(saveAs.count(), 3);
+}
+
+void MainWindowTest::exitClosesTheWindowWithoutAsking()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    QTest::keyClicks(control(window, QStringLiteral("txtidef")), QStringLiteral("unsaved"));
+    QTest::keyClick(control(window, QStringLiteral("txtidef")), Qt::Key_Q, Qt::ControlModifier);
+    QVERIFY(!window.isVisible());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "shell/main_window.h"
+#include "shell/script_pane.h"
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+
+#include <string>
+
+namespace defwright::test {
+
+// Finds a control of the window by its objectName and fails the test when it is missing.
+template <typename Control = QWidget>
+Control* control(const QWidget& window, const QString& name)
+{
+    auto* found = window.findChild<Control*>(name);
+    if (found == nullptr)
+        qFatal("no control named %s", qPrintable(name));
+    return found;
+}
+
+inline QString paneText(const QWidget& window, const QString& pane)
+{
+    return control<ScriptPane>(window, pane)->script();
+}
+
+inline QString qt(const std::string& utf8)
+{
+    return QString::fromStdString(utf8);
+}
+
+// Shows the window and waits until it is the active one, as a scripter sees it.
+inline bool showActive(QWidget& window)
+{
+    window.show();
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window);
+}
+
+// Runs the load step, clicking the splash away as soon as it is up.
+inline void loadAndShow(MainWindow& window)
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget* splash = QApplication::activeModalWidget())
+            splash->close();
+    });
+    window.Form_Load();
+    window.show();
+}
+
+} // namespace defwright::test
