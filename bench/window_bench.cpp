@@ -1,0 +1,73 @@
+// Keystroke-to-pane and window construction, offscreen:
+//   QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
+#include "items/item_script.h"
+#include "shell/main_window.h"
+#include "shell/script_pane.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+
+#include <benchmark/benchmark.h>
+
+namespace defwright {
+namespace {
+
+constexpr int kKeystrokes = 1000;
+
+// Types into "NAME=" and takes the letter back again, so every keystroke
+// rebuilds a script of the same few lines, as typing a name does.
+void BM_KeystrokeInName(benchmark::State& state)
+{
+    MainWindow window;
+    window.show();
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("txtBasic(0)"));
+    bool typed = false;
+    for (auto _ : state) {
+        QTest::keyClick(name, typed ? Qt::Key_Backspace : Qt::Key_A);
+        QCoreApplication::sendPostedEvents();
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_KeystrokeInName)->Iterations(kKeystrokes)->Unit(benchmark::kMicrosecond);
+
+// The floor: a bare editor given the same two texts, with nothing else to do.
+void BM_SetPlainTextFloor(benchmark::State& state)
+{
+    ItemRecord item;
+    const QString empty = ScriptPane::toEditorLineBreaks(QString::fromStdString(itemScript(item)));
+    item.basic[0] = "a";
+    const QString named = ScriptPane::toEditorLineBreaks(QString::fromStdString(itemScript(item)));
+    QPlainTextEdit editor;
+    editor.show();
+    bool typed = false;
+    for (auto _ : state) {
+        editor.setPlainText(typed ? empty : named);
+        QCoreApplication::sendPostedEvents();
+        typed = !typed;
+    }
+}
+BENCHMARK(BM_SetPlainTextFloor)->Iterations(kKeystrokes)->Unit(benchmark::kMicrosecond);
+
+void BM_WindowConstruction(benchmark::State& state)
+{
+    for (auto _ : state) {
+        MainWindow window;
+        benchmark::DoNotOptimize(&window);
+    }
+}
+BENCHMARK(BM_WindowConstruction)->Iterations(20)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace defwright
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
