@@ -137,6 +137,7 @@ void ItemFieldsPage::createRightColumn(const FormBuilder& page, const FormBuilde
     txticreatel_ = frame.textBox(QStringLiteral("txticreatel"), kHitPointsLowX, kHitPointsY, kHitPointsWidth);
     txticreateh_ = frame.textBox(QStringLiteral("txticreateh"), kHitPointsHighX, kHitPointsY, kHitPointsWidth);
     frame.keyLabel(QStringLiteral("lblicreatehp"), kItemHitPointsKey, kHitPointsLabel)->setBuddy(txticreatel_);
+    txticreateh_->setAccessibleName(toQString(kItemHitPointsKey) + tr(" high")); // the label names the low box
 
     txtic_ = frame.textBox(QStringLiteral("txtic"), kRightColumn.boxX, kColorY, kRightColumn.boxWidth);
     frame.keyLabel(QStringLiteral("lblic"), kItemColorKey, kColorLabel)->setBuddy(txtic_);

@@ -85,6 +85,8 @@ void NpcCreateFrame::createBrainAndStats(const FormBuilder& frame)
         txth_[i] = frame.textBox(arrayName("txth", i), kLowX, y, kStatWidth);
         txtl_[i] = frame.textBox(arrayName("txtl", i), kHighX, y, kStatWidth);
         frame.keyLabel(arrayName("lblnhl", i), kNpcStatKeys[i], {kLabelX, y, kLabelWidth, kLabelHeight})->setBuddy(txth_[i]);
+        txth_[i]->setAccessibleName(toQString(kNpcStatKeys[i]) + tr(" low"));
+        txtl_[i]->setAccessibleName(toQString(kNpcStatKeys[i]) + tr(" high"));
     }
 }
 
@@ -111,6 +113,11 @@ void NpcCreateFrame::createSkills(const FormBuilder& frame)
         cmbskill1_[i] = frame.comboBox(arrayName("cmbskill1", i), kSkillX, y, kSkillWidth, kSkills);
         txtsl_[i] = frame.textBox(arrayName("txtsl", i), kSkillLowX, y + kRowStep, kSkillLowWidth);
         txtsh_[i] = frame.textBox(arrayName("txtsh", i), kSkillHighX, y + kRowStep, kSkillHighWidth);
+        // The slots have headings but no labels of their own; name them for screen readers.
+        const QString slot = tr("Skill %1").arg(i + 1);
+        cmbskill1_[i]->setAccessibleName(slot);
+        txtsl_[i]->setAccessibleName(slot + tr(" low"));
+        txtsh_[i]->setAccessibleName(slot + tr(" high"));
     }
 }
 
