@@ -18,6 +18,16 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+std::string fieldText(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+std::string fieldText(const QComboBox* box)
+{
+    return box->currentText().toStdString();
+}
+
 FormBuilder::FormBuilder(QWidget* container, TwipsPoint containerCorner)
     : container_(container)
     , corner_(containerCorner)

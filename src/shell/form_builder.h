@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <span>
+#include <string>
 #include <string_view>
 
 class QComboBox;
@@ -25,6 +26,10 @@ inline constexpr int kComboBoxHeight = 315;
 QString arrayName(std::string_view name, int index);
 
 QString toQString(std::string_view utf8);
+
+/// A field's text as the core takes it: UTF-8, exactly as typed.
+std::string fieldText(const QLineEdit* box);
+std::string fieldText(const QComboBox* box);
 
 /// Creates controls inside one container from rectangles in twips, measured
 /// from the same corner as the container's own place, and names each control.

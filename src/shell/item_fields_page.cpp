@@ -78,11 +78,6 @@ constexpr int kHitPointsWidth = 735;
 constexpr TwipsRect kColorLabel{3840, 5880, 1335, kLabelHeight};
 constexpr int kColorY = 5880;
 
-std::string text(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
-
 } // namespace
 
 ItemFieldsPage::ItemFieldsPage(TwipsPoint corner, QWidget* parent)
@@ -170,15 +165,15 @@ void ItemFieldsPage::connectFields()
 ItemRecord ItemFieldsPage::record() const
 {
     ItemRecord item;
-    item.identifier = text(txtidef_);
+    item.identifier = fieldText(txtidef_);
     for (int i = 0; i < ItemRecord::kBasicCount; ++i)
-        item.basic[i] = text(txtBasic_[i]);
-    item.type = txtType_->currentText().toStdString();
+        item.basic[i] = fieldText(txtBasic_[i]);
+    item.type = fieldText(txtType_);
     for (int i = 0; i < ItemRecord::kAxisCount; ++i)
-        item.axis[i] = text(txtAxis_[i]);
-    item.hitPointsLow = text(txticreatel_);
-    item.hitPointsHigh = text(txticreateh_);
-    item.color = text(txtic_);
+        item.axis[i] = fieldText(txtAxis_[i]);
+    item.hitPointsLow = fieldText(txticreatel_);
+    item.hitPointsHigh = fieldText(txticreateh_);
+    item.color = fieldText(txtic_);
     return item;
 }
 

@@ -104,11 +104,11 @@ void NpcBasicFrame::connectFields()
 
 void NpcBasicFrame::readInto(NpcRecord& npc) const
 {
-    npc.identifier = txtndef_->text().toStdString();
+    npc.identifier = fieldText(txtndef_);
     for (int i = 0; i < NpcRecord::kBasicCount; ++i)
-        npc.basic[i] = txtnBasic_[i]->text().toStdString();
+        npc.basic[i] = fieldText(txtnBasic_[i]);
     for (int i = 0; i < NpcRecord::kListCount; ++i)
-        npc.lists[i] = lstCan_[i]->currentText().toStdString();
+        npc.lists[i] = fieldText(lstCan_[i]);
 }
 
 QWidgetList NpcBasicFrame::focusOrder() const

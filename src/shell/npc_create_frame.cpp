@@ -49,11 +49,6 @@ constexpr int kSkillLowWidth = 975;
 constexpr int kSkillHighX = 5640;
 constexpr int kSkillHighWidth = 1095;
 
-std::string text(const QLineEdit* box)
-{
-    return box->text().toStdString();
-}
-
 } // namespace
 
 NpcCreateFrame::NpcCreateFrame(const FormBuilder& page, const TwipsRect& rect)
@@ -139,13 +134,13 @@ void NpcCreateFrame::connectFields()
 
 void NpcCreateFrame::readInto(NpcRecord& npc) const
 {
-    npc.brain = cmbbrain_->currentText().toStdString();
+    npc.brain = fieldText(cmbbrain_);
     for (int i = 0; i < NpcRecord::kStatCount; ++i)
-        npc.stats[i] = {text(txth_[i]), text(txtl_[i])};
+        npc.stats[i] = {fieldText(txth_[i]), fieldText(txtl_[i])};
     for (int i = 0; i < NpcRecord::kCreationCount; ++i)
-        npc.creation[i] = text(txtncreate_[i]);
+        npc.creation[i] = fieldText(txtncreate_[i]);
     for (int i = 0; i < NpcRecord::kSkillCount; ++i)
-        npc.skills[i] = {cmbskill1_[i]->currentText().toStdString(), text(txtsl_[i]), text(txtsh_[i])};
+        npc.skills[i] = {fieldText(cmbskill1_[i]), fieldText(txtsl_[i]), fieldText(txtsh_[i])};
 }
 
 QWidgetList NpcCreateFrame::focusOrder() const
