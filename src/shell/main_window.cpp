@@ -5,6 +5,7 @@
 #include "shell/credits_window.h"
 #include "shell/history_window.h"
 #include "shell/menu_shortcut_filter.h"
+#include "shell/program_icon.h"
 #include "shell/script_pane.h"
 #include "shell/splash_window.h"
 
@@ -20,6 +21,7 @@ MainWindow::MainWindow(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Defwright"));
+    setWindowIcon(programIcon());
     createPages();
     createActions();
     createMenus();
