@@ -31,8 +31,9 @@ MainWindow::MainWindow(QWidget* parent)
 
 void MainWindow::Form_Load()
 {
+    // The NPC page's start state (frmcreate hidden) is set here, ahead of the splash.
     SplashWindow splash(this);
-    splash.exec();
+    splash.exec(); // returns once the splash has been clicked away
 }
 
 // Placeholder pages: the item and NPC pages land with the main window's layout.
