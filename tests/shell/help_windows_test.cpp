@@ -55,6 +55,8 @@ void HelpWindowsTest::eachEntryOpensItsWindowAfresh_data()
     QTest::addColumn<QString>("window");
     QTest::addColumn<bool>("escapeCloses");
     QTest::newRow("About") << "mnuAbout" << "frmAbout" << true;
+    QTest::newRow("Shout-outs") << "mnuCredits" << "frmCredits" << false;
+    QTest::newRow("History") << "mnuHistory" << "frmHistory" << false;
 }
 
 // While the window is up, a click on the main window's second tab and its Ctrl+N
