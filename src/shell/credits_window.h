@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/text_window.h"
 
 namespace defwright {
 
 /// Help > Shout-outs: the acknowledgements.
-class CreditsWindow : public QDialog {
+class CreditsWindow : public TextWindow {
     Q_OBJECT
 
 public:

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/text_window.h"
 
 namespace defwright {
 
 /// Help > History: the releases so far.
-class HistoryWindow : public QDialog {
+class HistoryWindow : public TextWindow {
     Q_OBJECT
 
 public:

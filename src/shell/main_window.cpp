@@ -13,6 +13,7 @@
 #include "shell/item_fields_page.h"
 #include "shell/menu_shortcut_filter.h"
 #include "shell/npc_fields_page.h"
+#include "shell/program_icon.h"
 #include "shell/script_page.h"
 #include "shell/script_pane.h"
 #include "shell/splash_window.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(QStringLiteral("Defwright"));
     setFont(windowFont(Typeface::Verdana, 8.25));
+    setWindowIcon(programIcon());
     createPages();
     setFocusOrder();
     connectPages();
@@ -81,7 +83,7 @@ void MainWindow::Form_Load()
 {
     npcFields_->hideCreateFrame();
     SplashWindow splash(this);
-    splash.exec();
+    splash.exec(); // returns once the splash has been clicked away
 }
 
 // Every page is laid out in the window's own twips; the pages' corner is where

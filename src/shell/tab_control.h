@@ -29,6 +29,8 @@ public:
     [[nodiscard]] int count() const;
     [[nodiscard]] int currentIndex() const;
     [[nodiscard]] QString tabText(int index) const;
+    /// Where tab `index` is drawn now; it moves with the current tab's row.
+    [[nodiscard]] QRect tabRect(int index) const;
 
     /// Where the pages' area starts, measured in twips from this control's corner.
     [[nodiscard]] static TwipsPoint pageOffset(int rows);
@@ -47,7 +49,6 @@ protected:
 
 private:
     [[nodiscard]] int rowCount() const;
-    [[nodiscard]] QRect tabRect(int index) const;
     [[nodiscard]] QRect frameRect() const;
     [[nodiscard]] QRect pagesRect() const;
     [[nodiscard]] int tabAt(const QPoint& position) const;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "modal_window.h"
 #include "shell/main_window.h"
 #include "shell/script_pane.h"
 
 #include <QApplication>
-#include <QTimer>
 #include <QtTest>
 
 #include <string>
@@ -39,14 +39,10 @@ inline bool showActive(QWidget& window)
     return QTest::qWaitForWindowActive(&window);
 }
 
-// Runs the load step, clicking the splash away as soon as it is up.
+// Runs the load step, closing the splash as soon as it is up, and shows the window.
 inline void loadAndShow(MainWindow& window)
 {
-    QTimer::singleShot(0, [] {
-        if (QWidget* splash = QApplication::activeModalWidget())
-            splash->close();
-    });
-    window.Form_Load();
+    driveModalWindow([&window] { window.Form_Load(); }, [](QWidget& splash) { splash.close(); });
     window.show();
 }
 

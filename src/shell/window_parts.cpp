@@ -1,0 +1,35 @@
+#include "shell/window_parts.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+namespace defwright {
+
+QList<QLabel*> createLabels(QWidget* parent, std::span<const LabelRow> rows)
+{
+    QList<QLabel*> labels;
+    for (const LabelRow& row : rows) {
+        auto* label = new QLabel(QString::fromLatin1(row.text), parent);
+        label->setObjectName(QString::fromLatin1(row.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(row.wraps);
+        label->setGeometry(pixelRect(row.rect));
+        if (row.font)
+            label->setFont(windowFont(row.font->typeface, row.font->pointSize, row.font->bold));
+        labels.append(label);
+    }
+    return labels;
+}
+
+QPushButton* createOkButton(QDialog* dialog, const char* name, const TwipsRect& rect)
+{
+    auto* button = new QPushButton(QStringLiteral("OK"), dialog);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(pixelRect(rect));
+    QObject::connect(button, &QPushButton::clicked, dialog, &QDialog::accept);
+    return button;
+}
+
+} // namespace defwright
