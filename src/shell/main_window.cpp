@@ -9,6 +9,7 @@
 #include "shell/about_dialog.h"
 #include "shell/credits_window.h"
 #include "shell/fonts.h"
+#include "shell/form_builder.h"
 #include "shell/history_window.h"
 #include "shell/item_fields_page.h"
 #include "shell/menu_shortcut_filter.h"
@@ -54,11 +55,6 @@ const ScriptPageLayout kNpcScriptPage{
     .buttonName = "cmdntriggers",
     .triggers = kNpcTriggers,
 };
-
-QString toQString(const std::string& utf8)
-{
-    return QString::fromStdString(utf8);
-}
 
 } // namespace
 
