@@ -1,3 +1,4 @@
+#include "files/modal_answers.h"
 #include "shell/main_window.h"
 
 #include <QAction>
@@ -24,8 +25,13 @@ void MainWindowTest::menuShortcutsWinOverTextBoxes()
     auto* saveAs = window.findChild<QAction*>(QStringLiteral("mnuSaveAs"));
     QVERIFY(saveAs);
     QSignalSpy triggered(saveAs, &QAction::triggered);
+    // Save As shows its dialog; cancelling it shows "Cancel was pressed".
+    const auto close = [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); };
+    ModalAnswers answers;
+    answers.then(close).then(close);
     QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(triggered.count(), 1);
+    QCOMPARE(answers.unused(), 0U);
 }
 
 QTEST_MAIN(MainWindowTest)
