@@ -1,8 +1,7 @@
 #include "files/line_breaks.h"
 
-#include "script/script_text.h"
-
 #include <algorithm>
+#include <cassert>
 
 namespace defwright {
 namespace {
@@ -31,18 +30,29 @@ std::u16string withEditorLineBreaks(std::u16string_view script)
 
 std::u16string withScriptLineBreaks(std::u16string_view editorText)
 {
-    const auto breaks = static_cast<std::size_t>(std::count_if(editorText.begin(), editorText.end(), isEditorLineBreak));
-    std::u16string text;
-    text.reserve(editorText.size() + breaks);
-    auto start = editorText.begin();
-    for (auto found = std::find_if(start, editorText.end(), isEditorLineBreak); found != editorText.end();
-         found = std::find_if(start, editorText.end(), isEditorLineBreak)) {
-        text.append(start, found);
-        text.append(kLineBreak.begin(), kLineBreak.end());
-        start = found + 1;
+    std::u16string script(scriptLength(editorText), u'\0');
+    withScriptLineBreaks(editorText, script);
+    return script;
+}
+
+std::size_t scriptLength(std::u16string_view editorText)
+{
+    const auto breaks = std::count_if(editorText.begin(), editorText.end(), isEditorLineBreak);
+    return editorText.size() + static_cast<std::size_t>(breaks);
+}
+
+void withScriptLineBreaks(std::u16string_view editorText, std::span<char16_t> script)
+{
+    assert(script.size() == scriptLength(editorText));
+    auto out = script.begin();
+    for (const char16_t character : editorText) {
+        if (isEditorLineBreak(character)) {
+            *out++ = u'\r';
+            *out++ = u'\n';
+        } else {
+            *out++ = character;
+        }
     }
-    text.append(start, editorText.end());
-    return text;
 }
 
 } // namespace defwright

@@ -43,7 +43,9 @@ ScriptFile::Contents ScriptFile::read() const
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
-    return {toQString(decodeWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())})), {}};
+    QString script(bytes.size(), Qt::Uninitialized);
+    decodeWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())}, mutableUtf16(script));
+    return {script, {}};
 }
 
 QString ScriptFile::unreadableReason() const

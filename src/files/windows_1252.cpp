@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <optional>
 
@@ -45,25 +46,33 @@ bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
 std::u16string decodeWindows1252(std::string_view bytes)
 {
     std::u16string text(bytes.size(), u'\0');
+    decodeWindows1252(bytes, text);
+    return text;
+}
+
+void decodeWindows1252(std::string_view bytes, std::span<char16_t> text)
+{
+    assert(text.size() == bytes.size());
     std::transform(bytes.begin(), bytes.end(), text.begin(),
                    [](char byte) { return kDecoding[static_cast<std::uint8_t>(byte)]; });
-    return text;
 }
 
 Windows1252Bytes encodeWindows1252(std::u16string_view text)
 {
     Windows1252Bytes encoded;
-    encoded.bytes.reserve(text.size());
+    encoded.bytes.resize(text.size());
+    char* out = encoded.bytes.data();
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (const std::optional<char> byte = encodedByte(text[i])) {
-            encoded.bytes.push_back(*byte);
+            *out++ = *byte;
             continue;
         }
         if (isHighSurrogate(text[i]) && i + 1 < text.size() && isLowSurrogate(text[i + 1]))
             ++i;
-        encoded.bytes.push_back('?');
+        *out++ = '?';
         ++encoded.replaced;
     }
+    encoded.bytes.resize(static_cast<std::size_t>(out - encoded.bytes.data()));
     return encoded;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,10 @@ struct Windows1252Bytes {
 /// undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become U+0081, U+008D, U+008F,
 /// U+0090 and U+009D, so that encoding gives every byte back.
 [[nodiscard]] std::u16string decodeWindows1252(std::string_view bytes);
+
+/// decodeWindows1252() into a buffer of exactly bytes.size() characters, so a
+/// large file is decoded straight into the string that will hold it.
+void decodeWindows1252(std::string_view bytes, std::span<char16_t> text);
 
 /// The inverse of decodeWindows1252(). A character without a byte, a
 /// surrogate pair (one character) or a lone surrogate alike, becomes one "?".

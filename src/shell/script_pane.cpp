@@ -39,7 +39,11 @@ void ScriptPane::insertScript(const QString& script)
 
 QString ScriptPane::script() const
 {
-    return toQString(withScriptLineBreaks(utf16View(document()->toRawText())));
+    const QString raw = document()->toRawText();
+    const std::u16string_view editorText = utf16View(raw);
+    QString script(static_cast<qsizetype>(scriptLength(editorText)), Qt::Uninitialized);
+    withScriptLineBreaks(editorText, mutableUtf16(script));
+    return script;
 }
 
 QString ScriptPane::toEditorLineBreaks(QString script)
