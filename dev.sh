@@ -47,6 +47,7 @@ bench)
     install_missing
     build -DDEFWRIGHT_WERROR=OFF
     ./build/bench/defwright_bench
+    ./build/bench/defwright_file_bench
     ;;
 *)
     echo "usage: $0 run | test | bench" >&2
