@@ -1,4 +1,4 @@
-#include "files/modal_answers.h"
+#include "modal_answers.h"
 #include "shell/main_window.h"
 
 #include <QAction>
