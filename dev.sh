@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")"
 
-readonly packages=(cmake make g++ clang qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
+readonly packages=(cmake make g++ clang libclang-rt-dev qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
                    libbenchmark-dev fonts-dejavu-core)
 
 install_missing() {
@@ -48,6 +48,7 @@ bench)
     build -DDEFWRIGHT_WERROR=OFF
     ./build/bench/defwright_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
     ;;
 *)
     echo "usage: $0 run | test | bench" >&2

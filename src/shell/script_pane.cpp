@@ -1,14 +1,12 @@
 #include "shell/script_pane.h"
 
+#include "files/line_breaks.h"
+#include "files/utf16_text.h"
+
 #include <QTextCursor>
 #include <QTextDocument>
 
 namespace defwright {
-namespace {
-
-const QString kCrLf = QStringLiteral("\r\n");
-
-} // namespace
 
 ScriptPane::ScriptPane(QWidget* parent)
     : QPlainTextEdit(parent)
@@ -41,17 +39,16 @@ void ScriptPane::insertScript(const QString& script)
 
 QString ScriptPane::script() const
 {
-    QString text = document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, kCrLf);
-    text.replace(QChar::LineSeparator, kCrLf); // Shift+Return's soft break is a line in the file too
-    return text;
+    const QString raw = document()->toRawText();
+    const std::u16string_view editorText = utf16View(raw);
+    QString script(static_cast<qsizetype>(scriptLength(editorText)), Qt::Uninitialized);
+    withScriptLineBreaks(editorText, mutableUtf16(script));
+    return script;
 }
 
 QString ScriptPane::toEditorLineBreaks(QString script)
 {
-    script.replace(kCrLf, QStringLiteral("\n"));
-    script.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return script;
+    return toQString(withEditorLineBreaks(utf16View(script)));
 }
 
 } // namespace defwright

@@ -6,8 +6,8 @@
 namespace defwright {
 
 /// A script pane: the editable text of one script. Scripts are CR LF lines;
-/// this class is the one place that converts between that and the editor's
-/// own line breaks.
+/// this class converts between that and the editor's own line breaks, through
+/// files/line_breaks.h, which the .scp file shares.
 class ScriptPane : public QPlainTextEdit {
     Q_OBJECT
 

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <string_view>
+
+namespace defwright {
+
+/// A .scp file on disk: script text in Windows-1252, one byte per character,
+/// ending with the CR LF that Save As always adds.
+class ScriptFile {
+    Q_DECLARE_TR_FUNCTIONS(ScriptFile)
+
+public:
+    /// Larger files are refused: the script pane slows to a crawl long before.
+    static constexpr qint64 kMaxBytes = qint64{64} * 1024 * 1024;
+
+    /// The whole text of the file, or why it could not be read.
+    struct Contents {
+        QString script;
+        QString error; ///< empty when the file was read
+    };
+
+    explicit ScriptFile(QString path);
+
+    /// Reads the whole file, every byte as one character, CR LF and all.
+    [[nodiscard]] Contents read() const;
+
+    /// Writes the encoded script and then CR LF. An existing file is replaced
+    /// only once the new one is complete, so a failed write leaves it as it
+    /// was. Returns the reason of a failure, or an empty string.
+    [[nodiscard]] QString write(std::string_view encodedScript) const;
+
+private:
+    [[nodiscard]] QString unreadableReason() const;
+
+    QString path_;
+};
+
+} // namespace defwright

@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QObject>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+
+#include <deque>
+#include <functional>
+#include <utility>
+
+/// Answers the modal dialogs and message boxes that a command shows, one
+/// answer each, in order. A timer looks for the active modal widget from
+/// inside the event loop that the modal widget runs. Each answer must close
+/// its widget; a modal widget left without an answer is rejected and counted,
+/// so a test never hangs.
+class ModalAnswers : public QObject {
+public:
+    using Answer = std::function<void(QWidget*)>;
+
+    ModalAnswers()
+    {
+        connect(&timer_, &QTimer::timeout, this, &ModalAnswers::answerActiveModal);
+        timer_.start(10);
+    }
+
+    ModalAnswers& then(Answer answer)
+    {
+        answers_.push_back(std::move(answer));
+        return *this;
+    }
+
+    [[nodiscard]] std::size_t unused() const { return answers_.size(); }
+    [[nodiscard]] const QStringList& unexpected() const { return unexpected_; }
+
+private:
+    void answerActiveModal()
+    {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr || !modal->isVisible())
+            return;
+        if (answers_.empty()) {
+            unexpected_ << QString::fromLatin1(modal->metaObject()->className()) + u' ' + modal->objectName();
+            if (auto* dialog = qobject_cast<QDialog*>(modal))
+                dialog->reject();
+            else
+                modal->close();
+            return;
+        }
+        const Answer answer = std::move(answers_.front());
+        answers_.pop_front();
+        answer(modal);
+    }
+
+    QTimer timer_;
+    std::deque<Answer> answers_;
+    QStringList unexpected_;
+};
