@@ -58,3 +58,19 @@ private:
     std::deque<Answer> answers_;
     QStringList unexpected_;
 };
+
+/// Calls `open`, which shows a modal window and returns once that window has
+/// closed, and hands the window to `drive` while it is up. A window that `drive`
+/// leaves open is closed afterwards, so a failing test cannot hang in its loop.
+/// Returns whether a modal window came up at all.
+inline bool driveModalWindow(const std::function<void()>& open, const std::function<void(QWidget&)>& drive)
+{
+    ModalAnswers answers;
+    answers.then([&drive](QWidget* window) {
+        drive(*window);
+        if (window->isVisible())
+            window->close();
+    });
+    open();
+    return answers.unused() == 0;
+}

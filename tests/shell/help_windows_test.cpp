@@ -1,4 +1,4 @@
-#include "modal_window.h"
+#include "modal_answers.h"
 #include "shell/main_window.h"
 #include "shell/tab_control.h"
 

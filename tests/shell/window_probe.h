@@ -1,6 +1,6 @@
 #pragma once
 
-#include "modal_window.h"
+#include "modal_answers.h"
 #include "shell/main_window.h"
 #include "shell/script_pane.h"
 
