@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QObject>
 #include <QStringList>
+#include <QThread>
 #include <QTimer>
 #include <QWidget>
 
@@ -38,6 +39,14 @@ public:
 private:
     void answerActiveModal()
     {
+        // An answer that waits (for a window to be exposed, say) runs the event
+        // loop, and with it this timer; the window it is answering is not new.
+        if (answering_)
+            return;
+        // A window shown but not yet in its own event loop would miss being
+        // closed and wait forever; the timer also runs while a window is shown.
+        if (QThread::currentThread()->loopLevel() <= loopLevel_)
+            return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible())
             return;
@@ -51,12 +60,16 @@ private:
         }
         const Answer answer = std::move(answers_.front());
         answers_.pop_front();
+        answering_ = true;
         answer(modal);
+        answering_ = false;
     }
 
     QTimer timer_;
     std::deque<Answer> answers_;
     QStringList unexpected_;
+    bool answering_ = false;
+    const int loopLevel_ = QThread::currentThread()->loopLevel();
 };
 
 /// Calls `open`, which shows a modal window and returns once that window has
