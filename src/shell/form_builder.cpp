@@ -51,7 +51,8 @@ QLabel* FormBuilder::label(const QString& name, std::string_view caption, const 
 {
     auto* label = new QLabel(toQString(caption), container_);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignVCenter);
+    const bool placedVertically = alignment & Qt::AlignVertical_Mask;
+    label->setAlignment(placedVertically ? alignment : alignment | Qt::AlignVCenter);
     place(label, name, rect);
     return label;
 }

@@ -41,6 +41,7 @@ public:
     [[nodiscard]] FormBuilder inside(QWidget* frame, const TwipsRect& rect) const;
 
     QGroupBox* frame(const QString& name, std::string_view caption, const TwipsRect& rect) const;
+    /// A plain-text label, vertically centred in its box unless `alignment` says otherwise.
     QLabel* label(const QString& name, std::string_view caption, const TwipsRect& rect,
                   Qt::Alignment alignment = Qt::AlignLeft) const;
     /// A label whose caption is a script key ("NAME="): right-aligned, so that

@@ -1,5 +1,7 @@
 #include "shell/window_parts.h"
 
+#include "shell/form_builder.h"
+
 #include <QDialog>
 #include <QLabel>
 #include <QPushButton>
@@ -8,14 +10,11 @@ namespace defwright {
 
 QList<QLabel*> createLabels(QWidget* parent, std::span<const LabelRow> rows)
 {
+    const FormBuilder builder(parent, {});
     QList<QLabel*> labels;
     for (const LabelRow& row : rows) {
-        auto* label = new QLabel(QString::fromLatin1(row.text), parent);
-        label->setObjectName(QString::fromLatin1(row.name));
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        QLabel* label = builder.label(QString::fromLatin1(row.name), row.text, row.rect, Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(row.wraps);
-        label->setGeometry(pixelRect(row.rect));
         if (row.font)
             label->setFont(windowFont(row.font->typeface, row.font->pointSize, row.font->bold));
         labels.append(label);

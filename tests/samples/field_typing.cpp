@@ -1,16 +1,13 @@
 #include "field_typing.h"
 
+#include "shell/form_builder.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
 
 namespace defwright::samples {
 namespace {
-
-QString arrayName(const char* name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(QLatin1String(name)).arg(index);
-}
 
 void typeInto(QWidget& window, const QString& boxName, const std::string& value)
 {
