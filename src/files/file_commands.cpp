@@ -8,7 +8,9 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMainWindow>
+#include <QScopeGuard>
 
 #include <optional>
 
@@ -36,6 +38,16 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
     return dialog->selectedFiles().constFirst();
 }
 
+// Reading or writing a long script takes a moment; the desktop's wait cursor
+// says so, and is gone again before any message shows.
+template <typename Work>
+auto withWaitCursor(Work work)
+{
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
+    return work();
+}
+
 } // namespace
 
 FileCommands::FileCommands(QMainWindow* window, ScriptPane* pane)
@@ -57,12 +69,16 @@ void FileCommands::open()
     const std::optional<QString> path = chosenPath(diaOpen_);
     if (!path)
         return;
-    const ScriptFile::Contents contents = ScriptFile(*path).read();
-    if (!contents.error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(*path, contents.error));
+    const QString error = withWaitCursor([this, &path] {
+        const ScriptFile::Contents contents = ScriptFile(*path).read();
+        if (contents.error.isEmpty())
+            pane_->replaceScript(contents.script);
+        return contents.error;
+    });
+    if (!error.isEmpty()) {
+        showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(*path, error));
         return;
     }
-    pane_->replaceScript(contents.script);
     showFileCaption(*path);
 }
 
@@ -80,11 +96,14 @@ void FileCommands::saveAs()
     }
     if (QFileInfo(*path).isFile() && !confirmOverwrite(*path))
         return;
-    const QString script = pane_->script();
-    const Windows1252Bytes encoded = encodeWindows1252(utf16View(script));
+    const Windows1252Bytes encoded = withWaitCursor([this] {
+        const QString script = pane_->script();
+        return encodeWindows1252(utf16View(script));
+    });
     if (encoded.replaced > 0 && !confirmReplacement(encoded.replaced))
         return;
-    if (const QString error = ScriptFile(*path).write(encoded.bytes); !error.isEmpty()) {
+    const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(*path).write(encoded.bytes); });
+    if (!error.isEmpty()) {
         showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(*path, error));
         return;
     }

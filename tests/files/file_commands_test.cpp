@@ -33,6 +33,7 @@ struct ShownBox {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    bool underWaitCursor = false;
 };
 
 // Types the name into the file dialog's name box, as the user does, and
@@ -68,7 +69,7 @@ ModalAnswers::Answer press(QMessageBox::StandardButton button, ShownBox* shown =
         QVERIFY(box);
         if (shown != nullptr) {
             *shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->standardButton(box->defaultButton())};
+                      box->standardButton(box->defaultButton()), QGuiApplication::overrideCursor() != nullptr};
         }
         box->button(button)->click();
     };
@@ -137,6 +138,7 @@ private slots:
     void charactersWindows1252LacksAreAskedAbout();
     void failedSaveShowsWhyAndKeepsTheOldFile();
     void failedOpenShowsWhyAndChangesNothing();
+    void theWaitCursorShowsOnlyWhileAFileIsTakenIn();
 };
 
 void FileCommandsTest::newLeavesTheBannerAloneInTheItemPane()
@@ -375,6 +377,7 @@ void FileCommandsTest::failedSaveShowsWhyAndKeepsTheOldFile()
     QVERIFY2(cutShort.text.startsWith(QStringLiteral("Could not save ") + path), qPrintable(cutShort.text));
     QVERIFY2(notCreated.text.startsWith(QStringLiteral("Could not save ") + underAFile), qPrintable(notCreated.text));
     QCOMPARE(cutShort.icon, QMessageBox::Warning);
+    QVERIFY(!cutShort.underWaitCursor && !notCreated.underWaitCursor);
     QCOMPARE(window.windowTitle(), QStringLiteral("Defwright"));
     QVERIFY(answeredAll(answers));
 }
@@ -395,6 +398,7 @@ void FileCommandsTest::failedOpenShowsWhyAndChangesNothing()
 
     QCOMPARE(shown.text, QStringLiteral("Could not open %1\n\nThere is no such file.").arg(missing));
     QCOMPARE(shown.icon, QMessageBox::Warning);
+    QVERIFY(!shown.underWaitCursor);
     QCOMPARE(pane(window, "txtEdit")->script(), QStringLiteral("kept"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Defwright"));
     QVERIFY(answeredAll(answers));
@@ -407,6 +411,33 @@ void FileCommandsTest::failedOpenShowsWhyAndChangesNothing()
     const ScriptFile::Contents tooLarge = ScriptFile(huge).read();
     QVERIFY(tooLarge.script.isEmpty());
     QVERIFY(tooLarge.error.contains(QStringLiteral("64 MiB")));
+}
+
+// The pane takes the text in under the wait cursor; the file dialogs, the
+// questions and the window afterwards have the ordinary one.
+void FileCommandsTest::theWaitCursorShowsOnlyWhileAFileIsTakenIn()
+{
+    MainWindow window;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sword.scp"));
+    writeFile(path, "[ITEMDEF i_sword]\r\n");
+    QList<Qt::CursorShape> whileTakingIn;
+    connect(pane(window, "txtEdit")->document(), &QTextDocument::contentsChange, &window, [&whileTakingIn] {
+        const QCursor* cursor = QGuiApplication::overrideCursor();
+        whileTakingIn << (cursor != nullptr ? cursor->shape() : Qt::ArrowCursor);
+    });
+    ShownBox overwrite;
+    ModalAnswers answers;
+    answers.then(chooseFile(path));
+    trigger(window, "mnuOpen");
+    answers.then(chooseFile(path)).then(press(QMessageBox::Yes, &overwrite));
+    trigger(window, "mnuSaveAs");
+
+    QCOMPARE(whileTakingIn, QList<Qt::CursorShape>{Qt::WaitCursor});
+    QVERIFY(!overwrite.underWaitCursor);
+    QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+    QCOMPARE(contents(path), QByteArray("[ITEMDEF i_sword]\r\n\r\n"));
+    QVERIFY(answeredAll(answers));
 }
 
 QTEST_MAIN(FileCommandsTest)
