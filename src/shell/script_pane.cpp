@@ -2,7 +2,10 @@
 
 #include "files/line_breaks.h"
 #include "files/utf16_text.h"
+#include "shell/script_highlighter.h"
 
+#include <QEvent>
+#include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -10,6 +13,7 @@ namespace defwright {
 
 ScriptPane::ScriptPane(QWidget* parent)
     : QPlainTextEdit(parent)
+    , highlighter_(new ScriptHighlighter(document(), palette()))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -19,22 +23,34 @@ ScriptPane::ScriptPane(QWidget* parent)
 void ScriptPane::replaceScript(const QString& script)
 {
     QTextCursor cursor(document());
-    cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
-    cursor.insertText(toEditorLineBreaks(script));
-    cursor.endEditBlock();
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    const QString text = toEditorLineBreaks(script);
+    insertAt(cursor, text, text.count(u'\n') + 1);
 }
 
 void ScriptPane::insertScript(const QString& script)
 {
     QTextCursor cursor = textCursor();
+    const QString text = toEditorLineBreaks(script);
+    insertAt(cursor, text, document()->blockCount() + text.count(u'\n'));
+}
+
+void ScriptPane::insertAt(QTextCursor& cursor, const QString& text, qsizetype linesAfter)
+{
+    highlighter_->prepareForLines(linesAfter);
     cursor.beginEditBlock();
-    cursor.insertText(toEditorLineBreaks(script));
+    cursor.insertText(text);
     cursor.endEditBlock();
+    highlighter_->resumeIfShort();
     setTextCursor(cursor);
     ensureCursorVisible();
+}
+
+void ScriptPane::insertFromMimeData(const QMimeData* source)
+{
+    highlighter_->prepareForLines(document()->blockCount() + source->text().count(u'\n'));
+    QPlainTextEdit::insertFromMimeData(source);
+    highlighter_->resumeIfShort();
 }
 
 QString ScriptPane::script() const
@@ -44,6 +60,13 @@ QString ScriptPane::script() const
     QString script(static_cast<qsizetype>(scriptLength(editorText)), Qt::Uninitialized);
     withScriptLineBreaks(editorText, mutableUtf16(script));
     return script;
+}
+
+void ScriptPane::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        highlighter_->usePalette(palette());
 }
 
 QString ScriptPane::toEditorLineBreaks(QString script)

@@ -5,6 +5,8 @@
 
 namespace defwright {
 
+class ScriptHighlighter;
+
 /// A script pane: the editable text of one script. Scripts are CR LF lines;
 /// this class converts between that and the editor's own line breaks, through
 /// files/line_breaks.h, which the .scp file shares.
@@ -30,6 +32,18 @@ public:
 
     /// A script's line breaks as the editor holds them: one LF each.
     [[nodiscard]] static QString toEditorLineBreaks(QString script);
+
+protected:
+    void changeEvent(QEvent* event) override;
+    /// Pasting and dropping: a long text is shown without colours.
+    void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    /// Puts editor text in at the cursor as one undoable edit, leaving the
+    /// caret after it; `linesAfter` is (at most) how many lines the pane has then.
+    void insertAt(QTextCursor& cursor, const QString& text, qsizetype linesAfter);
+
+    ScriptHighlighter* highlighter_;
 };
 
 } // namespace defwright
