@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what Defwright needs on Debian 12, builds it, and then starts it,
-# runs every test or runs the benchmarks.
-#   ./dev.sh run     build and start the program
-#   ./dev.sh test    build with warnings as errors and run every test
-#   ./dev.sh bench   build and run the benchmarks (see docs/performance.md)
+# runs every test, runs the benchmarks or makes the Debian package.
+#   ./dev.sh run      build and start the program
+#   ./dev.sh test     build with warnings as errors and run every test
+#   ./dev.sh bench    build and run the benchmarks (see docs/performance.md)
+#   ./dev.sh package  make a Release build and the .deb in build/package/
 set -euo pipefail
 cd "$(dirname "$0")"
 
 readonly packages=(cmake make g++ clang libclang-rt-dev qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-                   libbenchmark-dev fonts-dejavu-core)
+                   libbenchmark-dev fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
 install_missing() {
     local missing=() package
@@ -50,8 +51,16 @@ bench)
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
     ;;
+package)
+    install_missing
+    # Leaves the warning setting as the last build had it, so that build is reused.
+    build -DCMAKE_BUILD_TYPE=Release
+    rm -f build/package/*.deb
+    cpack --config build/CPackConfig.cmake -B build/package
+    ls build/package/*.deb
+    ;;
 *)
-    echo "usage: $0 run | test | bench" >&2
+    echo "usage: $0 run | test | bench | package" >&2
     exit 2
     ;;
 esac
