@@ -1,17 +1,19 @@
 // Open and Save As of a 10 MiB script through the real code path minus the
-// dialogs, beside plain stdio reading and writing the same bytes. Runs
-// offscreen unless QT_QPA_PLATFORM says otherwise.
+// dialogs, beside plain stdio reading and writing the same bytes, and what
+// colouring costs on Open. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "files/script_file.h"
 #include "files/utf16_text.h"
 #include "files/windows_1252.h"
 #include "items/item_script.h"
 #include "script/script_text.h"
 #include "shell/main_window.h"
+#include "shell/script_highlighter.h"
 #include "shell/script_pane.h"
 #include "worked_examples.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -39,37 +41,87 @@ std::string generatedScript()
     return script;
 }
 
-/// The generated file on disk and a shown main window with the item pane in front.
+// The first lines of a script, each with its line break.
+std::string firstLines(const std::string& script, int count)
+{
+    std::size_t end = 0;
+    for (int line = 0; line < count; ++line)
+        end = script.find(kLineBreak, end) + kLineBreak.size();
+    return script.substr(0, end);
+}
+
+void writeBytes(const QString& path, const std::string& bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
+        qFatal("cannot write %s", qPrintable(path));
+}
+
+/// The generated files on disk and a shown main window with the item pane in
+/// front; beside it, a bare editor of the pane's size that colours nothing.
 class ScriptFileBench {
 public:
     ScriptFileBench()
         : bytes_(generatedScript())
         , source_(folder_.filePath(QStringLiteral("generated.scp")))
+        , colouredSource_(folder_.filePath(QStringLiteral("coloured.scp")))
         , target_(folder_.filePath(QStringLiteral("saved.scp")))
         , pane_(window_.findChild<ScriptPane*>(QStringLiteral("txtEdit")))
     {
-        QFile file(source_);
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes_.data(), qint64(bytes_.size())) != qint64(bytes_.size()))
-            qFatal("cannot write %s", qPrintable(source_));
+        writeBytes(source_, bytes_);
+        // Its last line break opens one more, empty, line in the pane.
+        writeBytes(colouredSource_, firstLines(bytes_, ScriptHighlighter::kMaxWholeDocumentLines - 1));
         window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
         window_.show();
+        plainEditor_.setLineWrapMode(QPlainTextEdit::NoWrap);
+        plainEditor_.resize(pane_->size());
+        plainEditor_.show();
         QApplication::processEvents();
     }
 
+    const QString& longFile() const { return source_; }
+    const QString& longestWholeColouredFile() const { return colouredSource_; }
+
     // From the moment the dialog hands over the path until the pane has been
-    // drawn again. The pane starts empty each time, as a fresh window's does.
-    void open(benchmark::State& state)
+    // drawn again. The pane starts empty each time, in a window of its own: a
+    // pane that once held a long script colours only the lines in view.
+    void open(benchmark::State& state, const QString& path)
+    {
+        MainWindow window;
+        window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+        window.show();
+        auto* pane = window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
+        for (auto _ : state) {
+            state.PauseTiming();
+            pane->replaceScript({});
+            QApplication::processEvents();
+            state.ResumeTiming();
+            const ScriptFile::Contents contents = ScriptFile(path).read();
+            pane->replaceScript(contents.script);
+            QApplication::processEvents();
+        }
+        state.SetBytesProcessed(state.iterations() * QFile(path).size());
+    }
+
+    // Open's steps, the same undoable replace, into an editor that colours
+    // nothing: what colouring is measured against.
+    void openUncoloured(benchmark::State& state, const QString& path)
     {
         for (auto _ : state) {
             state.PauseTiming();
-            pane_->setPlainText({});
+            plainEditor_.setPlainText({});
             QApplication::processEvents();
             state.ResumeTiming();
-            const ScriptFile::Contents contents = ScriptFile(source_).read();
-            pane_->replaceScript(contents.script);
+            const ScriptFile::Contents contents = ScriptFile(path).read();
+            QTextCursor cursor(plainEditor_.document());
+            cursor.beginEditBlock();
+            cursor.select(QTextCursor::Document);
+            cursor.insertText(ScriptPane::toEditorLineBreaks(contents.script));
+            cursor.endEditBlock();
+            plainEditor_.setTextCursor(cursor);
             QApplication::processEvents();
         }
-        state.SetBytesProcessed(state.iterations() * qint64(bytes_.size()));
+        state.SetBytesProcessed(state.iterations() * QFile(path).size());
     }
 
     // What Qt's text document needs for these lines at the least: no view,
@@ -149,9 +201,11 @@ private:
     QTemporaryDir folder_;
     std::string bytes_;
     QString source_;
+    QString colouredSource_;
     QString target_;
     MainWindow window_;
     ScriptPane* pane_;
+    QPlainTextEdit plainEditor_;
 };
 
 void registerBenchmarks(ScriptFileBench& bench)
@@ -161,7 +215,16 @@ void registerBenchmarks(ScriptFileBench& bench)
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     };
-    add("BM_OpenScript", &ScriptFileBench::open);
+    const auto addOpen = [&bench](const char* name, const QString& path,
+                                  void (ScriptFileBench::*run)(benchmark::State&, const QString&)) {
+        benchmark::RegisterBenchmark(name, [&bench, &path, run](benchmark::State& state) { (bench.*run)(state, path); })
+            ->Unit(benchmark::kMillisecond)
+            ->UseRealTime();
+    };
+    addOpen("BM_OpenScript", bench.longFile(), &ScriptFileBench::open);
+    addOpen("BM_OpenScriptUncoloured", bench.longFile(), &ScriptFileBench::openUncoloured);
+    addOpen("BM_OpenLongestWholeColouredScript", bench.longestWholeColouredFile(), &ScriptFileBench::open);
+    addOpen("BM_OpenLongestWholeColouredScriptUncoloured", bench.longestWholeColouredFile(), &ScriptFileBench::openUncoloured);
     add("BM_QtDocumentFloor", &ScriptFileBench::documentFloor);
     add("BM_ReadScriptFile", &ScriptFileBench::readFile);
     add("BM_StdioReadFloor", &ScriptFileBench::stdioRead);

@@ -1,7 +1,11 @@
 #include "shell/script_highlighter.h"
 
 #include <QColor>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
 
+#include <algorithm>
 #include <cmath>
 
 namespace defwright {
@@ -74,13 +78,25 @@ QColor readableColour(const Look& look, const QColor& background)
 
 } // namespace
 
-ScriptHighlighter::ScriptHighlighter(QTextDocument* document, const QPalette& palette)
-    : QSyntaxHighlighter(document)
-    , paneDocument_(document)
+ScriptHighlighter::ScriptHighlighter(QPlainTextEdit* pane)
+    : QSyntaxHighlighter(pane->document())
+    , pane_(pane)
 {
     for (const RuleText& rule : kRules)
         rules_.push_back({QRegularExpression(QString::fromLatin1(rule.pattern)), rule.role});
-    usePalette(palette);
+    usePalette(pane->palette());
+    // Queued, so a line changed or scrolled into view is coloured before the
+    // pane draws it, but not in the middle of the pane's own update.
+    connect(pane, &QPlainTextEdit::updateRequest, this, &ScriptHighlighter::colourLinesInView, Qt::QueuedConnection);
+    connect(pane->document(), &QTextDocument::contentsChange, this, &ScriptHighlighter::forgetColours);
+}
+
+void ScriptHighlighter::prepareForLines(qsizetype lineCount)
+{
+    if (lineCount > kMaxWholeDocumentLines && coloursWholeDocument()) {
+        setDocument(nullptr);
+        ++colouring_;
+    }
 }
 
 void ScriptHighlighter::usePalette(const QPalette& palette)
@@ -94,20 +110,11 @@ void ScriptHighlighter::usePalette(const QPalette& palette)
         format.setFontItalic(look.italic);
         formats_[role] = format;
     }
-    rehighlight();
-}
-
-void ScriptHighlighter::prepareForLines(qsizetype lineCount)
-{
-    if (lineCount > kMaxColouredLines && isColouring())
-        setDocument(nullptr);
-}
-
-void ScriptHighlighter::resumeIfShort()
-{
-    if (!isColouring() && paneDocument_->blockCount() <= kMaxColouredLines) {
-        setDocument(paneDocument_);
+    if (coloursWholeDocument()) {
         rehighlight();
+    } else {
+        ++colouring_;
+        colourLinesInView();
     }
 }
 
@@ -118,12 +125,71 @@ QTextCharFormat ScriptHighlighter::format(ScriptRole role) const
 
 void ScriptHighlighter::highlightBlock(const QString& text)
 {
+    for (const QTextLayout::FormatRange& range : formatRanges(text))
+        setFormat(range.start, range.length, range.format);
+}
+
+// Later rules draw over earlier ones; the line's runs of one role come back
+// in order and without overlap, as the layout draws them.
+QList<QTextLayout::FormatRange> ScriptHighlighter::formatRanges(const QString& line) const
+{
+    constexpr int kPlain = -1;
+    std::vector<int> roles(static_cast<std::size_t>(line.size()), kPlain);
     for (const Rule& rule : rules_) {
-        QRegularExpressionMatchIterator matches = rule.pattern.globalMatch(text);
+        QRegularExpressionMatchIterator matches = rule.pattern.globalMatch(line);
         while (matches.hasNext()) {
             const QRegularExpressionMatch match = matches.next();
-            setFormat(int(match.capturedStart()), int(match.capturedLength()), format(rule.role));
+            std::fill_n(roles.begin() + match.capturedStart(), match.capturedLength(), static_cast<int>(rule.role));
         }
+    }
+    QList<QTextLayout::FormatRange> ranges;
+    for (std::size_t start = 0, end = 0; start < roles.size(); start = end) {
+        end = start + 1;
+        while (end < roles.size() && roles[end] == roles[start])
+            ++end;
+        if (roles[start] != kPlain)
+            ranges.append({int(start), int(end - start), formats_[static_cast<std::size_t>(roles[start])]});
+    }
+    return ranges;
+}
+
+void ScriptHighlighter::colourLinesInView()
+{
+    if (coloursWholeDocument())
+        return;
+    const QTextBlock last = pane_->cursorForPosition(QPoint(0, pane_->viewport()->height())).block();
+    QTextBlock first;
+    for (QTextBlock line = pane_->cursorForPosition(QPoint(0, 0)).block(); line.isValid(); line = line.next()) {
+        if (line.userState() != colouring_) {
+            line.layout()->setFormats(formatRanges(line.text()));
+            line.setUserState(colouring_);
+            if (!first.isValid())
+                first = line;
+        }
+        if (line == last)
+            break;
+    }
+    if (first.isValid())
+        pane_->document()->markContentsDirty(first.position(), last.position() + last.length() - first.position());
+}
+
+// A changed line must be coloured again. When many change at once, as when a
+// file comes in, starting the numbering again is cheaper than visiting them.
+void ScriptHighlighter::forgetColours(int from, int /*charsRemoved*/, int charsAdded)
+{
+    constexpr int kManyLines = 64;
+    if (coloursWholeDocument())
+        return;
+    const QTextBlock end = pane_->document()->findBlock(from + charsAdded);
+    QTextBlock line = pane_->document()->findBlock(from);
+    for (int visited = 0; line.isValid(); line = line.next(), ++visited) {
+        if (visited == kManyLines) {
+            ++colouring_;
+            return;
+        }
+        line.setUserState(-1);
+        if (line == end)
+            return;
     }
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <QList>
 #include <QPalette>
 #include <QRegularExpression>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <QTextLayout>
 
 #include <array>
 #include <vector>
+
+class QPlainTextEdit;
 
 namespace defwright {
 
@@ -19,25 +23,25 @@ enum class ScriptRole { Key, Value, Range, Trigger, Header, Comment };
 /// as they are.
 ///
 /// Colouring a line costs about as much as the document's own work of taking
-/// it in, so a very long script, such as a whole server's item file, is shown
-/// without colours and opens as fast as it would with none.
+/// it in. So once a long script, such as a whole server's item file, comes
+/// into the pane, the highlighter lets go of the document and from then on
+/// colours the lines in view as they come into view; the scripter sees the
+/// same colours, and the file opens as fast as it would with none.
 class ScriptHighlighter : public QSyntaxHighlighter {
     Q_OBJECT
 
 public:
-    static constexpr int kMaxColouredLines = 25'000;
+    static constexpr int kMaxWholeDocumentLines = 10'000;
 
-    explicit ScriptHighlighter(QTextDocument* document, const QPalette& palette);
+    explicit ScriptHighlighter(QPlainTextEdit* pane);
 
-    /// Stops colouring before a text of `lineCount` lines comes into the
-    /// document, if that is more than are coloured. Stopping before the text
-    /// comes is what makes it cheap: afterwards every line would be coloured.
+    /// To be called before a text of `lineCount` lines comes into the pane.
+    /// A long one makes the highlighter colour only the lines in view from now
+    /// on; deciding before the text comes is what keeps it cheap.
     void prepareForLines(qsizetype lineCount);
 
-    /// Colours the document again if it has become short enough.
-    void resumeIfShort();
-
-    [[nodiscard]] bool isColouring() const { return document() != nullptr; }
+    /// Whether every line is coloured, or only those in view.
+    [[nodiscard]] bool coloursWholeDocument() const { return document() != nullptr; }
 
     /// Chooses the colours again for another palette, such as a dark theme.
     void usePalette(const QPalette& palette);
@@ -54,9 +58,16 @@ private:
         ScriptRole role;
     };
 
-    QTextDocument* paneDocument_;
+    [[nodiscard]] QList<QTextLayout::FormatRange> formatRanges(const QString& line) const;
+    void colourLinesInView();
+    void forgetColours(int from, int charsRemoved, int charsAdded);
+
+    QPlainTextEdit* pane_;
     std::vector<Rule> rules_;
     std::array<QTextCharFormat, 6> formats_;
+    // Lines coloured in view carry this number as their state; a new number
+    // makes every line uncoloured at once.
+    int colouring_ = 0;
 };
 
 } // namespace defwright

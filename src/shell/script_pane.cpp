@@ -13,7 +13,7 @@ namespace defwright {
 
 ScriptPane::ScriptPane(QWidget* parent)
     : QPlainTextEdit(parent)
-    , highlighter_(new ScriptHighlighter(document(), palette()))
+    , highlighter_(new ScriptHighlighter(this))
 {
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -41,7 +41,6 @@ void ScriptPane::insertAt(QTextCursor& cursor, const QString& text, qsizetype li
     cursor.beginEditBlock();
     cursor.insertText(text);
     cursor.endEditBlock();
-    highlighter_->resumeIfShort();
     setTextCursor(cursor);
     ensureCursorVisible();
 }
@@ -50,7 +49,6 @@ void ScriptPane::insertFromMimeData(const QMimeData* source)
 {
     highlighter_->prepareForLines(document()->blockCount() + source->text().count(u'\n'));
     QPlainTextEdit::insertFromMimeData(source);
-    highlighter_->resumeIfShort();
 }
 
 QString ScriptPane::script() const

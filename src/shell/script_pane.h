@@ -9,7 +9,8 @@ class ScriptHighlighter;
 
 /// A script pane: the editable text of one script. Scripts are CR LF lines;
 /// this class converts between that and the editor's own line breaks, through
-/// files/line_breaks.h, which the .scp file shares.
+/// files/line_breaks.h, which the .scp file shares. A ScriptHighlighter
+/// colours its lines.
 class ScriptPane : public QPlainTextEdit {
     Q_OBJECT
 
@@ -35,7 +36,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
-    /// Pasting and dropping: a long text is shown without colours.
+    /// Pasting and dropping: the highlighter learns first how long the text gets.
     void insertFromMimeData(const QMimeData* source) override;
 
 private:

@@ -85,7 +85,7 @@ private slots:
     void eachKindOfLineGetsItsColour();
     void colouringLeavesTextCaretSelectionAndUndoAlone();
     void coloursReadWellOnLightAndDarkPanes();
-    void longScriptsAreShownWithoutColours();
+    void longScriptsAreColouredInView();
 };
 
 void ScriptHighlighterTest::eachKindOfLineGetsItsColour()
@@ -164,28 +164,57 @@ void ScriptHighlighterTest::coloursReadWellOnLightAndDarkPanes()
     }
 }
 
-// A script longer than the coloured limit, put in whole or pasted, is shown
-// plain; a short one afterwards is coloured again.
-void ScriptHighlighterTest::longScriptsAreShownWithoutColours()
+// A long script, put in whole, pasted or brought back by undo, is coloured
+// where the scripter looks: the lines in view, again after an edit, and the
+// others as they are scrolled into view. The pane's page may be hidden when
+// the script comes in.
+void ScriptHighlighterTest::longScriptsAreColouredInView()
 {
-    ScriptPane pane;
-    const QString longScript = lines(ScriptHighlighter::kMaxColouredLines + 1);
-    pane.replaceScript(lines(ScriptHighlighter::kMaxColouredLines));
-    QVERIFY(highlighterOf(pane)->isColouring());
+    using enum ScriptRole;
+    defwright::MainWindow window;
+    QVERIFY(defwright::test::showActive(window));
+    auto* pane = defwright::test::control<ScriptPane>(window, QStringLiteral("txtEdit"));
+    const QString longScript = lines(ScriptHighlighter::kMaxWholeDocumentLines) + QStringLiteral("\r\nON=@CREATE");
+    pane->replaceScript(lines(ScriptHighlighter::kMaxWholeDocumentLines));
+    QVERIFY(highlighterOf(*pane)->coloursWholeDocument());
+    pane->replaceScript(QStringLiteral("[ITEMDEF i_sword]"));
 
-    pane.replaceScript(longScript);
-    QVERIFY(!highlighterOf(pane)->isColouring());
-    QCOMPARE(pane.script(), longScript);
-    QVERIFY(spansOf(pane, 0).isEmpty());
+    pane->replaceScript(longScript);
+    window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    QCoreApplication::processEvents();
+    const int lastLine = ScriptHighlighter::kMaxWholeDocumentLines;
+    QVERIFY(!highlighterOf(*pane)->coloursWholeDocument());
+    QCOMPARE(pane->script(), longScript);
+    QCOMPARE(spansOf(*pane, lastLine), (QList<Span>{{0, 10, Trigger}}));
+    QCOMPARE(spansOf(*pane, lastLine - 1), (QList<Span>{{0, 4, Key}, {5, 5, Value}}));
+    QVERIFY(spansOf(*pane, 0).isEmpty());
 
-    pane.replaceScript(QStringLiteral("NAME=Sword"));
-    QVERIFY(highlighterOf(pane)->isColouring());
-    QCOMPARE(spansOf(pane, 0), (QList<Span>{{0, 4, ScriptRole::Key}, {5, 5, ScriptRole::Value}}));
+    pane->moveCursor(QTextCursor::Start);
+    QCoreApplication::processEvents();
+    QCOMPARE(spansOf(*pane, 0), (QList<Span>{{0, 4, Key}, {5, 5, Value}}));
+    QTest::keyClicks(pane, QStringLiteral("//"));
+    QCoreApplication::processEvents();
+    QCOMPARE(spansOf(*pane, 0), (QList<Span>{{0, 12, Comment}}));
 
+    QPalette dark = pane->palette();
+    dark.setColor(QPalette::Base, Qt::black);
+    pane->setPalette(dark);
+    QCoreApplication::processEvents();
+    QCOMPARE(spansOf(*pane, 1), (QList<Span>{{0, 4, Key}, {5, 5, Value}}));
+
+    pane->undo();
+    pane->undo();
+    QCOMPARE(pane->script(), QStringLiteral("[ITEMDEF i_sword]"));
+    pane->redo();
+    QCoreApplication::processEvents();
+    QCOMPARE(pane->document()->blockCount(), lastLine + 1);
+    QVERIFY(!spansOf(*pane, pane->textCursor().blockNumber()).isEmpty());
+
+    ScriptPane pasteInto;
     QGuiApplication::clipboard()->setText(longScript);
-    pane.paste();
-    QVERIFY(!highlighterOf(pane)->isColouring());
-    QCOMPARE(pane.document()->blockCount(), ScriptHighlighter::kMaxColouredLines + 1);
+    pasteInto.paste();
+    QVERIFY(!highlighterOf(pasteInto)->coloursWholeDocument());
+    QCOMPARE(pasteInto.document()->blockCount(), lastLine + 1);
 }
 
 QTEST_MAIN(ScriptHighlighterTest)
