@@ -65,6 +65,7 @@ double contrast(const QColor& a, const QColor& b)
 QColor readableColour(const Look& look, const QColor& background)
 {
     constexpr double kReadable = 4.5;
+    // Below this luminance, light text stands out more than dark text does.
     const bool darkBackground = relativeLuminance(background) < 0.18;
     const int step = darkBackground ? 5 : -5;
     QColor colour;
