@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -124,6 +125,36 @@ public:
         state.SetBytesProcessed(state.iterations() * QFile(path).size());
     }
 
+    // A page down through the 10 MiB file and the pane drawn again, its new
+    // lines coloured as they come into view; the bare editor colours nothing.
+    void scrollPane(benchmark::State& state)
+    {
+        MainWindow window;
+        window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+        window.show();
+        auto* pane = window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
+        pane->replaceScript(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())));
+        scroll(state, *pane);
+    }
+
+    void scrollUncoloured(benchmark::State& state)
+    {
+        plainEditor_.setPlainText(ScriptPane::toEditorLineBreaks(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size()))));
+        scroll(state, plainEditor_);
+        plainEditor_.setPlainText({});
+    }
+
+    static void scroll(benchmark::State& state, QPlainTextEdit& editor)
+    {
+        editor.moveCursor(QTextCursor::Start);
+        QApplication::processEvents();
+        QScrollBar* bar = editor.verticalScrollBar();
+        for (auto _ : state) {
+            bar->setValue(bar->value() + bar->pageStep());
+            QApplication::processEvents();
+        }
+    }
+
     // What Qt's text document needs for these lines at the least: no view,
     // no undo, line breaks already converted. The pane cannot beat it.
     void documentFloor(benchmark::State& state)
@@ -225,6 +256,8 @@ void registerBenchmarks(ScriptFileBench& bench)
     addOpen("BM_OpenScriptUncoloured", bench.longFile(), &ScriptFileBench::openUncoloured);
     addOpen("BM_OpenLongestWholeColouredScript", bench.longestWholeColouredFile(), &ScriptFileBench::open);
     addOpen("BM_OpenLongestWholeColouredScriptUncoloured", bench.longestWholeColouredFile(), &ScriptFileBench::openUncoloured);
+    add("BM_ScrollLongScript", &ScriptFileBench::scrollPane);
+    add("BM_ScrollLongScriptUncoloured", &ScriptFileBench::scrollUncoloured);
     add("BM_QtDocumentFloor", &ScriptFileBench::documentFloor);
     add("BM_ReadScriptFile", &ScriptFileBench::readFile);
     add("BM_StdioReadFloor", &ScriptFileBench::stdioRead);
