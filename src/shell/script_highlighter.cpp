@@ -86,8 +86,8 @@ ScriptHighlighter::ScriptHighlighter(QPlainTextEdit* pane)
     for (const RuleText& rule : kRules)
         rules_.push_back({QRegularExpression(QString::fromLatin1(rule.pattern)), rule.role});
     usePalette(pane->palette());
-    // Queued, so a line changed or scrolled into view is coloured before the
-    // pane draws it, but not in the middle of the pane's own update.
+    // Queued: colouring a line lays it out again, which must not happen in the
+    // middle of the pane's own update that asked for it.
     connect(pane, &QPlainTextEdit::updateRequest, this, &ScriptHighlighter::colourLinesInView, Qt::QueuedConnection);
     connect(pane->document(), &QTextDocument::contentsChange, this, &ScriptHighlighter::forgetColours);
 }
