@@ -51,6 +51,14 @@ std::string firstLines(const std::string& script, int count)
     return script.substr(0, end);
 }
 
+// Shows the window with the item script page in front and returns its pane.
+ScriptPane* showItemScript(MainWindow& window)
+{
+    window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    window.show();
+    return window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
+}
+
 void writeBytes(const QString& path, const std::string& bytes)
 {
     QFile file(path);
@@ -67,13 +75,11 @@ public:
         , source_(folder_.filePath(QStringLiteral("generated.scp")))
         , colouredSource_(folder_.filePath(QStringLiteral("coloured.scp")))
         , target_(folder_.filePath(QStringLiteral("saved.scp")))
-        , pane_(window_.findChild<ScriptPane*>(QStringLiteral("txtEdit")))
+        , pane_(showItemScript(window_))
     {
         writeBytes(source_, bytes_);
         // Its last line break opens one more, empty, line in the pane.
         writeBytes(colouredSource_, firstLines(bytes_, ScriptHighlighter::kMaxWholeDocumentLines - 1));
-        window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window_.show();
         plainEditor_.setLineWrapMode(QPlainTextEdit::NoWrap);
         plainEditor_.resize(pane_->size());
         plainEditor_.show();
@@ -89,9 +95,7 @@ public:
     void open(benchmark::State& state, const QString& path)
     {
         MainWindow window;
-        window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window.show();
-        auto* pane = window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
+        ScriptPane* pane = showItemScript(window);
         for (auto _ : state) {
             state.PauseTiming();
             pane->setPlainText({});
@@ -130,9 +134,7 @@ public:
     void scrollPane(benchmark::State& state)
     {
         MainWindow window;
-        window.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window.show();
-        auto* pane = window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
+        ScriptPane* pane = showItemScript(window);
         pane->replaceScript(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())));
         scroll(state, *pane);
     }
