@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "ui/shell/main_window.h"
 
 #include <QApplication>
 

@@ -1,14 +1,14 @@
 // Open and Save As of a 10 MiB script through the real code path minus the
 // dialogs, beside plain stdio reading and writing the same bytes, and what
 // colouring costs on Open. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
-#include "files/script_file.h"
-#include "files/utf16_text.h"
-#include "files/windows_1252.h"
-#include "items/item_script.h"
-#include "script/script_text.h"
-#include "shell/main_window.h"
-#include "shell/script_highlighter.h"
-#include "shell/script_pane.h"
+#include "core/files/windows_1252.h"
+#include "core/items/item_script.h"
+#include "core/script/script_text.h"
+#include "ui/files/script_file.h"
+#include "ui/panes/script_highlighter.h"
+#include "ui/panes/script_pane.h"
+#include "ui/shell/main_window.h"
+#include "ui/widgets/utf16_text.h"
 #include "worked_examples.h"
 
 #include <QApplication>

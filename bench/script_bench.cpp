@@ -1,5 +1,5 @@
-#include "items/item_script.h"
-#include "npcs/npc_script.h"
+#include "core/items/item_script.h"
+#include "core/npcs/npc_script.h"
 #include "worked_examples.h"
 
 #include <benchmark/benchmark.h>

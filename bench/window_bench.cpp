@@ -1,8 +1,8 @@
 // Keystroke-to-pane and window construction, offscreen:
 //   QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
-#include "items/item_script.h"
-#include "shell/main_window.h"
-#include "shell/script_pane.h"
+#include "core/items/item_script.h"
+#include "ui/panes/script_pane.h"
+#include "ui/shell/main_window.h"
 
 #include <QApplication>
 #include <QLineEdit>

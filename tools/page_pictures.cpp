@@ -2,7 +2,7 @@
 // to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_page_pictures docs/images
 #include "field_typing.h"
-#include "shell/main_window.h"
+#include "ui/shell/main_window.h"
 #include "worked_examples.h"
 
 #include <QAbstractButton>

@@ -1,6 +1,6 @@
 #include "field_typing.h"
 
-#include "shell/form_builder.h"
+#include "ui/widgets/form_builder.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "items/item_record.h"
-#include "npcs/npc_record.h"
+#include "core/items/item_record.h"
+#include "core/npcs/npc_record.h"
 
 namespace defwright::samples {
 

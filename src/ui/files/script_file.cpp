@@ -1,0 +1,77 @@
+#include "ui/files/script_file.h"
+
+#include "core/files/windows_1252.h"
+#include "core/script/script_text.h"
+#include "ui/widgets/utf16_text.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <utility>
+
+namespace defwright {
+namespace {
+
+// A short write is retried, so that a failure is seen with its reason
+// ("No space left on device") rather than as a count that fell short.
+bool writeAll(QSaveFile& file, std::string_view bytes)
+{
+    while (!bytes.empty()) {
+        const qint64 written = file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+ScriptFile::ScriptFile(QString path)
+    : path_(std::move(path))
+{
+}
+
+ScriptFile::Contents ScriptFile::read() const
+{
+    if (const QString reason = unreadableReason(); !reason.isEmpty())
+        return {{}, reason};
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly))
+        return {{}, file.errorString()};
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {{}, file.errorString()};
+    QString script(bytes.size(), Qt::Uninitialized);
+    decodeWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())}, mutableUtf16(script));
+    return {script, {}};
+}
+
+QString ScriptFile::unreadableReason() const
+{
+    const QFileInfo info(path_);
+    if (!info.exists())
+        return tr("There is no such file.");
+    if (info.isDir())
+        return tr("It is a folder, not a file.");
+    if (!info.isFile())
+        return tr("It is not an ordinary file.");
+    if (info.size() > kMaxBytes)
+        return tr("It is larger than 64 MiB, too large for the script pane.");
+    return {};
+}
+
+QString ScriptFile::write(std::string_view encodedScript) const
+{
+    // Unbuffered: Qt 6.4's QSaveFile::commit() misses a failure while flushing
+    // its own buffer and would then put a cut file in place of the old one.
+    QSaveFile file(path_);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return file.errorString();
+    if (!writeAll(file, encodedScript) || !writeAll(file, kLineBreak) || !file.commit())
+        return file.errorString();
+    return {};
+}
+
+} // namespace defwright

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/npcs/npc_record.h"
+#include "ui/widgets/twips.h"
+
+#include <QWidget>
+
+class QPushButton;
+
+namespace defwright {
+
+class NpcBasicFrame;
+class NpcCreateFrame;
+
+/// The "Basic NPC Defs" page: two frames of NPC fields in one place, one shown
+/// at a time, and the two buttons that switch between them.
+class NpcFieldsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    /// @param corner where the page's client area starts, in the window's twips
+    explicit NpcFieldsPage(TwipsPoint corner, QWidget* parent = nullptr);
+
+    /// The start state: the basic frame shown with both switch buttons.
+    void hideCreateFrame();
+
+    /// Reads every field, those of the hidden frame too.
+    [[nodiscard]] NpcRecord record() const;
+
+    [[nodiscard]] QWidgetList focusOrder() const;
+
+signals:
+    void fieldChanged();
+
+private slots:
+    void Command2_Click();
+    void Command3_Click();
+
+private:
+    NpcBasicFrame* frmnpcdefs_;
+    NpcCreateFrame* frmcreate_;
+    QPushButton* Command2_;
+    QPushButton* Command3_;
+};
+
+} // namespace defwright

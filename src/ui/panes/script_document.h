@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+namespace defwright {
+
+/// What the File commands need of a script pane, and nothing more: the whole
+/// script with CR LF between lines, and a way to replace it.
+class ScriptDocument {
+public:
+    virtual ~ScriptDocument() = default;
+
+    [[nodiscard]] virtual QString script() const = 0;
+
+    /// Replaces the whole text as one undoable edit and puts the caret at the end.
+    virtual void replaceScript(const QString& script) = 0;
+
+protected:
+    ScriptDocument() = default;
+    ScriptDocument(const ScriptDocument&) = default;
+    ScriptDocument& operator=(const ScriptDocument&) = default;
+};
+
+} // namespace defwright

@@ -1,0 +1,59 @@
+#include "ui/panes/script_page.h"
+
+#include "ui/panes/script_pane.h"
+#include "ui/widgets/form_builder.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+
+namespace defwright {
+namespace {
+
+constexpr TwipsRect kPaneFrame{240, 870, 6255, 6855};
+constexpr TwipsRect kPane{360, 1110, 6015, 6495};
+constexpr int kButtonX = 6720;
+constexpr int kFirstButtonY = 1230;
+constexpr int kButtonStep = 480;
+constexpr int kButtonWidth = 2175;
+constexpr int kButtonHeight = 375;
+
+} // namespace
+
+ScriptPage::ScriptPage(const ScriptPageLayout& layout, TwipsPoint corner, QWidget* parent)
+    : QWidget(parent)
+{
+    const FormBuilder page(this, corner);
+    createPane(layout, page);
+    createTriggerButtons(layout, page);
+}
+
+void ScriptPage::createPane(const ScriptPageLayout& layout, const FormBuilder& page)
+{
+    QGroupBox* frame = page.frame(QString::fromLatin1(layout.paneFrameName), layout.paneFrameCaption, kPaneFrame);
+    const FormBuilder holder = layout.paneInsideFrame ? page.inside(frame, kPaneFrame) : page;
+    pane_ = new ScriptPane(holder.container());
+    holder.place(pane_, QString::fromLatin1(layout.paneName), kPane);
+    pane_->setAccessibleName(toQString(layout.paneFrameCaption));
+}
+
+void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page)
+{
+    QGroupBox* frame = page.frame(QString::fromLatin1(layout.triggerFrameName), "Other Triggers", layout.triggerFrame);
+    const FormBuilder column = page.inside(frame, layout.triggerFrame);
+    for (int i = 0; i < static_cast<int>(layout.triggers.size()); ++i) {
+        QPushButton* button = column.button(arrayName(layout.buttonName, i), layout.triggers[i],
+                                            {kButtonX, kFirstButtonY + kButtonStep * i, kButtonWidth, kButtonHeight});
+        connect(button, &QPushButton::clicked, this, [this, i] { emit triggerClicked(i); });
+        buttons_.append(button);
+    }
+}
+
+QWidgetList ScriptPage::focusOrder() const
+{
+    QWidgetList order = {pane_};
+    for (QPushButton* button : buttons_)
+        order.append(button);
+    return order;
+}
+
+} // namespace defwright

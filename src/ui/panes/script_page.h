@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/widgets/twips.h"
+
+#include <QWidget>
+
+#include <span>
+#include <string_view>
+
+class QPushButton;
+
+namespace defwright {
+
+class FormBuilder;
+class ScriptPane;
+
+/// How one of the two script pages is laid out: the pane and its frame, and
+/// the column of trigger buttons in the "Other Triggers" frame beside it.
+struct ScriptPageLayout {
+    const char* paneFrameName;
+    std::string_view paneFrameCaption;
+    bool paneInsideFrame; // else the pane stands on the page, in front of its frame
+    const char* paneName;
+    const char* triggerFrameName;
+    TwipsRect triggerFrame;
+    const char* buttonName;
+    std::span<const std::string_view> triggers;
+};
+
+/// A "Compiled ... Script" page: a script pane and the buttons that insert
+/// trigger blocks into it.
+class ScriptPage : public QWidget {
+    Q_OBJECT
+
+public:
+    /// @param corner where the page's client area starts, in the window's twips
+    ScriptPage(const ScriptPageLayout& layout, TwipsPoint corner, QWidget* parent = nullptr);
+
+    [[nodiscard]] ScriptPane* pane() const { return pane_; }
+    [[nodiscard]] QWidgetList focusOrder() const;
+
+signals:
+    /// A trigger button was clicked; `index` is its place in the column, top first.
+    void triggerClicked(int index);
+
+private:
+    void createPane(const ScriptPageLayout& layout, const FormBuilder& page);
+    void createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page);
+
+    ScriptPane* pane_ = nullptr;
+    QList<QPushButton*> buttons_;
+};
+
+} // namespace defwright

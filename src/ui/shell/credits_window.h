@@ -1,0 +1,15 @@
+#pragma once
+
+#include "ui/shell/text_window.h"
+
+namespace defwright {
+
+/// Help > Shout-outs: the acknowledgements.
+class CreditsWindow : public TextWindow {
+    Q_OBJECT
+
+public:
+    explicit CreditsWindow(QWidget* owner);
+};
+
+} // namespace defwright

@@ -1,0 +1,253 @@
+#include "ui/shell/main_window.h"
+
+#include "core/items/item_script.h"
+#include "core/items/item_tables.h"
+#include "core/npcs/npc_script.h"
+#include "core/npcs/npc_tables.h"
+#include "core/script/script_text.h"
+#include "ui/files/file_commands.h"
+#include "ui/items/item_fields_page.h"
+#include "ui/npcs/npc_fields_page.h"
+#include "ui/panes/script_page.h"
+#include "ui/panes/script_pane.h"
+#include "ui/shell/about_dialog.h"
+#include "ui/shell/credits_window.h"
+#include "ui/shell/history_window.h"
+#include "ui/shell/menu_shortcut_filter.h"
+#include "ui/shell/program_icon.h"
+#include "ui/shell/splash_window.h"
+#include "ui/widgets/fonts.h"
+#include "ui/widgets/form_builder.h"
+#include "ui/widgets/tab_control.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QScreen>
+
+namespace defwright {
+
+namespace {
+
+constexpr int kClientWidth = 9300;
+constexpr int kClientHeight = 7845;
+constexpr TwipsRect kTabControl{120, 120, 9135, 7695};
+constexpr int kTabRows = 2;
+
+const ScriptPageLayout kItemScriptPage{
+    .paneFrameName = "Frame1",
+    .paneFrameCaption = "Compiled Item Script",
+    .paneInsideFrame = true,
+    .paneName = "txtEdit",
+    .triggerFrameName = "Frame2",
+    .triggerFrame = {6600, 870, 2415, 5655},
+    .buttonName = "cmdtriggers",
+    .triggers = kItemTriggers,
+};
+
+const ScriptPageLayout kNpcScriptPage{
+    .paneFrameName = "Frame5",
+    .paneFrameCaption = "Compiled NPC Script",
+    .paneInsideFrame = false,
+    .paneName = "txtnEdit",
+    .triggerFrameName = "Frame4",
+    .triggerFrame = {6600, 870, 2415, 6135},
+    .buttonName = "cmdntriggers",
+    .triggers = kNpcTriggers,
+};
+
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("Defwright"));
+    setFont(windowFont(Typeface::Verdana, 8.25));
+    setWindowIcon(programIcon());
+    createPages();
+    setFocusOrder();
+    connectPages();
+    createActions();
+    createMenus();
+    guardMenuShortcuts();
+    fileCommands_ = new FileCommands(this, itemScript_->pane());
+    placeWindow();
+}
+
+void MainWindow::Form_Load()
+{
+    npcFields_->hideCreateFrame();
+    SplashWindow splash(this);
+    splash.exec(); // returns once the splash has been clicked away
+}
+
+// Every page is laid out in the window's own twips; the pages' corner is where
+// the tab control puts them.
+void MainWindow::createPages()
+{
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    SSTab1_ = new TabControl(client);
+    SSTab1_->setObjectName(QStringLiteral("SSTab1"));
+    SSTab1_->setGeometry(pixelRect(kTabControl));
+    const TwipsPoint offset = TabControl::pageOffset(kTabRows);
+    const TwipsPoint corner{kTabControl.x + offset.x, kTabControl.y + offset.y};
+
+    itemFields_ = new ItemFieldsPage(corner);
+    itemScript_ = new ScriptPage(kItemScriptPage, corner);
+    npcFields_ = new NpcFieldsPage(corner);
+    npcScript_ = new ScriptPage(kNpcScriptPage, corner);
+    SSTab1_->addPage(itemFields_, tr("Basic Item Defs"));
+    SSTab1_->addPage(itemScript_, tr("Compiled Item Script"));
+    SSTab1_->addPage(npcFields_, tr("Basic NPC Defs"));
+    SSTab1_->addPage(npcScript_, tr("Compiled NPC Script"));
+}
+
+// The tab control first, then each page's controls in their own order; Tab
+// skips what is not shown, so each page is visited on its own.
+void MainWindow::setFocusOrder()
+{
+    QWidgetList order = {SSTab1_};
+    order.append(itemFields_->focusOrder());
+    order.append(itemScript_->focusOrder());
+    order.append(npcFields_->focusOrder());
+    order.append(npcScript_->focusOrder());
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+}
+
+void MainWindow::connectPages()
+{
+    connect(itemFields_, &ItemFieldsPage::fieldChanged, this, &MainWindow::rebuildItemScript);
+    connect(itemFields_, &ItemFieldsPage::basicFieldEntered, this, &MainWindow::txtBasic_GotFocus);
+    connect(itemScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdtriggers_Click);
+    connect(npcFields_, &NpcFieldsPage::fieldChanged, this, &MainWindow::rebuildNpcScript);
+    connect(npcScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdntriggers_Click);
+}
+
+// The client area keeps its size; enlarging the window only adds empty space.
+void MainWindow::placeWindow()
+{
+    resize(pixelSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().topLeft());
+}
+
+void MainWindow::rebuildItemScript()
+{
+    itemScript_->pane()->replaceScript(toQString(itemScript(itemFields_->record())));
+}
+
+void MainWindow::txtBasic_GotFocus()
+{
+    itemScript_->pane()->replaceScript(toQString(itemFocusScript(itemFields_->record())));
+}
+
+void MainWindow::cmdtriggers_Click(int index)
+{
+    itemScript_->pane()->insertScript(toQString(triggerBlock(kItemTriggers[index])));
+}
+
+void MainWindow::rebuildNpcScript()
+{
+    npcScript_->pane()->replaceScript(toQString(npcScript(npcFields_->record())));
+}
+
+void MainWindow::cmdntriggers_Click(int index)
+{
+    npcScript_->pane()->insertScript(toQString(triggerBlock(kNpcTriggers[index])));
+}
+
+void MainWindow::createActions()
+{
+    const auto action = [this](const char* name, const QString& caption, const QKeySequence& shortcut,
+                               void (MainWindow::*slot)()) {
+        auto* created = new QAction(caption, this);
+        created->setObjectName(QString::fromLatin1(name));
+        created->setShortcut(shortcut);
+        connect(created, &QAction::triggered, this, slot);
+        return created;
+    };
+    mnuNew_ = action("mnuNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
+    mnuOpen_ = action("mnuOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::mnuOpen_Click);
+    mnuSave_ = action("mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::mnuSave_Click);
+    mnuSaveAs_ = action("mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+                        &MainWindow::mnuSaveAs_Click);
+    mnuExit_ = action("mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::mnuExit_Click);
+    mnuAbout_ = action("mnuAbout", tr("A&bout"), {}, &MainWindow::mnuAbout_Click);
+    mnuCredits_ = action("mnuCredits", tr("&Shout-outs"), {}, &MainWindow::mnuCredits_Click);
+    mnuHistory_ = action("mnuHistory", tr("&History"), {}, &MainWindow::mnuHistory_Click);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    fileMenu->addAction(mnuNew_);
+    fileMenu->addAction(mnuOpen_);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    fileMenu->addAction(mnuSave_);
+    fileMenu->addAction(mnuSaveAs_);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    fileMenu->addAction(mnuExit_);
+
+    QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
+    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
+    helpMenu->addAction(mnuAbout_);
+    helpMenu->addAction(mnuCredits_);
+    helpMenu->addAction(mnuHistory_);
+}
+
+void MainWindow::guardMenuShortcuts()
+{
+    const QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
+                                           mnuSaveAs_->shortcut(), mnuExit_->shortcut()};
+    qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
+}
+
+void MainWindow::mnuNew_Click()
+{
+    fileCommands_->newScript();
+}
+
+void MainWindow::mnuOpen_Click()
+{
+    fileCommands_->open();
+}
+
+void MainWindow::mnuSave_Click()
+{
+    fileCommands_->save();
+}
+
+void MainWindow::mnuSaveAs_Click()
+{
+    fileCommands_->saveAs();
+}
+
+// Ends the program at once: nothing asks about unsaved script text.
+void MainWindow::mnuExit_Click()
+{
+    close();
+}
+
+void MainWindow::mnuAbout_Click()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void MainWindow::mnuCredits_Click()
+{
+    CreditsWindow credits(this);
+    credits.exec();
+}
+
+void MainWindow::mnuHistory_Click()
+{
+    HistoryWindow history(this);
+    history.exec();
+}
+
+} // namespace defwright

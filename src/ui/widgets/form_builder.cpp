@@ -1,0 +1,100 @@
+#include "ui/widgets/form_builder.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace defwright {
+
+QString arrayName(std::string_view name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(toQString(name)).arg(index);
+}
+
+QString toQString(std::string_view utf8)
+{
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+std::string fieldText(const QLineEdit* box)
+{
+    return box->text().toStdString();
+}
+
+std::string fieldText(const QComboBox* box)
+{
+    return box->currentText().toStdString();
+}
+
+FormBuilder::FormBuilder(QWidget* container, TwipsPoint containerCorner)
+    : container_(container)
+    , corner_(containerCorner)
+{
+}
+
+FormBuilder FormBuilder::inside(QWidget* frame, const TwipsRect& rect) const
+{
+    return FormBuilder(frame, {rect.x, rect.y});
+}
+
+QGroupBox* FormBuilder::frame(const QString& name, std::string_view caption, const TwipsRect& rect) const
+{
+    auto* frame = new QGroupBox(toQString(caption), container_);
+    place(frame, name, rect);
+    return frame;
+}
+
+QLabel* FormBuilder::label(const QString& name, std::string_view caption, const TwipsRect& rect,
+                           Qt::Alignment alignment) const
+{
+    auto* label = new QLabel(toQString(caption), container_);
+    label->setTextFormat(Qt::PlainText);
+    const bool placedVertically = alignment & Qt::AlignVertical_Mask;
+    label->setAlignment(placedVertically ? alignment : alignment | Qt::AlignVCenter);
+    place(label, name, rect);
+    return label;
+}
+
+QLabel* FormBuilder::keyLabel(const QString& name, std::string_view caption, const TwipsRect& rect) const
+{
+    return label(name, caption, rect, Qt::AlignRight);
+}
+
+QLineEdit* FormBuilder::textBox(const QString& name, int x, int y, int width) const
+{
+    auto* box = new QLineEdit(container_);
+    place(box, name, {x, y, width, kTextBoxHeight});
+    return box;
+}
+
+QComboBox* FormBuilder::comboBox(const QString& name, int x, int y, int width,
+                                 std::span<const std::string_view> entries) const
+{
+    auto* box = new QComboBox(container_);
+    box->setEditable(true);
+    box->setCompleter(nullptr);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string_view entry : entries)
+        box->addItem(toQString(entry));
+    box->setCurrentIndex(-1);
+    place(box, name, {x, y, width, kComboBoxHeight});
+    return box;
+}
+
+QPushButton* FormBuilder::button(const QString& name, std::string_view caption, const TwipsRect& rect) const
+{
+    auto* button = new QPushButton(toQString(caption), container_);
+    button->setAutoDefault(false);
+    place(button, name, rect);
+    return button;
+}
+
+void FormBuilder::place(QWidget* widget, const QString& name, const TwipsRect& rect) const
+{
+    widget->setObjectName(name);
+    widget->setGeometry(pixelRect(rect, corner_));
+}
+
+} // namespace defwright
