@@ -12,6 +12,9 @@ public:
 
     [[nodiscard]] virtual QString script() const = 0;
 
+    /// The line the caret stands on, counting from 0.
+    [[nodiscard]] virtual int caretLine() const = 0;
+
     /// Replaces the whole text as one undoable edit and puts the caret at the end.
     virtual void replaceScript(const QString& script) = 0;
 

@@ -60,6 +60,12 @@ QString ScriptPane::script() const
     return script;
 }
 
+// The pane never wraps, so each text block is one line of the script.
+int ScriptPane::caretLine() const
+{
+    return textCursor().blockNumber();
+}
+
 void ScriptPane::changeEvent(QEvent* event)
 {
     QPlainTextEdit::changeEvent(event);

@@ -33,6 +33,8 @@ public:
     /// stays a no-break space).
     [[nodiscard]] QString script() const override;
 
+    [[nodiscard]] int caretLine() const override;
+
     /// A script's line breaks as the editor holds them: one LF each.
     [[nodiscard]] static QString toEditorLineBreaks(QString script);
 
