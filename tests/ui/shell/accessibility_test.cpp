@@ -1,0 +1,213 @@
+#include "window_probe.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+#include <QClipboard>
+#include <QComboBox>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
+
+#include <utility>
+#include <vector>
+
+using namespace defwright;
+using namespace defwright::test;
+
+namespace {
+
+const QString kTabs = QStringLiteral("SSTab1");
+
+QStringList names(const QString& array, int first, int last)
+{
+    QStringList result;
+    for (int i = first; i <= last; ++i)
+        result << QStringLiteral("%1(%2)").arg(array).arg(i);
+    return result;
+}
+
+// The control a scripter is in: an editable combo box hands the focus to its line edit.
+QWidget* focusedControl()
+{
+    QWidget* focused = QApplication::focusWidget();
+    auto* combo = focused != nullptr ? qobject_cast<QComboBox*>(focused->parentWidget()) : nullptr;
+    return combo != nullptr ? combo : focused;
+}
+
+QString accessibleName(QWidget* widget)
+{
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+
+// Presses `key` from the tab control until the focus is back on it, and names
+// each control on the way; every one must have a name a screen reader can read.
+QStringList walkFromTabs(const MainWindow& window, Qt::Key key, Qt::KeyboardModifiers modifiers)
+{
+    control(window, kTabs)->setFocus(Qt::TabFocusReason);
+    QStringList visited;
+    for (int step = 0; step < 100 && (visited.isEmpty() || visited.last() != kTabs); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+        visited << focusedControl()->objectName();
+        if (accessibleName(QApplication::focusWidget()).isEmpty())
+            visited << QStringLiteral("(no name)");
+    }
+    return visited;
+}
+
+QStringList reversed(QStringList list)
+{
+    std::reverse(list.begin(), list.end());
+    return list;
+}
+
+struct Event {
+    QAccessible::Event type;
+    int child;
+    friend bool operator==(const Event&, const Event&) = default;
+};
+
+// QAccessible takes a plain function as its update handler, so the events it
+// hands over are kept here, for the one test that installs it.
+std::vector<Event>& tabEvents()
+{
+    static std::vector<Event> events;
+    return events;
+}
+
+void recordTabEvent(QAccessibleEvent* event)
+{
+    if (event->object() != nullptr && event->object()->objectName() == kTabs)
+        tabEvents().push_back({event->type(), event->child()});
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tabAndShiftTabWalkEveryPageInOrder();
+    void fieldsAreNamedByTheirKeys();
+    void tabListShowsItsPagesAsTabs();
+    void paneTypesTabsOnlyWithCtrlI();
+};
+
+void AccessibilityTest::tabAndShiftTabWalkEveryPageInOrder()
+{
+    MainWindow window;
+    loadAndShow(window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    const QStringList npcCommon = {QStringLiteral("txtndef")};
+    QStringList createFrame = {QStringLiteral("cmbbrain")};
+    for (int i = 0; i < 5; ++i)
+        createFrame << QStringLiteral("txth(%1)").arg(i) << QStringLiteral("txtl(%1)").arg(i);
+    createFrame << names(QStringLiteral("txtncreate"), 0, 3);
+    for (int i = 0; i < 6; ++i)
+        createFrame << QStringLiteral("cmbskill1(%1)").arg(i) << QStringLiteral("txtsl(%1)").arg(i)
+                    << QStringLiteral("txtsh(%1)").arg(i);
+
+    const std::vector<std::pair<int, QStringList>> pages = {
+        {0, QStringList{QStringLiteral("txtidef")} + names(QStringLiteral("txtBasic"), 0, 18)
+                + names(QStringLiteral("txtAxis"), 0, 2) + QStringList{QStringLiteral("txtType(1)")}
+                + names(QStringLiteral("txtBasic"), 19, 21)
+                + QStringList{QStringLiteral("txticreatel"), QStringLiteral("txticreateh"), QStringLiteral("txtic")}},
+        {1, QStringList{QStringLiteral("txtEdit")} + names(QStringLiteral("cmdtriggers"), 0, 10)},
+        {2, npcCommon + names(QStringLiteral("txtnBasic"), 1, 17) + names(QStringLiteral("lstCan"), 0, 9)
+                + QStringList{QStringLiteral("Command3"), QStringLiteral("Command2")}},
+        {3, QStringList{QStringLiteral("txtnEdit")} + names(QStringLiteral("cmdntriggers"), 0, 11)},
+        {2, createFrame + QStringList{QStringLiteral("Command3")}}, // after "@Create" is pressed
+    };
+    for (const auto& [page, order] : pages) {
+        control(window, kTabs)->setProperty("currentIndex", page);
+        if (order.first() == QStringLiteral("cmbbrain"))
+            QTest::mouseClick(control(window, QStringLiteral("Command2")), Qt::LeftButton);
+        QCOMPARE(walkFromTabs(window, Qt::Key_Tab, Qt::NoModifier), order + QStringList{kTabs});
+        QCOMPARE(walkFromTabs(window, Qt::Key_Backtab, Qt::ShiftModifier), reversed(order) + QStringList{kTabs});
+    }
+}
+
+// Where a label stands in another frame than its box, the name still comes from it.
+void AccessibilityTest::fieldsAreNamedByTheirKeys()
+{
+    MainWindow window;
+    const std::vector<std::pair<const char*, const char*>> expected = {
+        {"txtidef", "[ITEMDEF i_"},    {"txtBasic(0)", "NAME"},      {"txtBasic(18)", "REQSTR"},
+        {"txtAxis(2)", "DESCRIPTION"}, {"txtType(1)", "TYPE"},       {"txtBasic(21)", "SKILLMAKE"},
+        {"txticreatel", "HITPOINTS low"}, {"txticreateh", "HITPOINTS high"}, {"txtic", "COLOR"},
+        {"txtEdit", "Compiled Item Script"}, {"cmdtriggers(10)", "@DROPON_GROUND"},
+        {"txtnBasic(12)", "BLOODCOLOR"}, {"lstCan(6)", "TEVENTS"},
+        {"txtl(4)", "DEX high"},       {"txtncreate(1)", "SPEECHCOLOR"}, {"Command2", "@Create"},
+    };
+    for (const auto& [name, accessible] : expected)
+        QCOMPARE(accessibleName(control(window, QString::fromLatin1(name))), QString::fromLatin1(accessible));
+}
+
+void AccessibilityTest::tabListShowsItsPagesAsTabs()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    QWidget* tabs = control(window, kTabs);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(tabs);
+    QCOMPARE(list->role(), QAccessible::PageTabList);
+    const QStringList captions = {QStringLiteral("Basic Item Defs"), QStringLiteral("Compiled Item Script"),
+                                  QStringLiteral("Basic NPC Defs"), QStringLiteral("Compiled NPC Script")};
+    // The tabs come first; the pages' area after them keeps the fields in the tree.
+    QCOMPARE(list->childCount(), 5);
+    for (int i = 0; i < 4; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        QCOMPARE(tab->role(), QAccessible::PageTab);
+        QCOMPARE(tab->text(QAccessible::Name), captions[i]);
+        QCOMPARE(bool(tab->state().selected), i == 0);
+        QCOMPARE(tab->parent(), list);
+        QCOMPARE(list->indexOfChild(tab), i);
+        QCOMPARE(list->child(i), tab);
+    }
+    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(control(window, QStringLiteral("txtidef")));
+    while (field->parent() != list)
+        field = field->parent();
+    QCOMPARE(list->indexOfChild(field), 4);
+
+    // Events reach an update handler only while accessibility is on, as it is
+    // when a screen reader runs.
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    tabEvents().clear();
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&recordTabEvent);
+    tabs->setFocus(Qt::TabFocusReason);
+    QAccessibleInterface* npcFields = list->child(2);
+    npcFields->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QAccessible::installUpdateHandler(previous);
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+    QCOMPARE(tabs->property("currentIndex").toInt(), 2);
+    QVERIFY(npcFields->state().selected && npcFields->state().focused);
+    QVERIFY(!list->child(0)->state().selected);
+    QCOMPARE(list->focusChild(), npcFields);
+    const std::vector<Event> expected = {{QAccessible::Focus, 2}, {QAccessible::Selection, 2}};
+    QVERIFY(std::search(tabEvents().begin(), tabEvents().end(), expected.begin(), expected.end()) != tabEvents().end());
+}
+
+void AccessibilityTest::paneTypesTabsOnlyWithCtrlI()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    control(window, kTabs)->setProperty("currentIndex", 1);
+    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
+    QCOMPARE(pane->toolTip(),
+             QStringLiteral("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
+    pane->replaceScript(QStringLiteral("opened\ttab"));
+    QApplication::clipboard()->setText(QStringLiteral("\tpasted"));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(pane, Qt::Key_I, Qt::ControlModifier);
+    QTest::keyClicks(pane, QStringLiteral("x"));
+    QCOMPARE(pane->script(), QStringLiteral("opened\ttab\tpasted\tx"));
+
+    QTest::keyClick(pane, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), control(window, QStringLiteral("cmdtriggers(0)")));
+    QCOMPARE(pane->script(), QStringLiteral("opened\ttab\tpasted\tx"));
+    pane->setFocus();
+    QTest::keyClick(pane, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(control(window, kTabs)->property("currentIndex").toInt(), 2);
+}
+
+QTEST_MAIN(AccessibilityTest)
+#include "accessibility_test.moc"
