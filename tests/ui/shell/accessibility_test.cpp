@@ -1,3 +1,4 @@
+#include "ui/widgets/tab_control.h"
 #include "window_probe.h"
 
 #include <QAccessible>
@@ -60,6 +61,30 @@ QStringList reversed(QStringList list)
     return list;
 }
 
+// A dark desktop theme, as Fusion draws one.
+QPalette darkPalette()
+{
+    QPalette palette;
+    palette.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
+    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
+    palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
+    palette.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+    palette.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
+    palette.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
+    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x65, 0xca));
+    return palette;
+}
+
+int changedPixels(const QImage& before, const QImage& after)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y) ? 1 : 0;
+    }
+    return changed;
+}
+
 struct Event {
     QAccessible::Event type;
     int child;
@@ -90,6 +115,7 @@ private slots:
     void fieldsAreNamedByTheirKeys();
     void tabListShowsItsPagesAsTabs();
     void paneTypesTabsOnlyWithCtrlI();
+    void keyboardFocusIsMarkedOnADarkTheme();
 };
 
 void AccessibilityTest::tabAndShiftTabWalkEveryPageInOrder()
@@ -207,6 +233,34 @@ void AccessibilityTest::paneTypesTabsOnlyWithCtrlI()
     pane->setFocus();
     QTest::keyClick(pane, Qt::Key_Tab, Qt::ControlModifier);
     QCOMPARE(control(window, kTabs)->property("currentIndex").toInt(), 2);
+}
+
+// Each control is reached by Tab, as a keyboard user reaches it; a mark is a
+// ring of changed pixels around it at least half as long as its outline. The
+// caret alone, which is all a pane showed, is far less.
+void AccessibilityTest::keyboardFocusIsMarkedOnADarkTheme()
+{
+    const QPalette previous = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    MainWindow window;
+    QVERIFY(showActive(window));
+    auto* tabs = qobject_cast<TabControl*>(control(window, kTabs));
+    const std::vector<std::pair<int, const char*>> targets = {
+        {0, "txtBasic(3)"}, {0, "txtType(1)"}, {1, "txtEdit"}, {1, "cmdtriggers(2)"}, {0, "SSTab1"},
+    };
+    for (const auto& [page, name] : targets) {
+        tabs->setCurrentIndex(page);
+        QWidget* target = control(window, QString::fromLatin1(name));
+        const QRect local = target == tabs ? tabs->tabRect(page) : target->rect();
+        const QRect area(target->mapTo(&window, local.topLeft() - QPoint(3, 3)), local.size() + QSize(6, 6));
+        (target == tabs ? control(window, QStringLiteral("txtidef")) : tabs)->setFocus(Qt::MouseFocusReason);
+        const QImage before = window.grab(area).toImage();
+        for (int step = 0; step < 60 && QApplication::focusWidget() != target; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QVERIFY2(changedPixels(before, window.grab(area).toImage()) >= local.width() + local.height(), name);
+    }
+    QApplication::setPalette(previous);
 }
 
 QTEST_MAIN(AccessibilityTest)
