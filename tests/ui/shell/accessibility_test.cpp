@@ -1,3 +1,4 @@
+#include "dark_palette.h"
 #include "ui/widgets/tab_control.h"
 #include "window_probe.h"
 
@@ -59,20 +60,6 @@ QStringList reversed(QStringList list)
 {
     std::reverse(list.begin(), list.end());
     return list;
-}
-
-// A dark desktop theme, as Fusion draws one.
-QPalette darkPalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    palette.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-    palette.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x65, 0xca));
-    return palette;
 }
 
 int changedPixels(const QImage& before, const QImage& after)
@@ -241,7 +228,7 @@ void AccessibilityTest::paneTypesTabsOnlyWithCtrlI()
 void AccessibilityTest::keyboardFocusIsMarkedOnADarkTheme()
 {
     const QPalette previous = QApplication::palette();
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(samples::darkPalette());
     MainWindow window;
     QVERIFY(showActive(window));
     auto* tabs = qobject_cast<TabControl*>(control(window, kTabs));
