@@ -35,15 +35,26 @@ std::optional<HeaderPlace> firstHeaderOfKind(const TextLines& lines, const Defin
     }
 }
 
+bool isCommentOrBlank(std::string_view line)
+{
+    const std::string_view trimmed = trimBlanks(line);
+    return trimmed.empty() || trimmed.starts_with("//");
+}
+
 // The definition ends where the next header begins, its break not included.
+// Comments right above that header are the next definition's, as a banner is.
 std::size_t definitionEnd(const TextLines& lines, std::size_t headerStart)
 {
     std::size_t end = lines.lineEnd(headerStart);
+    std::size_t contentEnd = end;
     while (end < lines.size()) {
         const std::size_t next = lines.nextLineStart(end);
-        if (isHeaderLine(lines.line(next)))
-            break;
-        end = lines.lineEnd(next);
+        const std::string_view line = lines.line(next);
+        if (isHeaderLine(line))
+            return contentEnd;
+        end = next + line.size();
+        if (!isCommentOrBlank(line))
+            contentEnd = end;
     }
     return end;
 }

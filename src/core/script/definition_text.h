@@ -21,7 +21,8 @@ struct DefinitionKind {
 }
 
 /// One definition within a script: its header line and every line up to the
-/// next header or the end of the script.
+/// next header or the end of the script. Comment lines right above the next
+/// header are not the definition's: they belong with that header, as its banner.
 struct DefinitionText {
     std::string_view text;
     std::size_t headerLine = 0; // counting from 0 in the whole script

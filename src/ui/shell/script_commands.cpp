@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 
 #include <algorithm>
@@ -45,7 +46,7 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     : QObject(window)
     , window_(window)
     , pages_(pages)
-    , mnuScript_(new QMenu(tr("&Script"), window))
+    , mnuScript_(new QMenu(tr("&Script"), window->menuBar()))
     , mnuFieldsFromScript_(new QAction(tr("&Fields from Script"), this))
 {
     mnuScript_->setObjectName(QStringLiteral("mnuScript"));
@@ -117,9 +118,10 @@ bool ScriptCommands::confirmUnheld(const std::vector<UnheldLine>& unheld) const
     for (std::size_t i = 0; i < std::min(unheld.size(), kUnheldShown); ++i)
         lines << unheldEntry(unheld[i]);
     if (unheld.size() > kUnheldShown)
-        lines << tr("and %n more", nullptr, static_cast<int>(unheld.size() - kUnheldShown));
+        lines << tr("and %1 more").arg(unheld.size() - kUnheldShown);
+    const QString count = unheld.size() == 1 ? tr("1 line") : tr("%1 lines").arg(unheld.size());
     QMessageBox box(QMessageBox::Question, QStringLiteral("Defwright"),
-                    tr("The fields cannot hold %n line(s) of this definition:", nullptr, static_cast<int>(unheld.size()))
+                    tr("The fields cannot hold %1 of this definition:").arg(count)
                         + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n")
                         + tr("Fill the fields anyway? The script is then written again from the fields, "
                              "without these lines (Undo in the script brings them back)."),

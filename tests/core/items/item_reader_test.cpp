@@ -110,26 +110,28 @@ TEST(ItemReader, ReadsTheItemDefinitionThatHoldsTheCaret)
         "//banner",       // 0
         "[ITEMDEF i_a]",  // 1
         "NAME=A",         // 2
-        "[CHARDEF c_b]",  // 3
-        "NAME=B",         // 4
-        "[ITEMDEF i_c]",  // 5
-        "NAME=C",         // 6
-        "EXTRA=1",        // 7
+        "// the ogre",    // 3: above the next header, so the next definition's
+        "[CHARDEF c_b]",  // 4
+        "NAME=B",         // 5
+        "[ITEMDEF i_c]",  // 6
+        "NAME=C",         // 7
+        "EXTRA=1",        // 8
     });
     struct Case {
         std::size_t caretLine;
         std::optional<std::string> identifier;
     };
-    for (const Case& c : std::vector<Case>{{0, "a"}, {2, "a"}, {3, std::nullopt}, {4, std::nullopt},
-                                           {5, "c"}, {7, "c"}, {99, "c"}}) {
+    for (const Case& c : std::vector<Case>{{0, "a"}, {3, "a"}, {4, std::nullopt}, {5, std::nullopt},
+                                           {6, "c"}, {8, "c"}, {99, "c"}}) {
         const std::optional<ItemReading> reading = readItemDefinition(script, c.caretLine);
         ASSERT_EQ(reading.has_value(), c.identifier.has_value()) << c.caretLine;
         if (reading) {
             EXPECT_EQ(reading->record.identifier, *c.identifier) << c.caretLine;
         }
     }
-    EXPECT_EQ(unheldNumbers(*readItemDefinition(script, 6)), std::vector<std::size_t>{8});
+    EXPECT_EQ(unheldNumbers(*readItemDefinition(script, 7)), std::vector<std::size_t>{9});
     EXPECT_EQ(readItemDefinition(script, 1)->record.basic[0], "A");
+    EXPECT_TRUE(readItemDefinition(script, 1)->unheld.empty());
     EXPECT_FALSE(readItemDefinition("NAME=x\r\n[CHARDEF c_x]", 0));
     EXPECT_FALSE(readItemDefinition("", 0));
 }

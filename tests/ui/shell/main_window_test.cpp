@@ -43,7 +43,7 @@ void MainWindowTest::menusHoldTheirEntriesInOrder()
     QStringList titles;
     for (const QMenu* menu : menus)
         titles << menu->title();
-    QCOMPARE(titles, (QStringList{QStringLiteral("File"), QStringLiteral("Help")}));
+    QCOMPARE(titles, (QStringList{QStringLiteral("File"), QStringLiteral("&Script"), QStringLiteral("Help")}));
 
     QStringList entries;
     for (const QMenu* menu : menus) {
@@ -59,6 +59,7 @@ void MainWindowTest::menusHoldTheirEntriesInOrder()
                           QStringLiteral("Save &As... Ctrl+A"),
                           QStringLiteral("-"),
                           QStringLiteral("E&xit Ctrl+Q"),
+                          QStringLiteral("&Fields from Script Ctrl+R"),
                           QStringLiteral("A&bout "),
                           QStringLiteral("&Shout-outs "),
                           QStringLiteral("&History "),
