@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -22,13 +23,31 @@ void check(bool holds)
         std::abort();
 }
 
-// Unheld lines come in the order they stand, after the header line.
+// The script's lines, split byte by byte at CR LF, lone CR and lone LF.
+std::vector<std::string_view> linesOf(std::string_view script)
+{
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        if (script[i] != '\r' && script[i] != '\n')
+            continue;
+        lines.push_back(script.substr(start, i - start));
+        if (script[i] == '\r' && i + 1 < script.size() && script[i + 1] == '\n')
+            ++i;
+        start = i + 1;
+    }
+    lines.push_back(script.substr(start));
+    return lines;
+}
+
+// Unheld lines come in the order they stand, after the header line, each
+// under the number of its line in the script.
 template <typename Reading>
-void checkUnheldOrder(const Reading& reading)
+void checkUnheld(const Reading& reading, const std::vector<std::string_view>& lines)
 {
     std::size_t previous = 1;
     for (const UnheldLine& line : reading.unheld) {
-        check(line.number > previous);
+        check(line.number > previous && line.number <= lines.size() && lines[line.number - 1] == line.text);
         previous = line.number;
     }
 }
@@ -41,7 +60,7 @@ void readsStably(std::string_view script, std::size_t caretLine, Read read, Writ
     const auto reading = read(script, caretLine);
     if (!reading)
         return;
-    checkUnheldOrder(*reading);
+    checkUnheld(*reading, linesOf(script));
     const std::string written = write(reading->record);
     const auto again = read(written, 0);
     check(again && again->unheld.empty() && write(again->record) == written);
