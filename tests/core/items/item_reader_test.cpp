@@ -68,7 +68,7 @@ TEST(ItemReader, HandWrittenLinesFillTheirFieldsOrAreListed)
         "COLOR=0481",
         "ON=@CLICK",             // 13: a trigger block and all of its lines
         "SAY hello",             // 14
-        "COLOR=2",               // 15
+        "DYE=2",                 // 15
     });
     const std::optional<ItemReading> reading = readItemDefinition(script);
     ASSERT_TRUE(reading);
