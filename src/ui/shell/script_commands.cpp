@@ -10,6 +10,7 @@
 #include "ui/panes/script_pane.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/tab_control.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
 #include <QApplication>
@@ -79,12 +80,14 @@ void ScriptCommands::mnuFieldsFromScript_Click()
 {
     const bool item = itemPaneChosen();
     const ScriptDocument* pane = item ? pages_.itemScript->pane() : pages_.npcScript->pane();
-    const std::string script = pane->script().toStdString();
     const auto caretLine = static_cast<std::size_t>(std::max(0, pane->caretLine()));
+    const auto read = [pane, caretLine](auto reader) {
+        return withWaitCursor([pane, caretLine, reader] { return reader(pane->script().toStdString(), caretLine); });
+    };
     if (item)
-        fill(readItemDefinition(script, caretLine), pages_.itemFields, toQString(kItemHeaderCaption));
+        fill(read(readItemDefinition), pages_.itemFields, toQString(kItemHeaderCaption));
     else
-        fill(readNpcDefinition(script, caretLine), pages_.npcFields, toQString(kNpcHeaderCaption));
+        fill(read(readNpcDefinition), pages_.npcFields, toQString(kNpcHeaderCaption));
 }
 
 // Filling the fields rebuilds the pane from them once, as one undoable edit.
@@ -97,7 +100,7 @@ void ScriptCommands::fill(const std::optional<Reading>& reading, FieldsPage* fie
     }
     if (!reading->unheld.empty() && !confirmUnheld(reading->unheld))
         return;
-    fields->setRecord(reading->record);
+    withWaitCursor([fields, &reading] { fields->setRecord(reading->record); });
     pages_.tabs->setCurrentIndex(pages_.tabs->indexOf(fields));
     fields->focusOrder().constFirst()->setFocus(Qt::OtherFocusReason);
 }

@@ -130,6 +130,7 @@ void ScriptCommandsTest::unheldLinesAreAskedAboutNoFirst()
     QVERIFY2(question.text.contains(QStringLiteral("Line 22: SAY hello")), qPrintable(question.text));
     QCOMPARE(question.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(question.defaultButton, QMessageBox::No);
+    QVERIFY(!question.underWaitCursor);
     QCOMPARE(control<ItemFieldsPage>(window, {})->record(), before);
     QCOMPARE(paneText(window, kItemPane), qt(script));
     QCOMPARE(currentPage(window), 1);
