@@ -2,6 +2,7 @@
 // dialogs, beside plain stdio reading and writing the same bytes, and what
 // colouring costs on Open. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 #include "core/files/windows_1252.h"
+#include "generated_script.h"
 #include "core/items/item_script.h"
 #include "core/script/script_text.h"
 #include "ui/files/script_file.h"
@@ -28,19 +29,7 @@
 namespace defwright {
 namespace {
 
-constexpr std::size_t kScriptBytes = 10 * 1024 * 1024;
-
-// The worked example item again and again, each followed by an empty line:
-// a file of many short lines, as real .scp files are.
-std::string generatedScript()
-{
-    const std::string item = itemScript(samples::magicSword()) + std::string(kLineBreak) + std::string(kLineBreak);
-    std::string script;
-    script.reserve(kScriptBytes + item.size());
-    while (script.size() < kScriptBytes)
-        script += item;
-    return script;
-}
+using bench::generatedScript;
 
 // The first lines of a script, each with its line break.
 std::string firstLines(const std::string& script, int count)

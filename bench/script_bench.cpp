@@ -1,9 +1,12 @@
+#include "core/items/item_reader.h"
 #include "core/items/item_script.h"
 #include "core/npcs/npc_script.h"
+#include "generated_script.h"
 #include "worked_examples.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -96,6 +99,20 @@ void BM_MemcpyFloorNpc(benchmark::State& state)
     memcpyFloor(state, npcScript(longNpc()).size());
 }
 BENCHMARK(BM_MemcpyFloorNpc);
+
+// Fields from Script in a long file: find the definition around a caret near
+// the end of the 10 MiB script (its line counted from the start) and read it.
+void BM_ReadDefinitionNearEndOfLongScript(benchmark::State& state)
+{
+    const std::string script = bench::generatedScript();
+    const auto lines = static_cast<std::size_t>(std::count(script.begin(), script.end(), '\n')) + 1;
+    const std::size_t caretLine = lines - 10;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readItemDefinition(script, caretLine));
+    if (readItemDefinition(script, caretLine)->record != samples::magicSword())
+        state.SkipWithError("the definition at the caret was not read");
+}
+BENCHMARK(BM_ReadDefinitionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace defwright

@@ -2,9 +2,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
 #include <QObject>
+#include <QPushButton>
 #include <QStringList>
 #include <QThread>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 
@@ -86,4 +90,28 @@ inline bool driveModalWindow(const std::function<void()>& open, const std::funct
     });
     open();
     return answers.unused() == 0;
+}
+
+/// What a message box showed, kept for the test to check after it closed.
+struct ShownBox {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    bool underWaitCursor = false;
+};
+
+/// Presses a message box's button, keeping what the box showed in `shown`.
+inline ModalAnswers::Answer press(QMessageBox::StandardButton button, ShownBox* shown = nullptr)
+{
+    return [button, shown](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box);
+        if (shown != nullptr) {
+            *shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                      box->standardButton(box->defaultButton()), QGuiApplication::overrideCursor() != nullptr};
+        }
+        box->button(button)->click();
+    };
 }

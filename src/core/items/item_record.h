@@ -17,6 +17,8 @@ struct ItemRecord {
     std::string hitPointsLow;
     std::string hitPointsHigh;
     std::string color;
+
+    bool operator==(const ItemRecord&) const = default;
 };
 
 } // namespace defwright

@@ -9,6 +9,8 @@ namespace defwright {
 struct RangeValues {
     std::string low;
     std::string high;
+
+    bool operator==(const RangeValues&) const = default;
 };
 
 /// One skill slot: the skill's name is the key of its line.
@@ -16,6 +18,8 @@ struct SkillSlot {
     std::string name;
     std::string low;
     std::string high;
+
+    bool operator==(const SkillSlot&) const = default;
 };
 
 /// The texts of the NPC pages' fields, exactly as the scripter typed them.
@@ -34,6 +38,8 @@ struct NpcRecord {
     std::array<RangeValues, kStatCount> stats;
     std::array<std::string, kCreationCount> creation;
     std::array<SkillSlot, kSkillCount> skills;
+
+    bool operator==(const NpcRecord&) const = default;
 };
 
 } // namespace defwright

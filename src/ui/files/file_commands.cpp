@@ -5,12 +5,11 @@
 #include "ui/files/script_file.h"
 #include "ui/panes/script_document.h"
 #include "ui/widgets/utf16_text.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QMainWindow>
-#include <QScopeGuard>
 
 #include <optional>
 
@@ -36,16 +35,6 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return std::nullopt;
     return dialog->selectedFiles().constFirst();
-}
-
-// Reading or writing a long script takes a moment; the desktop's wait cursor
-// says so, and is gone again before any message shows.
-template <typename Work>
-auto withWaitCursor(Work work)
-{
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    const auto restore = qScopeGuard([] { QGuiApplication::restoreOverrideCursor(); });
-    return work();
 }
 
 } // namespace

@@ -177,6 +177,20 @@ ItemRecord ItemFieldsPage::record() const
     return item;
 }
 
+void ItemFieldsPage::setRecord(const ItemRecord& item)
+{
+    setFieldText(txtidef_, item.identifier);
+    for (int i = 0; i < ItemRecord::kBasicCount; ++i)
+        setFieldText(txtBasic_[i], item.basic[i]);
+    setFieldText(txtType_, item.type);
+    for (int i = 0; i < ItemRecord::kAxisCount; ++i)
+        setFieldText(txtAxis_[i], item.axis[i]);
+    setFieldText(txticreatel_, item.hitPointsLow);
+    setFieldText(txticreateh_, item.hitPointsHigh);
+    setFieldText(txtic_, item.color);
+    emit fieldChanged();
+}
+
 QWidgetList ItemFieldsPage::focusOrder() const
 {
     QWidgetList order = {txtidef_};

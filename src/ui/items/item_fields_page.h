@@ -25,6 +25,10 @@ public:
 
     [[nodiscard]] ItemRecord record() const;
 
+    /// Fills every field from the record, then tells of one change, so the
+    /// script is rebuilt once. The basic fields' focus rebuild does not run.
+    void setRecord(const ItemRecord& item);
+
     /// The page's controls in the order the Tab key visits them.
     [[nodiscard]] QWidgetList focusOrder() const;
 

@@ -111,6 +111,15 @@ void NpcBasicFrame::readInto(NpcRecord& npc) const
         npc.lists[i] = fieldText(lstCan_[i]);
 }
 
+void NpcBasicFrame::writeFrom(const NpcRecord& npc)
+{
+    setFieldText(txtndef_, npc.identifier);
+    for (int i = 0; i < NpcRecord::kBasicCount; ++i)
+        setFieldText(txtnBasic_[i], npc.basic[i]);
+    for (int i = 0; i < NpcRecord::kListCount; ++i)
+        setFieldText(lstCan_[i], npc.lists[i]);
+}
+
 QWidgetList NpcBasicFrame::focusOrder() const
 {
     QWidgetList order = {txtndef_};

@@ -26,6 +26,9 @@ public:
     /// Writes this frame's fields into the record.
     void readInto(NpcRecord& npc) const;
 
+    /// Puts this frame's part of the record into its fields, raising no change.
+    void writeFrom(const NpcRecord& npc);
+
     [[nodiscard]] QWidgetList focusOrder() const;
 
 signals:

@@ -143,6 +143,22 @@ void NpcCreateFrame::readInto(NpcRecord& npc) const
         npc.skills[i] = {fieldText(cmbskill1_[i]), fieldText(txtsl_[i]), fieldText(txtsh_[i])};
 }
 
+void NpcCreateFrame::writeFrom(const NpcRecord& npc)
+{
+    setFieldText(cmbbrain_, npc.brain);
+    for (int i = 0; i < NpcRecord::kStatCount; ++i) {
+        setFieldText(txth_[i], npc.stats[i].low);
+        setFieldText(txtl_[i], npc.stats[i].high);
+    }
+    for (int i = 0; i < NpcRecord::kCreationCount; ++i)
+        setFieldText(txtncreate_[i], npc.creation[i]);
+    for (int i = 0; i < NpcRecord::kSkillCount; ++i) {
+        setFieldText(cmbskill1_[i], npc.skills[i].name);
+        setFieldText(txtsl_[i], npc.skills[i].low);
+        setFieldText(txtsh_[i], npc.skills[i].high);
+    }
+}
+
 QWidgetList NpcCreateFrame::focusOrder() const
 {
     QWidgetList order = {cmbbrain_};

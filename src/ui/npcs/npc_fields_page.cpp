@@ -58,6 +58,14 @@ NpcRecord NpcFieldsPage::record() const
     return npc;
 }
 
+void NpcFieldsPage::setRecord(const NpcRecord& npc)
+{
+    frmnpcdefs_->writeFrom(npc);
+    frmcreate_->writeFrom(npc);
+    Command3_Click();
+    emit fieldChanged();
+}
+
 QWidgetList NpcFieldsPage::focusOrder() const
 {
     QWidgetList order = frmnpcdefs_->focusOrder();

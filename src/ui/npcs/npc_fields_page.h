@@ -27,6 +27,11 @@ public:
     /// Reads every field, those of the hidden frame too.
     [[nodiscard]] NpcRecord record() const;
 
+    /// Fills every field of both frames from the record and shows the basic
+    /// frame, which holds the first field; then tells of one change, so the
+    /// script is rebuilt once.
+    void setRecord(const NpcRecord& npc);
+
     [[nodiscard]] QWidgetList focusOrder() const;
 
 signals:

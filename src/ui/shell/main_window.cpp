@@ -15,6 +15,7 @@
 #include "ui/shell/history_window.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
+#include "ui/shell/script_commands.h"
 #include "ui/shell/splash_window.h"
 #include "ui/widgets/focus_marker.h"
 #include "ui/widgets/fonts.h"
@@ -70,6 +71,7 @@ MainWindow::MainWindow(QWidget* parent)
     setFocusOrder();
     new FocusMarker(this);
     connectPages();
+    scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_});
     createActions();
     createMenus();
     guardMenuShortcuts();
@@ -193,6 +195,7 @@ void MainWindow::createMenus()
     fileMenu->addAction(mnuSaveAs_);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     fileMenu->addAction(mnuExit_);
+    menuBar()->addMenu(scriptCommands_->menu());
 
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
@@ -204,7 +207,8 @@ void MainWindow::createMenus()
 void MainWindow::guardMenuShortcuts()
 {
     const QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
-                                           mnuSaveAs_->shortcut(), mnuExit_->shortcut()};
+                                           mnuSaveAs_->shortcut(), mnuExit_->shortcut(),
+                                           scriptCommands_->fieldsFromScript()->shortcut()};
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

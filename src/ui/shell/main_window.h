@@ -9,11 +9,13 @@ namespace defwright {
 class FileCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
+class ScriptCommands;
 class ScriptPage;
 class TabControl;
 
 /// The program's one working window: the item fields, the item script, the
-/// NPC fields and the NPC script on four tab pages, and the File and Help menus.
+/// NPC fields and the NPC script on four tab pages, and the File, Script and Help
+/// menus.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -55,6 +57,7 @@ private:
     NpcFieldsPage* npcFields_ = nullptr;
     ScriptPage* npcScript_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    ScriptCommands* scriptCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;

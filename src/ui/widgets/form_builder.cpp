@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace defwright {
 
@@ -33,6 +34,20 @@ std::string fieldText(const QLineEdit* box)
 std::string fieldText(const QComboBox* box)
 {
     return box->currentText().toStdString();
+}
+
+void setFieldText(QLineEdit* box, std::string_view text)
+{
+    const QSignalBlocker blocker(box);
+    box->setText(toQString(text));
+}
+
+void setFieldText(QComboBox* box, std::string_view text)
+{
+    const QSignalBlocker blocker(box);
+    const QString value = toQString(text);
+    box->setCurrentIndex(box->findText(value));
+    box->setEditText(value);
 }
 
 FormBuilder::FormBuilder(QWidget* container, TwipsPoint containerCorner)

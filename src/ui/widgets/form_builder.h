@@ -35,6 +35,12 @@ QString fieldName(std::string_view keyCaption);
 std::string fieldText(const QLineEdit* box);
 std::string fieldText(const QComboBox* box);
 
+/// Puts a text from the core into a field without raising its change
+/// notification, so that filling many fields rebuilds the script once.
+/// A combo box takes it as its text, listed or not.
+void setFieldText(QLineEdit* box, std::string_view text);
+void setFieldText(QComboBox* box, std::string_view text);
+
 /// Creates controls inside one container from rectangles in twips, measured
 /// from the same corner as the container's own place, and names each control.
 class FormBuilder {

@@ -42,6 +42,11 @@ int TabControl::count() const
     return static_cast<int>(captions_.size());
 }
 
+int TabControl::indexOf(QWidget* page) const
+{
+    return pages_->indexOf(page);
+}
+
 int TabControl::currentIndex() const
 {
     return pages_->currentIndex();

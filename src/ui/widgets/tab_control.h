@@ -27,6 +27,8 @@ public:
     int addPage(QWidget* page, const QString& caption);
 
     [[nodiscard]] int count() const;
+    /// The index of a page added with addPage(), or -1.
+    [[nodiscard]] int indexOf(QWidget* page) const;
     [[nodiscard]] int currentIndex() const;
     [[nodiscard]] QString tabText(int index) const;
     /// Where tab `index` is drawn now; it moves with the current tab's row.

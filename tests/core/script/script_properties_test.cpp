@@ -1,6 +1,7 @@
 #include "core/items/item_script.h"
 #include "core/npcs/npc_script.h"
 
+#include "core/script/random_records.h"
 #include "core/script/script_lines.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 namespace defwright {
 namespace {
 
+using test::randomItem;
+using test::randomNpc;
 using test::scriptLines;
 
 // Draws field values from the texts most likely to upset a generator: nothing,
@@ -59,39 +62,6 @@ std::size_t filled(const Values& values)
 std::size_t filled(const std::string& value)
 {
     return value.empty() ? 0 : 1;
-}
-
-ItemRecord randomItem(ValueSource& values)
-{
-    ItemRecord item;
-    item.identifier = values.next();
-    for (auto& value : item.basic)
-        value = values.next();
-    item.type = values.next();
-    for (auto& value : item.axis)
-        value = values.next();
-    item.hitPointsLow = values.next();
-    item.hitPointsHigh = values.next();
-    item.color = values.next();
-    return item;
-}
-
-NpcRecord randomNpc(ValueSource& values)
-{
-    NpcRecord npc;
-    npc.identifier = values.next();
-    for (auto& value : npc.basic)
-        value = values.next();
-    for (auto& value : npc.lists)
-        value = values.next();
-    npc.brain = values.next();
-    for (auto& stat : npc.stats)
-        stat = {values.next(), values.next()};
-    for (auto& value : npc.creation)
-        value = values.next();
-    for (auto& skill : npc.skills)
-        skill = {values.next(), values.next(), values.next()};
-    return npc;
 }
 
 constexpr int kRecords = 500;

@@ -26,16 +26,6 @@ using defwright::ScriptPane;
 
 namespace {
 
-/// What a message box showed, kept for the test to check after it closed.
-struct ShownBox {
-    QString title;
-    QString text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    bool underWaitCursor = false;
-};
-
 // Types the name into the file dialog's name box, as the user does, and
 // presses the dialog's Open or Save.
 void typeFileName(QFileDialog* dialog, const QString& name)
@@ -60,19 +50,6 @@ ModalAnswers::Answer chooseFile(const QString& path, QString* offered = nullptr)
 ModalAnswers::Answer cancelDialog()
 {
     return [](QWidget* modal) { qobject_cast<QDialog*>(modal)->reject(); };
-}
-
-ModalAnswers::Answer press(QMessageBox::StandardButton button, ShownBox* shown = nullptr)
-{
-    return [button, shown](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box);
-        if (shown != nullptr) {
-            *shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                      box->standardButton(box->defaultButton()), QGuiApplication::overrideCursor() != nullptr};
-        }
-        box->button(button)->click();
-    };
 }
 
 QByteArray contents(const QString& path)

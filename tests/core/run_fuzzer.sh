@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds one of the core's libFuzzer targets with clang and runs it.
+#   run_fuzzer.sh SOURCE_DIR WORK_DIR SECONDS FUZZER_SOURCE CORE_SOURCE...
+# Sources are given relative to SOURCE_DIR; any further libFuzzer option may
+# follow `--`. The corpus and any crashing input are kept in WORK_DIR. Exits
+# 77, which CTest counts as skipped, when clang++ is not installed.
+set -euo pipefail
+readonly source_dir=$1 work_dir=$2 seconds=$3 fuzzer_source=$4
+shift 4
+sources=()
+while [ $# -gt 0 ] && [ "$1" != "--" ]; do
+    sources+=("$source_dir/$1")
+    shift
+done
+[ $# -gt 0 ] && shift # the "--"
+
+if ! command -v clang++ >/dev/null; then
+    echo "clang++ is not installed: fuzzer skipped"
+    exit 77
+fi
+readonly name=$(basename "$fuzzer_source" .cpp)
+mkdir -p "$work_dir/corpus"
+clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
+    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/$name"
+# libFuzzer's own failure code is 77, the code for skipped: a failure must fail.
+exec "$work_dir/$name" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
+    -artifact_prefix="$work_dir/" "$@" "$work_dir/corpus"
