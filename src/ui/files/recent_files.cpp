@@ -1,0 +1,115 @@
+#include "ui/files/recent_files.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QSettings>
+
+namespace defwright {
+namespace {
+
+const QString kGroup = QStringLiteral("recentFiles");
+const QString kPath = QStringLiteral("path");
+const QString kPane = QStringLiteral("pane");
+const QString kNpc = QStringLiteral("npc");
+const QString kItem = QStringLiteral("item");
+
+// "&" in a file name would otherwise mark an access key.
+QString menuText(qsizetype index, const RecentFiles::Entry& entry)
+{
+    QString name = QFileInfo(entry.path).fileName();
+    name.replace(u'&', QStringLiteral("&&"));
+    const QString text = QStringLiteral("&%1 %2").arg(index + 1).arg(name);
+    return entry.pane == RecentFiles::Pane::Npc ? RecentFiles::tr("%1 (NPC script)").arg(text) : text;
+}
+
+} // namespace
+
+RecentFiles::RecentFiles(QObject* parent)
+    : QObject(parent)
+{
+}
+
+// Read afresh each time, so a second window's changes are not overwritten.
+QList<RecentFiles::Entry> RecentFiles::entries() const
+{
+    QSettings settings;
+    QList<Entry> entries;
+    const int size = settings.beginReadArray(kGroup);
+    for (int i = 0; i < size && entries.size() < kMaxEntries; ++i) {
+        settings.setArrayIndex(i);
+        const QString path = settings.value(kPath).toString();
+        const Pane pane = settings.value(kPane).toString() == kNpc ? Pane::Npc : Pane::Item;
+        if (!path.isEmpty())
+            entries.append({path, pane});
+    }
+    settings.endArray();
+    return entries;
+}
+
+void RecentFiles::add(const QString& path, Pane pane)
+{
+    const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    QList<Entry> list = entries();
+    list.removeIf([&absolute](const Entry& entry) { return entry.path == absolute; });
+    list.prepend({absolute, pane});
+    store(list.mid(0, kMaxEntries));
+}
+
+void RecentFiles::remove(const QString& path)
+{
+    QList<Entry> list = entries();
+    list.removeIf([&path](const Entry& entry) { return entry.path == path; });
+    store(list);
+}
+
+void RecentFiles::clear()
+{
+    store({});
+}
+
+void RecentFiles::showIn(QMenu* menu)
+{
+    menu_ = menu;
+    fillMenu();
+}
+
+void RecentFiles::store(const QList<Entry>& entries)
+{
+    QSettings settings;
+    settings.remove(kGroup);
+    settings.beginWriteArray(kGroup, static_cast<int>(entries.size()));
+    for (int i = 0; i < entries.size(); ++i) {
+        settings.setArrayIndex(i);
+        settings.setValue(kPath, entries[i].path);
+        settings.setValue(kPane, entries[i].pane == Pane::Npc ? kNpc : kItem);
+    }
+    settings.endArray();
+    fillMenu();
+}
+
+void RecentFiles::fillMenu()
+{
+    if (menu_ == nullptr)
+        return;
+    // The action being triggered may be the one that changed the list.
+    for (QAction* old : menu_->actions()) {
+        menu_->removeAction(old);
+        old->deleteLater();
+    }
+    const QList<Entry> list = entries();
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        QAction* action = menu_->addAction(menuText(i, list[i]));
+        action->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        action->setStatusTip(list[i].path);
+        action->setToolTip(list[i].path);
+        connect(action, &QAction::triggered, this, [this, entry = list[i]] { emit chosen(entry.path, entry.pane); });
+    }
+    menu_->addSeparator();
+    QAction* clearList = menu_->addAction(tr("Clear List"), this, &RecentFiles::clear);
+    clearList->setObjectName(QStringLiteral("mnuClearRecent"));
+    clearList->setEnabled(!list.isEmpty());
+}
+
+} // namespace defwright
