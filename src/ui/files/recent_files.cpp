@@ -69,9 +69,23 @@ void RecentFiles::clear()
     store({});
 }
 
+// The entries are made once and refilled, never deleted: the one triggered
+// may be what changes the list. The menu is filled again as it opens, so it
+// shows what another window of the program added meanwhile.
 void RecentFiles::showIn(QMenu* menu)
 {
     menu_ = menu;
+    for (qsizetype i = 0; i < kMaxEntries; ++i) {
+        QAction* action = menu->addAction(QString());
+        action->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        connect(action, &QAction::triggered, this, [this, i] {
+            if (i < shown_.size())
+                emit chosen(shown_[i].path, shown_[i].pane);
+        });
+    }
+    menu->addSeparator();
+    menu->addAction(tr("Clear List"), this, &RecentFiles::clear)->setObjectName(QStringLiteral("mnuClearRecent"));
+    connect(menu, &QMenu::aboutToShow, this, &RecentFiles::fillMenu);
     fillMenu();
 }
 
@@ -93,23 +107,16 @@ void RecentFiles::fillMenu()
 {
     if (menu_ == nullptr)
         return;
-    // The action being triggered may be the one that changed the list.
-    for (QAction* old : menu_->actions()) {
-        menu_->removeAction(old);
-        old->deleteLater();
+    shown_ = entries();
+    const QList<QAction*> actions = menu_->actions();
+    for (qsizetype i = 0; i < kMaxEntries; ++i) {
+        const bool used = i < shown_.size();
+        actions[i]->setVisible(used);
+        actions[i]->setText(used ? menuText(i, shown_[i]) : QString());
+        actions[i]->setStatusTip(used ? shown_[i].path : QString());
+        actions[i]->setToolTip(actions[i]->statusTip());
     }
-    const QList<Entry> list = entries();
-    for (qsizetype i = 0; i < list.size(); ++i) {
-        QAction* action = menu_->addAction(menuText(i, list[i]));
-        action->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
-        action->setStatusTip(list[i].path);
-        action->setToolTip(list[i].path);
-        connect(action, &QAction::triggered, this, [this, entry = list[i]] { emit chosen(entry.path, entry.pane); });
-    }
-    menu_->addSeparator();
-    QAction* clearList = menu_->addAction(tr("Clear List"), this, &RecentFiles::clear);
-    clearList->setObjectName(QStringLiteral("mnuClearRecent"));
-    clearList->setEnabled(!list.isEmpty());
+    actions.constLast()->setEnabled(!shown_.isEmpty());
 }
 
 } // namespace defwright

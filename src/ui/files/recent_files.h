@@ -45,6 +45,7 @@ private:
     void fillMenu();
 
     QMenu* menu_ = nullptr;
+    QList<Entry> shown_;
 };
 
 } // namespace defwright
