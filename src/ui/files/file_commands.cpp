@@ -83,7 +83,7 @@ void FileCommands::openFile(ScriptDocument* pane, const QString& path)
         return contents.error;
     });
     if (!error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(path, error));
+        cannotOpen(path, error);
         return;
     }
     remember(pane, path);
@@ -94,9 +94,7 @@ void FileCommands::openRecent(const QString& path, RecentFiles::Pane pane)
 {
     if (!QFileInfo::exists(path)) {
         recentFiles_->remove(path);
-        showMessage(QMessageBox::Warning,
-                    tr("Could not open %1\n\nThe file is no longer there; it was taken off the recent files.")
-                        .arg(path));
+        cannotOpen(path, tr("The file is no longer there; it was taken off the recent files."));
         return;
     }
     openFile(pane == RecentFiles::Pane::Npc ? npcPane_ : itemPane_, path);
@@ -115,7 +113,7 @@ void FileCommands::saveAs(ScriptDocument* pane)
         return;
     }
     if (const QString reason = ScriptFile(*path).notAFileReason(); !reason.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(*path, reason));
+        cannotSave(*path, reason);
         return;
     }
     if (QFileInfo(*path).isFile() && !confirmOverwrite(*path))
@@ -133,7 +131,7 @@ void FileCommands::writeFile(ScriptDocument* pane, const QString& path)
         return;
     const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(path).write(encoded.bytes); });
     if (!error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(path, error));
+        cannotSave(path, error);
         return;
     }
     remember(pane, path);
@@ -171,6 +169,16 @@ bool FileCommands::confirmReplacement(std::size_t replaced) const
                              .arg(count);
     return showMessage(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
+}
+
+void FileCommands::cannotOpen(const QString& path, const QString& reason) const
+{
+    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(path, reason));
+}
+
+void FileCommands::cannotSave(const QString& path, const QString& reason) const
+{
+    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(path, reason));
 }
 
 QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, const QString& text,

@@ -43,6 +43,8 @@ private:
     void remember(ScriptDocument* pane, const QString& path);
     [[nodiscard]] bool confirmOverwrite(const QString& path) const;
     [[nodiscard]] bool confirmReplacement(std::size_t replaced) const;
+    void cannotOpen(const QString& path, const QString& reason) const;
+    void cannotSave(const QString& path, const QString& reason) const;
     QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString& text,
                                             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                                             QMessageBox::StandardButton defaultButton = QMessageBox::Ok) const;

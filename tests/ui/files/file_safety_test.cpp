@@ -109,7 +109,7 @@ void FileSafetyTest::openRefusesWhatIsNotAnOrdinaryFile()
     trigger(window, QStringLiteral("mnuOpenNpc"));
     QVERIFY2(shown.text.endsWith(notAFile), qPrintable(shown.text));
     QVERIFY(answeredAll(answers));
-    QVERIFY(window.findChild<QAction*>(QStringLiteral("mnuRecentFile(0)")) == nullptr);
+    QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuRecentFile(0)"))->isVisible());
 }
 
 // A write cut short (as on a full disk), a folder that refuses new files, a
