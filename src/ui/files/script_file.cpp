@@ -74,8 +74,6 @@ QString ScriptFile::write(std::string_view encodedScript) const
 {
     // Unbuffered: Qt 6.4's QSaveFile::commit() misses a failure while flushing
     // its own buffer and would then put a cut file in place of the old one.
-    if (const QString reason = notAFileReason(); !reason.isEmpty())
-        return reason;
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();

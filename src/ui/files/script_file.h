@@ -34,8 +34,8 @@ public:
 
     /// Why the path cannot be a script file: it is a folder, a named pipe, a
     /// socket or a device. Empty for an ordinary file and for nothing at all.
-    /// Checked before any read or write, since opening a pipe or a device
-    /// would wait for ever or never end.
+    /// read() checks it before opening, since reading a pipe or a device would
+    /// wait for ever or never end; Save As asks it before writing.
     [[nodiscard]] QString notAFileReason() const;
 
 private:
