@@ -1,6 +1,7 @@
 // Renders the main window's pages offscreen, filled with the worked examples,
 // to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_page_pictures docs/images
+#include "dark_palette.h"
 #include "field_typing.h"
 #include "ui/shell/main_window.h"
 #include "worked_examples.h"
@@ -8,26 +9,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
-#include <QPalette>
 #include <QTextStream>
 
 namespace {
-
-// A dark desktop theme, as Fusion draws one, to show the script colours on it.
-QPalette darkPalette()
-{
-    QPalette palette;
-    palette.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    palette.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    palette.setColor(QPalette::AlternateBase, QColor(0x2b, 0x2b, 0x2b));
-    palette.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Button, QColor(0x3a, 0x3a, 0x3a));
-    palette.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
-    palette.setColor(QPalette::Highlight, QColor(0x2f, 0x65, 0xca));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    return palette;
-}
 
 bool savePage(defwright::MainWindow& window, int page, const QString& path)
 {
@@ -55,7 +39,7 @@ int main(int argc, char* argv[])
     saved = saved && savePage(window, 2, folder.filePath(QStringLiteral("npc-create.png")))
         && savePage(window, 3, folder.filePath(QStringLiteral("npc-script.png")));
     QApplication::setStyle(QStringLiteral("Fusion"));
-    QApplication::setPalette(darkPalette());
+    QApplication::setPalette(defwright::samples::darkPalette());
     saved = saved && savePage(window, 1, folder.filePath(QStringLiteral("item-script-dark.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << folder.absolutePath() << '\n';

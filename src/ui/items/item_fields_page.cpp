@@ -95,13 +95,12 @@ ItemFieldsPage::ItemFieldsPage(TwipsPoint corner, QWidget* parent)
 
 void ItemFieldsPage::createLeftColumn(const FormBuilder& page, const FormBuilder& frame)
 {
-    QLabel* identifierLabel = frame.keyLabel(QStringLiteral("Label1"), kItemHeaderCaption, kIdentifierLabel);
-    identifierLabel->setFont(windowFont(Typeface::Verdana, 9.75));
     txtidef_ = page.textBox(QStringLiteral("txtidef"), kLeftColumn.boxX, kIdentifierY, kLeftColumn.boxWidth);
-    identifierLabel->setBuddy(txtidef_);
+    frame.keyLabel(QStringLiteral("Label1"), kItemHeaderCaption, kIdentifierLabel, txtidef_)
+        ->setFont(windowFont(Typeface::Verdana, 9.75));
 
     txtType_ = frame.comboBox(arrayName("txtType", 1), kLeftColumn.boxX, kTypeY, kLeftColumn.boxWidth, kItemTypes);
-    frame.keyLabel(arrayName("lblType", 1), kItemTypeKey, kTypeLabel)->setBuddy(txtType_);
+    frame.keyLabel(arrayName("lblType", 1), kItemTypeKey, kTypeLabel, txtType_);
 }
 
 void ItemFieldsPage::createBasicFields(const FormBuilder& page, const FormBuilder& frame)
@@ -113,8 +112,7 @@ void ItemFieldsPage::createBasicFields(const FormBuilder& page, const FormBuilde
                                         row.column.boxWidth);
         const int labelY = row.boxY - (onPage ? kRaisedLabelTwips : 0);
         frame.keyLabel(arrayName("lblBasic", row.index), kItemBasicKeys[row.index],
-                       {row.column.labelX, labelY, row.column.labelWidth, kLabelHeight})
-            ->setBuddy(box);
+                       {row.column.labelX, labelY, row.column.labelWidth, kLabelHeight}, box);
         txtBasic_[row.index] = box;
     }
 }
@@ -124,18 +122,20 @@ void ItemFieldsPage::createRightColumn(const FormBuilder& page, const FormBuilde
     for (int i = 0; i < ItemRecord::kAxisCount; ++i) {
         const AxisRow& row = kAxisRows[i];
         txtAxis_[i] = page.textBox(arrayName("txtAxis", i), kRightColumn.boxX, row.boxY, kRightColumn.boxWidth);
-        frame.keyLabel(arrayName("lblAxis", i), kItemAxisKeys[i], {row.labelX, row.boxY, row.labelWidth, kLabelHeight})
-            ->setBuddy(txtAxis_[i]);
+        frame.keyLabel(arrayName("lblAxis", i), kItemAxisKeys[i], {row.labelX, row.boxY, row.labelWidth, kLabelHeight},
+                       txtAxis_[i]);
     }
     frame.label(QStringLiteral("Label12"), kCreateLine, kCreateLabel, Qt::AlignHCenter);
 
     txticreatel_ = frame.textBox(QStringLiteral("txticreatel"), kHitPointsLowX, kHitPointsY, kHitPointsWidth);
     txticreateh_ = frame.textBox(QStringLiteral("txticreateh"), kHitPointsHighX, kHitPointsY, kHitPointsWidth);
-    frame.keyLabel(QStringLiteral("lblicreatehp"), kItemHitPointsKey, kHitPointsLabel)->setBuddy(txticreatel_);
-    txticreateh_->setAccessibleName(toQString(kItemHitPointsKey) + tr(" high")); // the label names the low box
+    frame.keyLabel(QStringLiteral("lblicreatehp"), kItemHitPointsKey, kHitPointsLabel, txticreatel_);
+    // One label stands for both boxes; the names tell them apart.
+    txticreatel_->setAccessibleName(fieldName(kItemHitPointsKey) + tr(" low"));
+    txticreateh_->setAccessibleName(fieldName(kItemHitPointsKey) + tr(" high"));
 
     txtic_ = frame.textBox(QStringLiteral("txtic"), kRightColumn.boxX, kColorY, kRightColumn.boxWidth);
-    frame.keyLabel(QStringLiteral("lblic"), kItemColorKey, kColorLabel)->setBuddy(txtic_);
+    frame.keyLabel(QStringLiteral("lblic"), kItemColorKey, kColorLabel, txtic_);
 }
 
 // The identifier, basic and axis boxes use MS Sans Serif; the rest keep the window's font.

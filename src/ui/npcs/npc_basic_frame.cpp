@@ -66,8 +66,8 @@ NpcBasicFrame::NpcBasicFrame(const FormBuilder& page, const TwipsRect& rect)
 void NpcBasicFrame::createIdentifier(const FormBuilder& frame)
 {
     txtndef_ = frame.textBox(QStringLiteral("txtndef"), kLeftBoxX, kIdentifierY, kBoxWidth);
-    frame.keyLabel(QStringLiteral("Label4"), kNpcHeaderCaption, {kLeftLabelX, kIdentifierY, kLeftLabelWidth, kLabelHeight})
-        ->setBuddy(txtndef_);
+    frame.keyLabel(QStringLiteral("Label4"), kNpcHeaderCaption,
+                   {kLeftLabelX, kIdentifierY, kLeftLabelWidth, kLabelHeight}, txtndef_);
     frame.label(QStringLiteral("Label2"), kNpcHeaderEnd, kHeaderEndLabel);
 }
 
@@ -77,8 +77,8 @@ void NpcBasicFrame::createBasicFields(const FormBuilder& frame)
         const int index = i + NpcRecord::kFirstBasicIndex;
         const BasicRow& row = kBasicRows[i];
         txtnBasic_[i] = frame.textBox(arrayName("txtnBasic", index), row.boxX, row.y, kBoxWidth);
-        frame.keyLabel(arrayName("lblnBasic", index), kNpcBasicKeys[i], {row.labelX, row.y, row.labelWidth, kLabelHeight})
-            ->setBuddy(txtnBasic_[i]);
+        frame.keyLabel(arrayName("lblnBasic", index), kNpcBasicKeys[i],
+                       {row.labelX, row.y, row.labelWidth, kLabelHeight}, txtnBasic_[i]);
     }
 }
 
@@ -88,8 +88,8 @@ void NpcBasicFrame::createListBoxes(const FormBuilder& frame)
         const auto entries = i < kMovementFlagBoxes ? std::span<const std::string_view>(kMovementFlags)
                                                     : std::span<const std::string_view>();
         lstCan_[i] = frame.comboBox(arrayName("lstCan", i), kRightBoxX, kListRowsY[i], kBoxWidth, entries);
-        frame.keyLabel(arrayName("lblCan", i), kNpcListKeys[i], {kListLabelX, kListRowsY[i], kListLabelWidth, kLabelHeight})
-            ->setBuddy(lstCan_[i]);
+        frame.keyLabel(arrayName("lblCan", i), kNpcListKeys[i],
+                       {kListLabelX, kListRowsY[i], kListLabelWidth, kLabelHeight}, lstCan_[i]);
     }
 }
 

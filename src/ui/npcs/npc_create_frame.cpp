@@ -66,7 +66,7 @@ void NpcCreateFrame::createBrainAndStats(const FormBuilder& frame)
 {
     cmbbrain_ = frame.comboBox(QStringLiteral("cmbbrain"), kBoxX, kBrainY, kBrainWidth, kBrains);
     cmbbrain_->setEditText(toQString(NpcRecord{}.brain));
-    frame.keyLabel(QStringLiteral("Label3"), "Brain", {kLabelX, kBrainY, kLabelWidth, kLabelHeight})->setBuddy(cmbbrain_);
+    frame.keyLabel(QStringLiteral("Label3"), "Brain", {kLabelX, kBrainY, kLabelWidth, kLabelHeight}, cmbbrain_);
 
     const std::array<QString, 4> headingNames = {QStringLiteral("lblStatLow"), QStringLiteral("lblStatHigh"),
                                                  QStringLiteral("Label7"), QStringLiteral("Label8")};
@@ -79,9 +79,9 @@ void NpcCreateFrame::createBrainAndStats(const FormBuilder& frame)
         const int y = kFirstStatY + kRowStep * i;
         txth_[i] = frame.textBox(arrayName("txth", i), kLowX, y, kStatWidth);
         txtl_[i] = frame.textBox(arrayName("txtl", i), kHighX, y, kStatWidth);
-        frame.keyLabel(arrayName("lblnhl", i), kNpcStatKeys[i], {kLabelX, y, kLabelWidth, kLabelHeight})->setBuddy(txth_[i]);
-        txth_[i]->setAccessibleName(toQString(kNpcStatKeys[i]) + tr(" low"));
-        txtl_[i]->setAccessibleName(toQString(kNpcStatKeys[i]) + tr(" high"));
+        frame.keyLabel(arrayName("lblnhl", i), kNpcStatKeys[i], {kLabelX, y, kLabelWidth, kLabelHeight}, txth_[i]);
+        txth_[i]->setAccessibleName(fieldName(kNpcStatKeys[i]) + tr(" low"));
+        txtl_[i]->setAccessibleName(fieldName(kNpcStatKeys[i]) + tr(" high"));
     }
 }
 
@@ -92,8 +92,8 @@ void NpcCreateFrame::createCreationValues(const FormBuilder& frame)
         const bool wide = i == kSpeechColorIndex;
         txtncreate_[i] = frame.textBox(arrayName("txtncreate", i), kBoxX, y, kCreationWidth);
         frame.keyLabel(arrayName("lblncreate", i), kNpcCreationKeys[i],
-                       {wide ? kWideLabelX : kLabelX, y, wide ? kWideLabelWidth : kLabelWidth, kLabelHeight})
-            ->setBuddy(txtncreate_[i]);
+                       {wide ? kWideLabelX : kLabelX, y, wide ? kWideLabelWidth : kLabelWidth, kLabelHeight},
+                       txtncreate_[i]);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "ui/widgets/utf16_text.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QMimeData>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -18,6 +19,9 @@ ScriptPane::ScriptPane(QWidget* parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Tab moves on, as in every other control, so no one gets stuck in a pane.
+    setTabChangesFocus(true);
+    setToolTip(tr("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
 }
 
 void ScriptPane::replaceScript(const QString& script)
@@ -64,6 +68,14 @@ QString ScriptPane::script() const
 int ScriptPane::caretLine() const
 {
     return textCursor().blockNumber();
+}
+
+void ScriptPane::keyPressEvent(QKeyEvent* event)
+{
+    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_I) && !isReadOnly())
+        insertPlainText(QStringLiteral("\t"));
+    else
+        QPlainTextEdit::keyPressEvent(event);
 }
 
 void ScriptPane::changeEvent(QEvent* event)

@@ -39,6 +39,8 @@ public:
     [[nodiscard]] static QString toEditorLineBreaks(QString script);
 
 protected:
+    /// Ctrl+I types the tab character that Tab itself no longer does.
+    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     /// Pasting and dropping: the highlighter learns first how long the text gets.
     void insertFromMimeData(const QMimeData* source) override;

@@ -16,6 +16,7 @@
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/splash_window.h"
+#include "ui/widgets/focus_marker.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/tab_control.h"
@@ -67,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
     setWindowIcon(programIcon());
     createPages();
     setFocusOrder();
+    new FocusMarker(this);
     connectPages();
     fileCommands_ = new FileCommands(this, itemScript_->pane(), npcScript_->pane());
     createActions();

@@ -18,6 +18,13 @@ QString toQString(std::string_view utf8)
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
+QString fieldName(std::string_view keyCaption)
+{
+    if (keyCaption.ends_with('='))
+        keyCaption.remove_suffix(1);
+    return toQString(keyCaption);
+}
+
 std::string fieldText(const QLineEdit* box)
 {
     return box->text().toStdString();
@@ -57,9 +64,15 @@ QLabel* FormBuilder::label(const QString& name, std::string_view caption, const 
     return label;
 }
 
-QLabel* FormBuilder::keyLabel(const QString& name, std::string_view caption, const TwipsRect& rect) const
+// Qt names a field after its buddy only when the label is the field's sibling,
+// so the name is set here for every field alike.
+QLabel* FormBuilder::keyLabel(const QString& name, std::string_view caption, const TwipsRect& rect,
+                              QWidget* field) const
 {
-    return label(name, caption, rect, Qt::AlignRight);
+    QLabel* created = label(name, caption, rect, Qt::AlignRight);
+    created->setBuddy(field);
+    field->setAccessibleName(fieldName(caption));
+    return created;
 }
 
 QLineEdit* FormBuilder::textBox(const QString& name, int x, int y, int width) const

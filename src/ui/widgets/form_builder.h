@@ -27,6 +27,10 @@ QString arrayName(std::string_view name, int index);
 
 QString toQString(std::string_view utf8);
 
+/// What a screen reader calls the field of a key caption: the key without its
+/// "=" ("NAME" for "NAME="), so it reads as a word.
+QString fieldName(std::string_view keyCaption);
+
 /// A field's text as the core takes it: UTF-8, exactly as typed.
 std::string fieldText(const QLineEdit* box);
 std::string fieldText(const QComboBox* box);
@@ -44,9 +48,10 @@ public:
     /// A plain-text label, vertically centred in its box unless `alignment` says otherwise.
     QLabel* label(const QString& name, std::string_view caption, const TwipsRect& rect,
                   Qt::Alignment alignment = Qt::AlignLeft) const;
-    /// A label whose caption is a script key ("NAME="): right-aligned, so that
-    /// it ends just left of its box.
-    QLabel* keyLabel(const QString& name, std::string_view caption, const TwipsRect& rect) const;
+    /// A label whose caption is a script key ("NAME=") for `field`: right-aligned,
+    /// so that it ends just left of its box. The label becomes the field's buddy
+    /// and names it, also where the two stand in different frames.
+    QLabel* keyLabel(const QString& name, std::string_view caption, const TwipsRect& rect, QWidget* field) const;
     QLineEdit* textBox(const QString& name, int x, int y, int width) const;
     /// An editable drop-down box with a fixed list and empty text: it neither
     /// completes what is typed nor adds it to the list.

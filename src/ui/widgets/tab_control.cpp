@@ -1,5 +1,8 @@
 #include "ui/widgets/tab_control.h"
 
+#include "ui/widgets/tab_control_accessible.h"
+
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStackedWidget>
@@ -13,10 +16,14 @@ TabControl::TabControl(QWidget* parent)
     : QWidget(parent)
     , pages_(new QStackedWidget(this))
 {
+    // Installing the same factory again is a no-op, so every control may do it.
+    QAccessible::installFactory(&TabControlAccessible::create);
+    setAccessibleName(tr("Pages"));
     setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_MacShowFocusRect);
     connect(pages_, &QStackedWidget::currentChanged, this, [this](int index) {
         update();
+        announceCurrentTab(index);
         emit currentChanged(index);
     });
 }
@@ -54,6 +61,20 @@ void TabControl::setCurrentIndex(int index)
 {
     if (index >= 0 && index < count())
         pages_->setCurrentIndex(index);
+}
+
+// Tells a screen reader which tab is selected now, and that it has the focus
+// when the tab control has it, as a tab bar does.
+void TabControl::announceCurrentTab(int index)
+{
+    if (hasFocus()) {
+        QAccessibleEvent focus(this, QAccessible::Focus);
+        focus.setChild(index);
+        QAccessible::updateAccessibility(&focus);
+    }
+    QAccessibleEvent selection(this, QAccessible::Selection);
+    selection.setChild(index);
+    QAccessible::updateAccessibility(&selection);
 }
 
 int TabControl::rowCount() const

@@ -54,6 +54,7 @@ private:
     [[nodiscard]] int tabAt(const QPoint& position) const;
     void drawTab(QPainter& painter, int index) const;
     [[nodiscard]] int keyStep(const QKeyEvent& event) const;
+    void announceCurrentTab(int index);
 
     QStackedWidget* pages_;
     QStringList captions_;

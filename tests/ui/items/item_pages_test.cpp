@@ -37,7 +37,6 @@ private slots:
     void onlyTheScripterEnteringABasicFieldRebuilds();
     void triggerButtonsInsertAtTheCaret();
     void rebuildIsOneUndoableEdit();
-    void tabVisitsTheFieldsInPageOrder();
 };
 
 void ItemPagesTest::typingTheMagicSwordWritesItsScript()
@@ -165,29 +164,6 @@ void ItemPagesTest::rebuildIsOneUndoableEdit()
     QCOMPARE(pane->script(), generated);
     QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(pane->script(), handEdited);
-}
-
-void ItemPagesTest::tabVisitsTheFieldsInPageOrder()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    QStringList expected = {QStringLiteral("txtidef")};
-    for (int i = 0; i <= 18; ++i)
-        expected << basicBox(i);
-    expected << QStringLiteral("txtAxis(0)") << QStringLiteral("txtAxis(1)") << QStringLiteral("txtAxis(2)")
-             << QStringLiteral("txtType(1)") << basicBox(19) << basicBox(20) << basicBox(21)
-             << QStringLiteral("txticreatel") << QStringLiteral("txticreateh") << QStringLiteral("txtic")
-             << QStringLiteral("SSTab1");
-
-    control(window, QStringLiteral("txtidef"))->setFocus(Qt::TabFocusReason);
-    QStringList visited = {QApplication::focusWidget()->objectName()};
-    while (visited.size() < expected.size()) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QWidget* focused = QApplication::focusWidget();
-        // An editable combo box hands the focus to its line edit.
-        visited << (qobject_cast<QComboBox*>(focused->parentWidget()) ? focused->parentWidget() : focused)->objectName();
-    }
-    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(ItemPagesTest)

@@ -23,7 +23,6 @@ private slots:
     void typingTheTrollGuardWritesItsScript();
     void switchButtonsShowOneFrameAtATime();
     void triggerButtonsInsertAtTheCaret();
-    void tabVisitsTheShownFieldsInPageOrder();
 };
 
 void NpcPagesTest::typingTheTrollGuardWritesItsScript()
@@ -87,34 +86,6 @@ void NpcPagesTest::triggerButtonsInsertAtTheCaret()
 
     QTest::keyClicks(control(window, QStringLiteral("txtndef")), QStringLiteral("2"));
     QVERIFY(paneText(window, kNpcPane).endsWith(QStringLiteral("TACTICS={ 80.0}")));
-}
-
-void NpcPagesTest::tabVisitsTheShownFieldsInPageOrder()
-{
-    MainWindow window;
-    loadAndShow(window);
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    control(window, QStringLiteral("SSTab1"))->setProperty("currentIndex", 2);
-    QTest::mouseClick(control(window, QStringLiteral("Command2")), Qt::LeftButton);
-
-    QStringList expected = {QStringLiteral("cmbbrain")};
-    for (int i = 0; i < 5; ++i)
-        expected << QStringLiteral("txth(%1)").arg(i) << QStringLiteral("txtl(%1)").arg(i);
-    for (int i = 0; i < 4; ++i)
-        expected << QStringLiteral("txtncreate(%1)").arg(i);
-    for (int i = 0; i < 6; ++i)
-        expected << QStringLiteral("cmbskill1(%1)").arg(i) << QStringLiteral("txtsl(%1)").arg(i)
-                 << QStringLiteral("txtsh(%1)").arg(i);
-    expected << QStringLiteral("Command3") << QStringLiteral("SSTab1");
-
-    control<QComboBox>(window, QStringLiteral("cmbbrain"))->setFocus(Qt::TabFocusReason);
-    QStringList visited;
-    while (visited.size() < expected.size()) {
-        QWidget* focused = QApplication::focusWidget();
-        visited << (qobject_cast<QComboBox*>(focused->parentWidget()) ? focused->parentWidget() : focused)->objectName();
-        QTest::keyClick(focused, Qt::Key_Tab);
-    }
-    QCOMPARE(visited, expected);
 }
 
 QTEST_MAIN(NpcPagesTest)
