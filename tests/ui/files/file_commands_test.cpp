@@ -65,6 +65,13 @@ void FileCommandsTest::newLeavesTheBannerAloneInTheItemPane()
     QCOMPARE(pane(window, "txtEdit")->script(), QString::fromStdString(bannerText()));
     QCOMPARE(pane(window, "txtnEdit")->script(), QStringLiteral("npc script"));
     QCOMPARE(window.windowTitle(), QStringLiteral("Defwright"));
+    // The caret stands after the banner, and Ctrl+Z brings the hand edits back.
+    auto* editor = window.findChild<QWidget*>(QStringLiteral("txtEdit"));
+    QTest::keyClicks(editor, QStringLiteral("x"));
+    QCOMPARE(pane(window, "txtEdit")->script(), QString::fromStdString(bannerText()) + u'x');
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pane(window, "txtEdit")->script(), QStringLiteral("hand edits"));
 }
 
 void FileCommandsTest::saveOnlyPointsToSaveAs()

@@ -47,14 +47,17 @@ inline void typeFileName(QFileDialog* dialog, const QString& name)
 }
 
 /// Chooses the path in the dialog; `dialogName`, when given, must be the dialog's
-/// objectName, and `offered` receives what the dialog offered first.
+/// objectName (and its filter the scripts'), and `offered` receives what the
+/// dialog offered first.
 inline ModalAnswers::Answer chooseFile(const QString& path, QString* offered = nullptr, const char* dialogName = nullptr)
 {
     return [path, offered, dialogName](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
-        if (dialogName != nullptr)
+        if (dialogName != nullptr) {
             QCOMPARE(dialog->objectName(), QString::fromLatin1(dialogName));
+            QCOMPARE(dialog->nameFilters(), QStringList{QStringLiteral("Script Files (*.scp)")});
+        }
         if (offered != nullptr)
             *offered = dialog->selectedFiles().value(0);
         typeFileName(dialog, path);
