@@ -1,4 +1,4 @@
-#include "../files/file_test_support.h"
+#include "files/file_test_support.h"
 #include "ui/shell/command_line.h"
 
 #include <QDir>
