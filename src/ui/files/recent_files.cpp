@@ -9,11 +9,11 @@
 namespace defwright {
 namespace {
 
-const QString kGroup = QStringLiteral("recentFiles");
-const QString kPath = QStringLiteral("path");
-const QString kPane = QStringLiteral("pane");
-const QString kNpc = QStringLiteral("npc");
-const QString kItem = QStringLiteral("item");
+constexpr QLatin1StringView kGroup("recentFiles");
+constexpr QLatin1StringView kPath("path");
+constexpr QLatin1StringView kPane("pane");
+constexpr QLatin1StringView kNpc("npc");
+constexpr QLatin1StringView kItem("item");
 
 // "&" in a file name would otherwise mark an access key.
 QString menuText(qsizetype index, const RecentFiles::Entry& entry)
@@ -97,7 +97,7 @@ void RecentFiles::store(const QList<Entry>& entries)
     for (int i = 0; i < entries.size(); ++i) {
         settings.setArrayIndex(i);
         settings.setValue(kPath, entries[i].path);
-        settings.setValue(kPane, entries[i].pane == Pane::Npc ? kNpc : kItem);
+        settings.setValue(kPane, QString(entries[i].pane == Pane::Npc ? kNpc : kItem));
     }
     settings.endArray();
     fillMenu();
