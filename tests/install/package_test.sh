@@ -7,7 +7,7 @@
 set -euo pipefail
 readonly build_dir=$1 version=$2
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate file; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate file update-mime-database; do
     if ! command -v "$tool" >/dev/null; then
         echo "FAIL: $tool is missing; ./dev.sh test installs it"
         exit 1
@@ -36,11 +36,12 @@ fi
 readonly deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
-# The program, its menu entry and two icons, and nothing else.
+# The program, its menu entry, two icons and the .scp file type, and nothing else.
 readonly expected_files="./usr/bin/defwright
 ./usr/share/applications/defwright.desktop
 ./usr/share/icons/hicolor/16x16/apps/defwright.png
-./usr/share/icons/hicolor/32x32/apps/defwright.png"
+./usr/share/icons/hicolor/32x32/apps/defwright.png
+./usr/share/mime/packages/defwright.xml"
 files=$(dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
 if [ "$files" != "$expected_files" ]; then
     fail "the package holds other files than expected:"
@@ -79,11 +80,29 @@ if [ -f "$entry" ]; then
         sed -n "s/^$1=//p" "$entry"
     }
     [ "$(key Name)" = Defwright ] || fail "the entry's Name is '$(key Name)'"
-    [ -x "$root/usr/bin/$(key Exec)" ] || fail "the entry's Exec '$(key Exec)' is not a program in the package"
+    # A file manager hands the chosen script over as the one file argument.
+    [ "$(key Exec)" = "defwright %f" ] || fail "the entry's Exec is '$(key Exec)', not 'defwright %f'"
+    [ -x "$root/usr/bin/defwright" ] || fail "the entry's program is not in the package"
+    [ "$(key MimeType)" = "text/x-scp;" ] || fail "the entry's MimeType is '$(key MimeType)'"
     [ -f "$root/usr/share/icons/hicolor/32x32/apps/$(key Icon).png" ] \
         || fail "the entry's Icon '$(key Icon)' is not an icon in the package"
     [[ "$(key Categories)" == *Development\;* && "$(key Categories)" == *TextEditor\;* ]] \
         || fail "the entry's Categories are '$(key Categories)'"
+fi
+
+# The file type, built into a database of its own as the desktop's trigger
+# would. update-mime-database passes over a malformed file without failing,
+# so what counts is that the database it made maps *.scp to the entry's type.
+readonly mime_xml=$root/usr/share/mime/packages/defwright.xml
+if [ -f "$mime_xml" ]; then
+    mkdir -p "$work/mime/packages"
+    cp "$mime_xml" "$work/mime/packages/"
+    update-mime-database "$work/mime" >"$work/mime.log" 2>&1 || fail "update-mime-database failed"
+    if ! grep -qx '[0-9]*:text/x-scp:\*\.scp' "$work/mime/globs2" 2>/dev/null; then
+        cat "$work/mime.log"
+        fail "the file type does not claim *.scp"
+    fi
+    grep -q '<comment>Game server script</comment>' "$mime_xml" || fail "the file type has no comment"
 fi
 
 for size in 16 32; do

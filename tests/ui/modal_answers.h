@@ -112,6 +112,11 @@ inline ModalAnswers::Answer press(QMessageBox::StandardButton button, ShownBox* 
             *shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
                       box->standardButton(box->defaultButton()), QGuiApplication::overrideCursor() != nullptr};
         }
-        box->button(button)->click();
+        QAbstractButton* pressed = box->button(button);
+        if (pressed == nullptr) {
+            box->reject();
+            QFAIL(qPrintable(QStringLiteral("the box asks no such thing: ") + box->text()));
+        }
+        pressed->click();
     };
 }

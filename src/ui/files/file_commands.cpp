@@ -39,36 +39,54 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
 
 } // namespace
 
-FileCommands::FileCommands(QMainWindow* window, ScriptDocument* pane)
+FileCommands::FileCommands(QMainWindow* window, ScriptDocument* itemPane, ScriptDocument* npcPane)
     : QObject(window)
     , window_(window)
-    , pane_(pane)
+    , itemPane_(itemPane)
+    , npcPane_(npcPane)
     , diaOpen_(createDialog(window, QStringLiteral("diaOpen"), QFileDialog::AcceptOpen))
     , diaSave_(createDialog(window, QStringLiteral("diaSave"), QFileDialog::AcceptSave))
+    , recentFiles_(new RecentFiles(this))
 {
+    connect(recentFiles_, &RecentFiles::chosen, this, &FileCommands::openRecent);
 }
 
 void FileCommands::newScript()
 {
-    pane_->replaceScript(QString::fromStdString(bannerText()));
+    itemPane_->replaceScript(QString::fromStdString(bannerText()));
 }
 
-void FileCommands::open()
+void FileCommands::open(ScriptDocument* pane)
 {
-    const std::optional<QString> path = chosenPath(diaOpen_);
-    if (!path)
-        return;
-    const QString error = withWaitCursor([this, &path] {
-        const ScriptFile::Contents contents = ScriptFile(*path).read();
+    if (const std::optional<QString> path = chosenPath(diaOpen_))
+        openFile(pane, *path);
+}
+
+void FileCommands::openFile(ScriptDocument* pane, const QString& path)
+{
+    diaOpen_->selectFile(path);
+    const QString error = withWaitCursor([pane, &path] {
+        const ScriptFile::Contents contents = ScriptFile(path).read();
         if (contents.error.isEmpty())
-            pane_->replaceScript(contents.script);
+            pane->replaceScript(contents.script);
         return contents.error;
     });
     if (!error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(*path, error));
+        cannotOpen(path, error);
         return;
     }
-    showFileCaption(*path);
+    remember(pane, path);
+}
+
+// A file that has gone since is taken off the list rather than offered again.
+void FileCommands::openRecent(const QString& path, RecentFiles::Pane pane)
+{
+    if (!QFileInfo::exists(path)) {
+        recentFiles_->remove(path);
+        cannotOpen(path, tr("The file is no longer there; it was taken off the recent files."));
+        return;
+    }
+    openFile(pane == RecentFiles::Pane::Npc ? npcPane_ : itemPane_, path);
 }
 
 void FileCommands::save()
@@ -76,27 +94,51 @@ void FileCommands::save()
     showMessage(QMessageBox::NoIcon, tr("Use Save As...  Save will be finished soon."));
 }
 
-void FileCommands::saveAs()
+void FileCommands::saveAs(ScriptDocument* pane)
 {
     const std::optional<QString> path = chosenPath(diaSave_);
     if (!path) {
         showMessage(QMessageBox::Information, tr("Cancel was pressed"));
         return;
     }
+    if (const QString reason = ScriptFile(*path).notAFileReason(); !reason.isEmpty()) {
+        cannotSave(*path, reason);
+        return;
+    }
     if (QFileInfo(*path).isFile() && !confirmOverwrite(*path))
         return;
-    const Windows1252Bytes encoded = withWaitCursor([this] {
-        const QString script = pane_->script();
+    writeFile(pane, *path);
+}
+
+void FileCommands::writeFile(ScriptDocument* pane, const QString& path)
+{
+    const Windows1252Bytes encoded = withWaitCursor([pane] {
+        const QString script = pane->script();
         return encodeWindows1252(utf16View(script));
     });
     if (encoded.replaced > 0 && !confirmReplacement(encoded.replaced))
         return;
-    const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(*path).write(encoded.bytes); });
+    const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(path).write(encoded.bytes); });
     if (!error.isEmpty()) {
-        showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(*path, error));
+        cannotSave(path, error);
         return;
     }
-    showFileCaption(*path);
+    remember(pane, path);
+}
+
+void FileCommands::showRecentFilesIn(QMenu* menu)
+{
+    recentFiles_->showIn(menu);
+}
+
+// Only once the file was read or written, so the caption never names a file
+// that does not hold the item pane's text.
+void FileCommands::remember(ScriptDocument* pane, const QString& path)
+{
+    const bool item = pane == itemPane_;
+    if (item)
+        window_->setWindowTitle(QStringLiteral("File : ") + path);
+    recentFiles_->add(path, item ? RecentFiles::Pane::Item : RecentFiles::Pane::Npc);
 }
 
 bool FileCommands::confirmOverwrite(const QString& path) const
@@ -118,6 +160,16 @@ bool FileCommands::confirmReplacement(std::size_t replaced) const
         == QMessageBox::Yes;
 }
 
+void FileCommands::cannotOpen(const QString& path, const QString& reason) const
+{
+    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(path, reason));
+}
+
+void FileCommands::cannotSave(const QString& path, const QString& reason) const
+{
+    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(path, reason));
+}
+
 QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, const QString& text,
                                                       QMessageBox::StandardButtons buttons,
                                                       QMessageBox::StandardButton defaultButton) const
@@ -125,13 +177,6 @@ QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, co
     QMessageBox box(icon, QStringLiteral("Defwright"), text, buttons, window_);
     box.setDefaultButton(defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
-}
-
-// Set only once the file was read or written, so the caption never names a
-// file that does not hold the pane's text.
-void FileCommands::showFileCaption(const QString& path) const
-{
-    window_->setWindowTitle(QStringLiteral("File : ") + path);
 }
 
 } // namespace defwright

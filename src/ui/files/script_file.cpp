@@ -53,13 +53,21 @@ QString ScriptFile::unreadableReason() const
     const QFileInfo info(path_);
     if (!info.exists())
         return tr("There is no such file.");
-    if (info.isDir())
-        return tr("It is a folder, not a file.");
-    if (!info.isFile())
-        return tr("It is not an ordinary file.");
+    if (const QString reason = notAFileReason(); !reason.isEmpty())
+        return reason;
     if (info.size() > kMaxBytes)
         return tr("It is larger than 64 MiB, too large for the script pane.");
     return {};
+}
+
+QString ScriptFile::notAFileReason() const
+{
+    const QFileInfo info(path_);
+    if (!info.exists() || info.isFile())
+        return {};
+    if (info.isDir())
+        return tr("It is a folder, not a file.");
+    return tr("It is not an ordinary file but a named pipe, a socket or a device.");
 }
 
 QString ScriptFile::write(std::string_view encodedScript) const

@@ -32,6 +32,12 @@ public:
     /// was. Returns the reason of a failure, or an empty string.
     [[nodiscard]] QString write(std::string_view encodedScript) const;
 
+    /// Why the path cannot be a script file: it is a folder, a named pipe, a
+    /// socket or a device. Empty for an ordinary file and for nothing at all.
+    /// read() checks it before opening, since reading a pipe or a device would
+    /// wait for ever or never end; Save As asks it before writing.
+    [[nodiscard]] QString notAFileReason() const;
+
 private:
     [[nodiscard]] QString unreadableReason() const;
 

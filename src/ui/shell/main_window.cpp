@@ -71,11 +71,11 @@ MainWindow::MainWindow(QWidget* parent)
     setFocusOrder();
     new FocusMarker(this);
     connectPages();
+    fileCommands_ = new FileCommands(this, itemScript_->pane(), npcScript_->pane());
     scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_});
     createActions();
     createMenus();
     guardMenuShortcuts();
-    fileCommands_ = new FileCommands(this, itemScript_->pane());
     placeWindow();
 }
 
@@ -84,6 +84,11 @@ void MainWindow::Form_Load()
     npcFields_->hideCreateFrame();
     SplashWindow splash(this);
     splash.exec(); // returns once the splash has been clicked away
+}
+
+void MainWindow::openItemScript(const QString& path)
+{
+    fileCommands_->openFile(itemScript_->pane(), path);
 }
 
 // Every page is laid out in the window's own twips; the pages' corner is where
@@ -178,6 +183,8 @@ void MainWindow::createActions()
     mnuSave_ = action("mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::mnuSave_Click);
     mnuSaveAs_ = action("mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
                         &MainWindow::mnuSaveAs_Click);
+    mnuOpenNpc_ = action("mnuOpenNpc", tr("Open &NPC Script..."), {}, &MainWindow::mnuOpenNpc_Click);
+    mnuSaveNpcAs_ = action("mnuSaveNpcAs", tr("Save NPC Script &As..."), {}, &MainWindow::mnuSaveNpcAs_Click);
     mnuExit_ = action("mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::mnuExit_Click);
     mnuAbout_ = action("mnuAbout", tr("A&bout"), {}, &MainWindow::mnuAbout_Click);
     mnuCredits_ = action("mnuCredits", tr("&Shout-outs"), {}, &MainWindow::mnuCredits_Click);
@@ -190,9 +197,15 @@ void MainWindow::createMenus()
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     fileMenu->addAction(mnuNew_);
     fileMenu->addAction(mnuOpen_);
+    QMenu* recentMenu = fileMenu->addMenu(tr("Open &Recent"));
+    recentMenu->setObjectName(QStringLiteral("mnuRecent"));
+    fileCommands_->showRecentFilesIn(recentMenu);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
     fileMenu->addAction(mnuSave_);
     fileMenu->addAction(mnuSaveAs_);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepNpc"));
+    fileMenu->addAction(mnuOpenNpc_);
+    fileMenu->addAction(mnuSaveNpcAs_);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     fileMenu->addAction(mnuExit_);
     menuBar()->addMenu(scriptCommands_->menu());
@@ -219,7 +232,7 @@ void MainWindow::mnuNew_Click()
 
 void MainWindow::mnuOpen_Click()
 {
-    fileCommands_->open();
+    fileCommands_->open(itemScript_->pane());
 }
 
 void MainWindow::mnuSave_Click()
@@ -229,7 +242,17 @@ void MainWindow::mnuSave_Click()
 
 void MainWindow::mnuSaveAs_Click()
 {
-    fileCommands_->saveAs();
+    fileCommands_->saveAs(itemScript_->pane());
+}
+
+void MainWindow::mnuOpenNpc_Click()
+{
+    fileCommands_->open(npcScript_->pane());
+}
+
+void MainWindow::mnuSaveNpcAs_Click()
+{
+    fileCommands_->saveAs(npcScript_->pane());
 }
 
 // Ends the program at once: nothing asks about unsaved script text.

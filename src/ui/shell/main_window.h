@@ -26,6 +26,10 @@ public:
     /// page into its start state and shows the splash until it is clicked away.
     void Form_Load();
 
+    /// Opens a script into the item pane as File > Open does, for a file
+    /// named on the command line.
+    void openItemScript(const QString& path);
+
 private slots:
     void rebuildItemScript();
     void txtBasic_GotFocus();
@@ -37,6 +41,8 @@ private slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
+    void mnuOpenNpc_Click();
+    void mnuSaveNpcAs_Click();
     void mnuExit_Click();
     void mnuAbout_Click();
     void mnuCredits_Click();
@@ -63,6 +69,8 @@ private:
     QAction* mnuOpen_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QAction* mnuSaveAs_ = nullptr;
+    QAction* mnuOpenNpc_ = nullptr;
+    QAction* mnuSaveNpcAs_ = nullptr;
     QAction* mnuExit_ = nullptr;
     QAction* mnuAbout_ = nullptr;
     QAction* mnuCredits_ = nullptr;

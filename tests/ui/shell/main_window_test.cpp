@@ -56,9 +56,13 @@ void MainWindowTest::menusHoldTheirEntriesInOrder()
     QCOMPARE(entries, (QStringList{
                           QStringLiteral("&New Ctrl+N"),
                           QStringLiteral("&Open Ctrl+O"),
+                          QStringLiteral("Open &Recent "),
                           QStringLiteral("-"),
                           QStringLiteral("&Save Ctrl+S"),
                           QStringLiteral("Save &As... Ctrl+A"),
+                          QStringLiteral("-"),
+                          QStringLiteral("Open &NPC Script... "),
+                          QStringLiteral("Save NPC Script &As... "),
                           QStringLiteral("-"),
                           QStringLiteral("E&xit Ctrl+Q"),
                           QStringLiteral("&Fields from Script Ctrl+R"),
