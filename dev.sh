@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 readonly packages=(cmake make g++ clang libclang-rt-dev qt6-base-dev qt6-qpa-plugins libgtest-dev libgmock-dev
-                   libbenchmark-dev fonts-dejavu-core dpkg-dev file desktop-file-utils)
+                   libbenchmark-dev libqscintilla2-qt6-dev fonts-dejavu-core dpkg-dev file desktop-file-utils)
 
 install_missing() {
     local missing=() package
