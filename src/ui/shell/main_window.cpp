@@ -12,6 +12,7 @@
 #include "ui/panes/script_pane.h"
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/credits_window.h"
+#include "ui/shell/edit_commands.h"
 #include "ui/shell/history_window.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     createPages();
     setFocusOrder();
     connectPages();
+    editCommands_ = new EditCommands(this, SSTab1_, {{0, 1, itemScript_}, {2, 3, npcScript_}});
     createActions();
     createMenus();
     guardMenuShortcuts();
@@ -192,6 +194,8 @@ void MainWindow::createMenus()
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     fileMenu->addAction(mnuExit_);
 
+    editCommands_->addMenu(menuBar());
+
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->addAction(mnuAbout_);
@@ -201,8 +205,9 @@ void MainWindow::createMenus()
 
 void MainWindow::guardMenuShortcuts()
 {
-    const QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
+    QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
                                            mnuSaveAs_->shortcut(), mnuExit_->shortcut()};
+    sequences.append(editCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

@@ -6,6 +6,7 @@ class QAction;
 
 namespace defwright {
 
+class EditCommands;
 class FileCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
@@ -55,6 +56,7 @@ private:
     NpcFieldsPage* npcFields_ = nullptr;
     ScriptPage* npcScript_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    EditCommands* editCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;
