@@ -1,6 +1,6 @@
 #include "ui/panes/pane_search.h"
 
-#include <Qsci/qsciscintillabase.h>
+#include "ui/panes/script_pane.h"
 
 #include <QByteArray>
 
@@ -26,7 +26,7 @@ long searchFlags(const SearchQuery& query)
 
 } // namespace
 
-PaneSearch::PaneSearch(QsciScintillaBase* pane)
+PaneSearch::PaneSearch(ScriptPane* pane)
     : pane_(pane)
 {
     send(Sci::SCI_INDICSETSTYLE, kMatchIndicator, Sci::INDIC_ROUNDBOX);
@@ -73,28 +73,32 @@ SearchOutcome PaneSearch::replace(const SearchQuery& query, const QString& repla
 
 std::optional<long> PaneSearch::replaceAll(const SearchQuery& query, const QString& replacement)
 {
-    const QByteArray bytes = replacement.toUtf8();
-    const unsigned int message = query.regularExpression ? Sci::SCI_REPLACETARGETRE : Sci::SCI_REPLACETARGET;
     long replaced = 0;
     send(Sci::SCI_BEGINUNDOACTION);
-    for (long from = 0;;) {
-        const long length = send(Sci::SCI_GETLENGTH);
-        const std::optional<Match> match = search(query, from, length);
-        if (!match)
-            break;
-        pane_->SendScintilla(message, static_cast<uintptr_t>(bytes.size()), bytes.constData());
-        ++replaced;
-        from = send(Sci::SCI_GETTARGETEND);
-        if (match->start == match->end) { // an empty match: step over one character
-            if (from >= send(Sci::SCI_GETLENGTH))
-                break;
-            from = send(Sci::SCI_POSITIONAFTER, static_cast<unsigned long>(from));
-        }
-    }
+    pane_->changeInBulk([&] { replaced = replaceEach(query, replacement.toUtf8()); });
     send(Sci::SCI_ENDUNDOACTION);
     if (lastPatternWasInvalid())
         return std::nullopt;
     return replaced;
+}
+
+long PaneSearch::replaceEach(const SearchQuery& query, const QByteArray& replacement)
+{
+    const unsigned int message = query.regularExpression ? Sci::SCI_REPLACETARGETRE : Sci::SCI_REPLACETARGET;
+    long replaced = 0;
+    for (long from = 0;;) {
+        const std::optional<Match> match = search(query, from, send(Sci::SCI_GETLENGTH));
+        if (!match)
+            return replaced;
+        pane_->SendScintilla(message, static_cast<uintptr_t>(replacement.size()), replacement.constData());
+        ++replaced;
+        from = send(Sci::SCI_GETTARGETEND);
+        if (match->start == match->end) { // an empty match: step over one character
+            if (from >= send(Sci::SCI_GETLENGTH))
+                return replaced;
+            from = send(Sci::SCI_POSITIONAFTER, static_cast<unsigned long>(from));
+        }
+    }
 }
 
 void PaneSearch::markMatchesInView(const SearchQuery& query)

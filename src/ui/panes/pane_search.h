@@ -1,12 +1,13 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
-class QsciScintillaBase;
-
 namespace defwright {
+
+class ScriptPane;
 
 /// What to look for in a pane.
 struct SearchQuery {
@@ -26,7 +27,7 @@ public:
     /// The indicator that marks the matches in view.
     static constexpr int kMatchIndicator = 8;
 
-    explicit PaneSearch(QsciScintillaBase* pane);
+    explicit PaneSearch(ScriptPane* pane);
 
     /// Finds the next match after the selection, or the one before it; past
     /// the end (or the start) it goes on from the other end.
@@ -50,11 +51,12 @@ private:
 
     /// Searches from `from` towards `to` (backwards when `to` is less).
     std::optional<Match> search(const SearchQuery& query, long from, long to);
+    long replaceEach(const SearchQuery& query, const QByteArray& replacement);
     void select(const Match& match);
     [[nodiscard]] bool lastPatternWasInvalid();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
-    QsciScintillaBase* pane_;
+    ScriptPane* pane_;
 };
 
 } // namespace defwright

@@ -30,6 +30,9 @@ public:
     void styleText(int start, int end) override;
     void setEditor(QsciScintilla* editor) override;
 
+    /// Makes every line to be coloured again as it comes into view.
+    void forgetAllLines() { ++colouring_; }
+
     /// Chooses the colours and fonts again for the pane's palette and font.
     void useLook(const QPalette& palette, const QFont& font);
 

@@ -64,6 +64,18 @@ void ScriptPane::putInPlace(long start, long end, const QByteArray& bytes)
     send(SCI_GOTOPOS, static_cast<unsigned long>(start + bytes.size()));
 }
 
+void ScriptPane::changeInBulk(const std::function<void()>& edits)
+{
+    const long mask = send(SCI_GETMODEVENTMASK);
+    send(SCI_SETMODEVENTMASK, 0);
+    edits();
+    send(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+    lexer_->forgetAllLines();
+    fitLineNumbers();
+    emit textChanged();
+    emit linesChanged();
+}
+
 QString ScriptPane::script() const
 {
     const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));

@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 namespace defwright {
 
 class ScriptLexer;
@@ -37,6 +39,12 @@ public:
     [[nodiscard]] QString script() const override;
 
     [[nodiscard]] int caretLine() const override;
+
+    /// Runs many edits, such as those of Replace All, without telling anyone
+    /// of each one: the editor's own accessibility support counts the
+    /// characters up to every edit, which costs milliseconds each in a long
+    /// script. The colours, line numbers and listeners learn of the change once.
+    void changeInBulk(const std::function<void()>& edits);
 
     /// A script as the pane holds it: UTF-8, each line break a CR LF.
     [[nodiscard]] static QByteArray paneBytes(const QString& script);
