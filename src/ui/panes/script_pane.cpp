@@ -13,6 +13,8 @@ namespace {
 constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
 constexpr int kFoldMargin = 2;
+// Texts longer than this go in as one bulk change, see changeInBulk().
+constexpr qsizetype kBulkBytes = 1024 * 1024;
 
 // The pane's own colours, mixed from the palette's: a line a shade off the background.
 QColor mixed(const QColor& a, const QColor& b, double share)
@@ -57,9 +59,15 @@ void ScriptPane::insertScript(const QString& script)
 // The bytes go in with their length, so a NUL character is kept like any other.
 void ScriptPane::putInPlace(long start, long end, const QByteArray& bytes)
 {
+    const auto put = [&] {
+        send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    };
     send(SCI_BEGINUNDOACTION);
-    send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    if (bytes.size() > kBulkBytes || end - start > kBulkBytes)
+        changeInBulk(put);
+    else
+        put();
     send(SCI_ENDUNDOACTION);
     send(SCI_GOTOPOS, static_cast<unsigned long>(start + bytes.size()));
 }
