@@ -9,7 +9,8 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 readonly packages=(cmake make g++ clang libclang-rt-dev qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgtest-dev
-                   libgmock-dev libbenchmark-dev fonts-dejavu-core dpkg-dev file desktop-file-utils shared-mime-info)
+                   libgmock-dev libbenchmark-dev libqscintilla2-qt6-dev fonts-dejavu-core dpkg-dev file
+                   desktop-file-utils shared-mime-info)
 
 install_missing() {
     local missing=() package

@@ -1,13 +1,14 @@
-// Open and Save As of a 10 MiB script through the real code path minus the
-// dialogs, beside plain stdio reading and writing the same bytes, and what
-// colouring costs on Open. Runs offscreen unless QT_QPA_PLATFORM says otherwise.
+// Open, Find, Replace All, a page down and Save As on a 10 MiB script through
+// the real code paths minus the dialogs, each beside its floor: a bare editor
+// of the same kind, or plain stdio on the same bytes. Runs offscreen unless
+// QT_QPA_PLATFORM says otherwise.
 #include "core/files/windows_1252.h"
 #include "generated_script.h"
 #include "core/items/item_script.h"
 #include "core/script/script_text.h"
 #include "ui/files/recent_files.h"
 #include "ui/files/script_file.h"
-#include "ui/panes/script_highlighter.h"
+#include "ui/panes/pane_search.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 #include "ui/widgets/utf16_text.h"
@@ -19,13 +20,13 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTextCursor>
-#include <QTextDocument>
+
+#include <Qsci/qsciscintilla.h>
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <memory>
+#include <fstream>
 #include <string>
 
 namespace defwright {
@@ -33,13 +34,14 @@ namespace {
 
 using bench::generatedScript;
 
-// The first lines of a script, each with its line break.
-std::string firstLines(const std::string& script, int count)
+// The process's resident memory, in bytes.
+double residentBytes()
 {
-    std::size_t end = 0;
-    for (int line = 0; line < count; ++line)
-        end = script.find(kLineBreak, end) + kLineBreak.size();
-    return script.substr(0, end);
+    std::ifstream statm("/proc/self/statm");
+    double pages = 0;
+    double resident = 0;
+    statm >> pages >> resident;
+    return resident * 4096;
 }
 
 // Shows the window with the item script page in front and returns its pane.
@@ -66,114 +68,130 @@ struct SettingsIn {
     }
 };
 
-/// The generated files on disk and a shown main window with the item pane in
-/// front; beside it, a bare editor of the pane's size that colours nothing.
+/// The generated file on disk, a shown main window with the item pane in
+/// front and the same text in it; beside it, bare editors of the pane's size:
+/// QScintilla's and Qt's plain one, neither colouring anything.
 class ScriptFileBench {
 public:
     ScriptFileBench()
         : bytes_(generatedScript())
+        , text_(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())))
         , source_(folder_.filePath(QStringLiteral("generated.scp")))
-        , colouredSource_(folder_.filePath(QStringLiteral("coloured.scp")))
         , target_(folder_.filePath(QStringLiteral("saved.scp")))
         , settings_(folder_.path())
         , pane_(showItemScript(window_))
     {
         writeBytes(source_, bytes_);
-        // Its last line break opens one more, empty, line in the pane.
-        writeBytes(colouredSource_, firstLines(bytes_, ScriptHighlighter::kMaxWholeDocumentLines - 1));
+        for (QWidget* editor : {static_cast<QWidget*>(&bareEditor_), static_cast<QWidget*>(&plainEditor_)}) {
+            editor->resize(pane_->size());
+            editor->show();
+        }
+        bareEditor_.setUtf8(true);
         plainEditor_.setLineWrapMode(QPlainTextEdit::NoWrap);
-        plainEditor_.resize(pane_->size());
-        plainEditor_.show();
         QApplication::processEvents();
     }
 
-    const QString& longFile() const { return source_; }
-    const QString& longestWholeColouredFile() const { return colouredSource_; }
-
     // From the moment the dialog hands over the path until the pane has been
-    // drawn again. The pane starts empty each time, in a window of its own: a
-    // pane that once held a long script colours only the lines in view.
-    void open(benchmark::State& state, const QString& path)
+    // drawn again, coloured. The pane starts empty each time, in a window of its own.
+    void open(benchmark::State& state)
     {
         MainWindow window;
         ScriptPane* pane = showItemScript(window);
+        QApplication::processEvents();
+        const double before = residentBytes();
         for (auto _ : state) {
             state.PauseTiming();
-            pane->setPlainText({});
+            pane->replaceScript({});
+            pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
             QApplication::processEvents();
             state.ResumeTiming();
-            const ScriptFile::Contents contents = ScriptFile(path).read();
-            pane->replaceScript(contents.script);
+            pane->replaceScript(ScriptFile(source_).read().script);
             QApplication::processEvents();
         }
-        state.SetBytesProcessed(state.iterations() * QFile(path).size());
+        state.counters["added_MB"] = (residentBytes() - before) / 1e6;
+        state.SetBytesProcessed(state.iterations() * qint64(bytes_.size()));
     }
 
-    // Open's steps, the same undoable replace, into an editor that colours
-    // nothing: what colouring is measured against.
-    void openUncoloured(benchmark::State& state, const QString& path)
+    // The same text, already read, put into the bare editor and drawn.
+    void bareSetText(benchmark::State& state)
     {
         for (auto _ : state) {
             state.PauseTiming();
-            plainEditor_.setPlainText({});
+            bareEditor_.clear();
             QApplication::processEvents();
             state.ResumeTiming();
-            const ScriptFile::Contents contents = ScriptFile(path).read();
-            QTextCursor cursor(plainEditor_.document());
-            cursor.beginEditBlock();
-            cursor.select(QTextCursor::Document);
-            cursor.insertText(ScriptPane::toEditorLineBreaks(contents.script));
-            cursor.endEditBlock();
-            plainEditor_.setTextCursor(cursor);
+            bareEditor_.setText(text_);
             QApplication::processEvents();
         }
-        state.SetBytesProcessed(state.iterations() * QFile(path).size());
+        bareEditor_.clear();
+    }
+
+    // What the pane cost before it was built on QScintilla: Qt's plain text editor.
+    void plainSetText(benchmark::State& state)
+    {
+        for (auto _ : state) {
+            state.PauseTiming();
+            plainEditor_.clear();
+            QApplication::processEvents();
+            state.ResumeTiming();
+            plainEditor_.setPlainText(text_);
+            QApplication::processEvents();
+        }
+        plainEditor_.clear();
+    }
+
+    // A word on the last line only, found from the top and shown.
+    void findLastLine(benchmark::State& state)
+    {
+        pane_->replaceScript(text_ + QStringLiteral("LASTLINE=1"));
+        PaneSearch search(pane_);
+        for (auto _ : state) {
+            pane_->SendScintilla(ScriptPane::SCI_GOTOPOS, 0);
+            if (search.find({QStringLiteral("LASTLINE")}, true) != SearchOutcome::Found)
+                state.SkipWithError("not found");
+            QApplication::processEvents();
+        }
+    }
+
+    // "NAME=" stands once in every one of the 29,128 items.
+    void replaceAll(benchmark::State& state)
+    {
+        PaneSearch search(pane_);
+        for (auto _ : state) {
+            state.PauseTiming();
+            pane_->replaceScript(text_);
+            pane_->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
+            state.ResumeTiming();
+            if (search.replaceAll({QStringLiteral("NAME=")}, QStringLiteral("TITLE=")) != 29'128)
+                state.SkipWithError("wrong count");
+            QApplication::processEvents();
+        }
     }
 
     // A page down through the 10 MiB file and the pane drawn again, its new
     // lines coloured as they come into view; the bare editor colours nothing.
     void scrollPane(benchmark::State& state)
     {
-        MainWindow window;
-        ScriptPane* pane = showItemScript(window);
-        pane->replaceScript(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())));
-        scroll(state, *pane);
+        pane_->replaceScript(text_);
+        scroll(state, *pane_);
     }
 
-    void scrollUncoloured(benchmark::State& state)
+    void scrollBare(benchmark::State& state)
     {
-        plainEditor_.setPlainText(ScriptPane::toEditorLineBreaks(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size()))));
-        scroll(state, plainEditor_);
-        plainEditor_.setPlainText({});
+        bareEditor_.setText(text_);
+        scroll(state, bareEditor_);
+        bareEditor_.clear();
     }
 
-    static void scroll(benchmark::State& state, QPlainTextEdit& editor)
+    static void scroll(benchmark::State& state, QsciScintilla& editor)
     {
-        editor.moveCursor(QTextCursor::Start);
+        editor.SendScintilla(QsciScintilla::SCI_GOTOPOS, 0);
         QApplication::processEvents();
         QScrollBar* bar = editor.verticalScrollBar();
         for (auto _ : state) {
             bar->setValue(bar->value() + bar->pageStep());
             QApplication::processEvents();
         }
-    }
-
-    // What Qt's text document needs for these lines at the least: no view,
-    // no undo, line breaks already converted. The pane cannot beat it.
-    void documentFloor(benchmark::State& state)
-    {
-        const QString text = ScriptPane::toEditorLineBreaks(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())));
-        for (auto _ : state) {
-            state.PauseTiming();
-            auto document = std::make_unique<QTextDocument>();
-            document->setUndoRedoEnabled(false);
-            state.ResumeTiming();
-            QTextCursor(document.get()).insertText(text);
-            state.PauseTiming();
-            document.reset();
-            state.ResumeTiming();
-        }
-        state.SetBytesProcessed(state.iterations() * qint64(bytes_.size()));
     }
 
     void readFile(benchmark::State& state)
@@ -198,7 +216,7 @@ public:
     // The pane holds the opened file, as it does when the user saves it again.
     void saveAs(benchmark::State& state)
     {
-        pane_->replaceScript(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())));
+        pane_->replaceScript(text_);
         for (auto _ : state) {
             const QString script = pane_->script();
             const Windows1252Bytes encoded = encodeWindows1252(utf16View(script));
@@ -210,9 +228,8 @@ public:
 
     void writeFile(benchmark::State& state)
     {
-        const QString script = QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size()));
         for (auto _ : state) {
-            const Windows1252Bytes encoded = encodeWindows1252(utf16View(script));
+            const Windows1252Bytes encoded = encodeWindows1252(utf16View(text_));
             if (const QString error = ScriptFile(target_).write(encoded.bytes); !error.isEmpty())
                 state.SkipWithError(qPrintable(error));
         }
@@ -247,35 +264,30 @@ public:
 private:
     QTemporaryDir folder_;
     std::string bytes_;
+    QString text_;
     QString source_;
-    QString colouredSource_;
     QString target_;
     SettingsIn settings_;
     MainWindow window_;
     ScriptPane* pane_;
+    QsciScintilla bareEditor_;
     QPlainTextEdit plainEditor_;
 };
 
 void registerBenchmarks(ScriptFileBench& bench)
 {
     const auto add = [&bench](const char* name, void (ScriptFileBench::*run)(benchmark::State&)) {
-        benchmark::RegisterBenchmark(name, [&bench, run](benchmark::State& state) { (bench.*run)(state); })
+        return benchmark::RegisterBenchmark(name, [&bench, run](benchmark::State& state) { (bench.*run)(state); })
             ->Unit(benchmark::kMillisecond)
             ->UseRealTime();
     };
-    const auto addOpen = [&bench](const char* name, const QString& path,
-                                  void (ScriptFileBench::*run)(benchmark::State&, const QString&)) {
-        benchmark::RegisterBenchmark(name, [&bench, &path, run](benchmark::State& state) { (bench.*run)(state, path); })
-            ->Unit(benchmark::kMillisecond)
-            ->UseRealTime();
-    };
-    addOpen("BM_OpenScript", bench.longFile(), &ScriptFileBench::open);
-    addOpen("BM_OpenScriptUncoloured", bench.longFile(), &ScriptFileBench::openUncoloured);
-    addOpen("BM_OpenLongestWholeColouredScript", bench.longestWholeColouredFile(), &ScriptFileBench::open);
-    addOpen("BM_OpenLongestWholeColouredScriptUncoloured", bench.longestWholeColouredFile(), &ScriptFileBench::openUncoloured);
+    add("BM_OpenScript", &ScriptFileBench::open);
+    add("BM_BareSetTextFloor", &ScriptFileBench::bareSetText);
+    add("BM_PlainTextEditSetText", &ScriptFileBench::plainSetText)->Iterations(2);
+    add("BM_FindOnLastLine", &ScriptFileBench::findLastLine);
+    add("BM_ReplaceAllKey", &ScriptFileBench::replaceAll)->Iterations(3);
     add("BM_ScrollLongScript", &ScriptFileBench::scrollPane);
-    add("BM_ScrollLongScriptUncoloured", &ScriptFileBench::scrollUncoloured);
-    add("BM_QtDocumentFloor", &ScriptFileBench::documentFloor);
+    add("BM_ScrollBareFloor", &ScriptFileBench::scrollBare);
     add("BM_ReadScriptFile", &ScriptFileBench::readFile);
     add("BM_StdioReadFloor", &ScriptFileBench::stdioRead);
     add("BM_SaveScriptAs", &ScriptFileBench::saveAs);

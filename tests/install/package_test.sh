@@ -39,6 +39,7 @@ echo "package: $(basename "$deb")"
 # The program, its menu entry, two icons and the .scp file type, and nothing else.
 readonly expected_files="./usr/bin/defwright
 ./usr/share/applications/defwright.desktop
+./usr/share/doc/defwright/copyright
 ./usr/share/icons/hicolor/16x16/apps/defwright.png
 ./usr/share/icons/hicolor/32x32/apps/defwright.png
 ./usr/share/mime/packages/defwright.xml"
@@ -60,7 +61,7 @@ readonly depends=$(field Depends)
 echo "Depends: $depends"
 # dpkg-shlibdeps names the libraries the program links; the platform plugin
 # is loaded at run time and has to be named by hand.
-for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
+for package in libqt6widgets6 libqt6gui6 libqt6core6 libqscintilla2-qt6-15 qt6-qpa-plugins; do
     [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] \
         || fail "Depends does not name $package"
 done
@@ -111,6 +112,9 @@ for size in 16 32; do
     kind=$(file -b "$png")
     [[ "$kind" == "PNG image data, $size x $size,"* ]] || fail "the ${size}x$size icon is: $kind"
 done
+
+grep -q '^License: GPL-3.0-or-later$' "$root/usr/share/doc/defwright/copyright" 2>/dev/null \
+    || fail "the copyright file does not give the licence"
 
 [[ "$(file -b "$root/usr/bin/defwright")" == ELF*executable* ]] || fail "usr/bin/defwright is not a program"
 

@@ -26,6 +26,17 @@ inline QString paneText(const QWidget& window, const QString& pane)
     return control<ScriptPane>(window, pane)->script();
 }
 
+// Where the pane's caret stands, in bytes of its text.
+inline long caretPosition(const ScriptPane& pane)
+{
+    return pane.SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
+}
+
+inline bool caretAtEnd(const ScriptPane& pane)
+{
+    return caretPosition(pane) == pane.SendScintilla(ScriptPane::SCI_GETLENGTH);
+}
+
 inline QString qt(const std::string& utf8)
 {
     return QString::fromStdString(utf8);

@@ -1,57 +1,50 @@
 #include "core/files/line_breaks.h"
 
-#include <algorithm>
 #include <cassert>
 
 namespace defwright {
 namespace {
 
-bool isEditorLineBreak(char16_t character)
+bool crLfAt(std::u16string_view text, std::size_t i)
 {
-    return character == u'\u2029' || character == u'\u2028';
+    return text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
 }
 
 } // namespace
 
-std::u16string withEditorLineBreaks(std::u16string_view script)
+std::size_t crLfLength(std::u16string_view text)
 {
-    std::u16string text;
-    text.reserve(script.size());
-    std::size_t start = 0;
-    for (std::size_t cr = script.find(u'\r'); cr != std::u16string_view::npos; cr = script.find(u'\r', start)) {
-        text.append(script.substr(start, cr - start));
-        text.push_back(u'\n');
-        const bool crLf = cr + 1 < script.size() && script[cr + 1] == u'\n';
-        start = cr + (crLf ? 2 : 1);
+    std::size_t length = text.size();
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (crLfAt(text, i))
+            ++i;
+        else if (text[i] == u'\r' || text[i] == u'\n')
+            ++length;
     }
-    text.append(script.substr(start));
-    return text;
+    return length;
 }
 
-std::u16string withScriptLineBreaks(std::u16string_view editorText)
+std::u16string withCrLfLineBreaks(std::u16string_view text)
 {
-    std::u16string script(scriptLength(editorText), u'\0');
-    withScriptLineBreaks(editorText, script);
+    std::u16string script(crLfLength(text), u'\0');
+    withCrLfLineBreaks(text, script);
     return script;
 }
 
-std::size_t scriptLength(std::u16string_view editorText)
+void withCrLfLineBreaks(std::u16string_view text, std::span<char16_t> script)
 {
-    const auto breaks = std::count_if(editorText.begin(), editorText.end(), isEditorLineBreak);
-    return editorText.size() + static_cast<std::size_t>(breaks);
-}
-
-void withScriptLineBreaks(std::u16string_view editorText, std::span<char16_t> script)
-{
-    assert(script.size() == scriptLength(editorText));
+    assert(script.size() == crLfLength(text));
     auto out = script.begin();
-    for (const char16_t character : editorText) {
-        if (isEditorLineBreak(character)) {
-            *out++ = u'\r';
-            *out++ = u'\n';
-        } else {
-            *out++ = character;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool lineBreak = text[i] == u'\r' || text[i] == u'\n';
+        if (!lineBreak) {
+            *out++ = text[i];
+            continue;
         }
+        if (crLfAt(text, i))
+            ++i;
+        *out++ = u'\r';
+        *out++ = u'\n';
     }
 }
 

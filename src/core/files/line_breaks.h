@@ -7,20 +7,16 @@
 
 namespace defwright {
 
-/// A script as the editor holds it: a CR LF, a lone CR and a lone LF each
-/// become one LF, the editor's line break.
-[[nodiscard]] std::u16string withEditorLineBreaks(std::u16string_view script);
+/// The number of characters withCrLfLineBreaks() makes of the text. It equals
+/// the text's own length exactly when every line break already is a CR LF.
+[[nodiscard]] std::size_t crLfLength(std::u16string_view text);
 
-/// A script from the editor document's raw text: each paragraph separator
-/// (U+2029) and line separator (U+2028, Shift+Return's soft break) becomes CR LF.
-[[nodiscard]] std::u16string withScriptLineBreaks(std::u16string_view editorText);
+/// A script as the panes and .scp files hold it: a CR LF stays, and a lone CR
+/// or a lone LF becomes CR LF. Nothing else changes.
+[[nodiscard]] std::u16string withCrLfLineBreaks(std::u16string_view text);
 
-/// The number of characters withScriptLineBreaks() makes of the text.
-[[nodiscard]] std::size_t scriptLength(std::u16string_view editorText);
-
-/// withScriptLineBreaks() into a buffer of exactly scriptLength(editorText)
-/// characters, so a large script is written straight into the string that
-/// will hold it.
-void withScriptLineBreaks(std::u16string_view editorText, std::span<char16_t> script);
+/// withCrLfLineBreaks() into a buffer of exactly crLfLength(text) characters,
+/// so a large script is written straight into the string that will hold it.
+void withCrLfLineBreaks(std::u16string_view text, std::span<char16_t> script);
 
 } // namespace defwright

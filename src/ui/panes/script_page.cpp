@@ -1,8 +1,10 @@
 #include "ui/panes/script_page.h"
 
+#include "ui/panes/find_bar.h"
 #include "ui/panes/script_pane.h"
 #include "ui/widgets/form_builder.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
 
@@ -34,6 +36,29 @@ void ScriptPage::createPane(const ScriptPageLayout& layout, const FormBuilder& p
     pane_ = new ScriptPane(holder.container());
     holder.place(pane_, QString::fromLatin1(layout.paneName), kPane);
     pane_->setAccessibleName(toQString(layout.paneFrameCaption));
+    paneRect_ = pane_->geometry();
+    findBar_ = new FindBar(pane_, holder.container());
+    findBar_->installEventFilter(this);
+}
+
+bool ScriptPage::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (watched == findBar_ && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::LayoutRequest))
+        fitFindBar();
+    return QWidget::eventFilter(watched, event);
+}
+
+void ScriptPage::fitFindBar()
+{
+    if (findBar_->isHidden()) {
+        pane_->setGeometry(paneRect_);
+        return;
+    }
+    const int height = findBar_->heightForWidth(paneRect_.width()) > 0 ? findBar_->heightForWidth(paneRect_.width())
+                                                                        : findBar_->sizeHint().height();
+    pane_->setGeometry(paneRect_.adjusted(0, 0, 0, -height));
+    findBar_->setGeometry(paneRect_.left(), paneRect_.bottom() + 1 - height, paneRect_.width(), height);
 }
 
 void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page)
@@ -51,6 +76,7 @@ void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const Form
 QWidgetList ScriptPage::focusOrder() const
 {
     QWidgetList order = {pane_};
+    order.append(findBar_->focusOrder());
     for (QPushButton* button : buttons_)
         order.append(button);
     return order;

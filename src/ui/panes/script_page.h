@@ -11,6 +11,7 @@ class QPushButton;
 
 namespace defwright {
 
+class FindBar;
 class FormBuilder;
 class ScriptPane;
 
@@ -28,7 +29,8 @@ struct ScriptPageLayout {
 };
 
 /// A "Compiled ... Script" page: a script pane and the buttons that insert
-/// trigger blocks into it.
+/// trigger blocks into it. The find bar, while it is open, takes the bottom of
+/// the pane's place, so the page's layout stays as it is.
 class ScriptPage : public QWidget {
     Q_OBJECT
 
@@ -37,7 +39,11 @@ public:
     ScriptPage(const ScriptPageLayout& layout, TwipsPoint corner, QWidget* parent = nullptr);
 
     [[nodiscard]] ScriptPane* pane() const { return pane_; }
+    [[nodiscard]] FindBar* findBar() const { return findBar_; }
     [[nodiscard]] QWidgetList focusOrder() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 signals:
     /// A trigger button was clicked; `index` is its place in the column, top first.
@@ -47,7 +53,11 @@ private:
     void createPane(const ScriptPageLayout& layout, const FormBuilder& page);
     void createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page);
 
+    void fitFindBar();
+
     ScriptPane* pane_ = nullptr;
+    FindBar* findBar_ = nullptr;
+    QRect paneRect_;
     QList<QPushButton*> buttons_;
 };
 

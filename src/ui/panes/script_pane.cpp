@@ -1,93 +1,182 @@
 #include "ui/panes/script_pane.h"
 
 #include "core/files/line_breaks.h"
-#include "ui/panes/script_highlighter.h"
+#include "ui/panes/script_lexer.h"
 #include "ui/widgets/utf16_text.h"
 
 #include <QEvent>
 #include <QKeyEvent>
-#include <QMimeData>
-#include <QTextCursor>
-#include <QTextDocument>
 
 namespace defwright {
+namespace {
+
+constexpr int kNumberMargin = 0;
+constexpr int kSymbolMargin = 1;
+constexpr int kFoldMargin = 2;
+// Texts longer than this go in as one bulk change, see changeInBulk().
+constexpr qsizetype kBulkBytes = 1024 * 1024;
+
+// The pane's own colours, mixed from the palette's: a line a shade off the background.
+QColor mixed(const QColor& a, const QColor& b, double share)
+{
+    return QColor::fromRgbF(float(a.redF() * (1 - share) + b.redF() * share),
+                            float(a.greenF() * (1 - share) + b.greenF() * share),
+                            float(a.blueF() * (1 - share) + b.blueF() * share));
+}
+
+} // namespace
 
 ScriptPane::ScriptPane(QWidget* parent)
-    : QPlainTextEdit(parent)
-    , highlighter_(new ScriptHighlighter(this))
+    : QsciScintilla(parent)
+    , lexer_(new ScriptLexer(this))
 {
-    setLineWrapMode(QPlainTextEdit::NoWrap);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    // Tab moves on, as in every other control, so no one gets stuck in a pane.
-    setTabChangesFocus(true);
+    setUtf8(true);
+    setEolMode(EolWindows);
+    setWrapMode(WrapNone);
+    send(SCI_SETSCROLLWIDTH, 1);
+    send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    setLexer(lexer_);
+    setMarginType(kNumberMargin, NumberMargin);
+    setMarginWidth(kSymbolMargin, 0);
+    setFolding(BoxedTreeFoldStyle, kFoldMargin);
+    setCaretLineVisible(true);
     setToolTip(tr("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
+    connect(this, &QsciScintilla::linesChanged, this, &ScriptPane::fitLineNumbers);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &ScriptPane::lightBraces);
+    useLook();
 }
 
 void ScriptPane::replaceScript(const QString& script)
 {
-    QTextCursor cursor(document());
-    cursor.select(QTextCursor::Document);
-    const QString text = toEditorLineBreaks(script);
-    insertAt(cursor, text, text.count(u'\n') + 1);
+    putInPlace(0, send(SCI_GETLENGTH), paneBytes(script));
 }
 
 void ScriptPane::insertScript(const QString& script)
 {
-    QTextCursor cursor = textCursor();
-    const QString text = toEditorLineBreaks(script);
-    insertAt(cursor, text, document()->blockCount() + text.count(u'\n'));
+    putInPlace(send(SCI_GETSELECTIONSTART), send(SCI_GETSELECTIONEND), paneBytes(script));
 }
 
-void ScriptPane::insertAt(QTextCursor& cursor, const QString& text, qsizetype linesAfter)
+// The bytes go in with their length, so a NUL character is kept like any other.
+void ScriptPane::putInPlace(long start, long end, const QByteArray& bytes)
 {
-    highlighter_->prepareForLines(linesAfter);
-    cursor.beginEditBlock();
-    cursor.insertText(text);
-    cursor.endEditBlock();
-    setTextCursor(cursor);
-    ensureCursorVisible();
+    const auto put = [&] {
+        send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+    };
+    send(SCI_BEGINUNDOACTION);
+    if (bytes.size() > kBulkBytes || end - start > kBulkBytes)
+        changeInBulk(put);
+    else
+        put();
+    send(SCI_ENDUNDOACTION);
+    send(SCI_GOTOPOS, static_cast<unsigned long>(start + bytes.size()));
 }
 
-void ScriptPane::insertFromMimeData(const QMimeData* source)
+void ScriptPane::changeInBulk(const std::function<void()>& edits)
 {
-    highlighter_->prepareForLines(document()->blockCount() + source->text().count(u'\n'));
-    QPlainTextEdit::insertFromMimeData(source);
+    const long mask = send(SCI_GETMODEVENTMASK);
+    send(SCI_SETMODEVENTMASK, 0);
+    edits();
+    send(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
+    lexer_->forgetAllLines();
+    fitLineNumbers();
+    emit textChanged();
+    emit linesChanged();
 }
 
 QString ScriptPane::script() const
 {
-    const QString raw = document()->toRawText();
-    const std::u16string_view editorText = utf16View(raw);
-    QString script(static_cast<qsizetype>(scriptLength(editorText)), Qt::Uninitialized);
-    withScriptLineBreaks(editorText, mutableUtf16(script));
-    return script;
+    const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return QString::fromUtf8(bytes, send(SCI_GETLENGTH));
 }
 
-// The pane never wraps, so each text block is one line of the script.
 int ScriptPane::caretLine() const
 {
-    return textCursor().blockNumber();
+    return static_cast<int>(send(SCI_LINEFROMPOSITION, static_cast<unsigned long>(send(SCI_GETCURRENTPOS))));
+}
+
+QByteArray ScriptPane::paneBytes(const QString& script)
+{
+    const std::u16string_view text = utf16View(script);
+    const std::size_t length = crLfLength(text);
+    if (length == text.size())
+        return script.toUtf8();
+    QString converted(static_cast<qsizetype>(length), Qt::Uninitialized);
+    withCrLfLineBreaks(text, mutableUtf16(converted));
+    return converted.toUtf8();
+}
+
+// The editor keeps Tab for indenting; in this window it moves the focus, as
+// in every other control, and Ctrl+I types the tab character instead.
+bool ScriptPane::focusNextPrevChild(bool next)
+{
+    return QWidget::focusNextPrevChild(next);
 }
 
 void ScriptPane::keyPressEvent(QKeyEvent* event)
 {
-    if (event->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_I) && !isReadOnly())
-        insertPlainText(QStringLiteral("\t"));
-    else
-        QPlainTextEdit::keyPressEvent(event);
+    if (event->key() == Qt::Key_I && event->modifiers() == Qt::ControlModifier) {
+        SendScintilla(SCI_REPLACESEL, "\t");
+        return;
+    }
+    QsciScintilla::keyPressEvent(event);
 }
 
 void ScriptPane::changeEvent(QEvent* event)
 {
-    QPlainTextEdit::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        highlighter_->usePalette(palette());
+    QsciScintilla::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
+        useLook();
 }
 
-QString ScriptPane::toEditorLineBreaks(QString script)
+void ScriptPane::useLook()
 {
-    return toQString(withEditorLineBreaks(utf16View(script)));
+    const QPalette colours = palette();
+    lexer_->useLook(colours, font());
+    setCaretForegroundColor(colours.color(QPalette::Text));
+    setCaretLineBackgroundColor(mixed(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.12));
+    setSelectionBackgroundColor(colours.color(QPalette::Highlight));
+    setSelectionForegroundColor(colours.color(QPalette::HighlightedText));
+    setMarginsBackgroundColor(colours.color(QPalette::Window));
+    setMarginsForegroundColor(colours.color(QPalette::PlaceholderText));
+    setMarginsFont(font());
+    setFoldMarginColors(colours.color(QPalette::Window), colours.color(QPalette::Window));
+    setMatchedBraceBackgroundColor(mixed(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.35));
+    setMatchedBraceForegroundColor(colours.color(QPalette::Text));
+    setUnmatchedBraceForegroundColor(QColor(Qt::red));
+    fitLineNumbers();
+}
+
+// Wide enough for the highest line number and a digit more, so the margin
+// does not grow at every tenth line typed.
+void ScriptPane::fitLineNumbers()
+{
+    const QString widest(QString::number(send(SCI_GETLINECOUNT)).size() + 1, u'9');
+    setMarginWidth(kNumberMargin, widest);
+}
+
+// Only "{" and "}" are lit: square brackets and parentheses in a script are
+// not ranges.
+void ScriptPane::lightBraces()
+{
+    const long caret = send(SCI_GETCURRENTPOS);
+    for (const long at : {caret, caret - 1}) {
+        const long character = at >= 0 ? send(SCI_GETCHARAT, static_cast<unsigned long>(at)) : 0;
+        if (character == '{' || character == '}') {
+            const long match = send(SCI_BRACEMATCH, static_cast<unsigned long>(at));
+            if (match >= 0)
+                send(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(at), match);
+            else
+                send(SCI_BRACEBADLIGHT, static_cast<unsigned long>(at));
+            return;
+        }
+    }
+    send(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1);
+}
+
+long ScriptPane::send(unsigned int message, unsigned long wParam, long lParam) const
+{
+    return SendScintilla(message, wParam, lParam);
 }
 
 } // namespace defwright

@@ -2,55 +2,66 @@
 
 #include "ui/panes/script_document.h"
 
-#include <QPlainTextEdit>
+#include <Qsci/qsciscintilla.h>
+
+#include <QByteArray>
 #include <QString>
+
+#include <functional>
 
 namespace defwright {
 
-class ScriptHighlighter;
+class ScriptLexer;
 
-/// A script pane: the editable text of one script. Scripts are CR LF lines;
-/// this class converts between that and the editor's own line breaks, through
-/// files/line_breaks.h, which the .scp file shares. A ScriptHighlighter
-/// colours its lines.
-class ScriptPane : public QPlainTextEdit, public ScriptDocument {
+/// A script pane: the editable text of one script, with line numbers, a fold
+/// margin for each "[...]" block, the caret's line marked and matching braces
+/// lit. It holds lines as the .scp files do, ending in CR LF; Enter types a
+/// CR LF, and a lone CR or LF put in or pasted becomes one. A ScriptLexer
+/// colours it.
+///
+/// Tab and Shift+Tab move the focus as in every other control of the window;
+/// Ctrl+I types a tab character.
+class ScriptPane : public QsciScintilla, public ScriptDocument {
     Q_OBJECT
 
 public:
     explicit ScriptPane(QWidget* parent = nullptr);
 
     /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
-    /// text it replaced, and puts the caret at the end. A CR LF, a lone CR and a
-    /// lone LF each end a line.
+    /// text it replaced, and puts the caret at the end.
     void replaceScript(const QString& script) override;
 
     /// Inserts at the caret, replacing the selection if there is one, as one
     /// undoable edit; the caret ends after the inserted text.
     void insertScript(const QString& script);
 
-    /// The pane's text with CR LF between lines. Read from the document's raw
-    /// text, so every character comes back as it was put in (a no-break space
-    /// stays a no-break space).
+    /// The pane's text, CR LF between lines, every character as it was put in.
     [[nodiscard]] QString script() const override;
 
     [[nodiscard]] int caretLine() const override;
 
-    /// A script's line breaks as the editor holds them: one LF each.
-    [[nodiscard]] static QString toEditorLineBreaks(QString script);
+    /// Runs many edits, such as those of Replace All, without telling anyone
+    /// of each one: the editor's own accessibility support counts the
+    /// characters up to every edit, which costs milliseconds each in a long
+    /// script. The colours, line numbers and listeners learn of the change once.
+    void changeInBulk(const std::function<void()>& edits);
+
+    /// A script as the pane holds it: UTF-8, each line break a CR LF.
+    [[nodiscard]] static QByteArray paneBytes(const QString& script);
 
 protected:
-    /// Ctrl+I types the tab character that Tab itself no longer does.
+    bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
-    /// Pasting and dropping: the highlighter learns first how long the text gets.
-    void insertFromMimeData(const QMimeData* source) override;
 
 private:
-    /// Puts editor text in at the cursor as one undoable edit, leaving the
-    /// caret after it; `linesAfter` is (at most) how many lines the pane has then.
-    void insertAt(QTextCursor& cursor, const QString& text, qsizetype linesAfter);
+    void putInPlace(long start, long end, const QByteArray& bytes);
+    void useLook();
+    void fitLineNumbers();
+    void lightBraces();
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
-    ScriptHighlighter* highlighter_;
+    ScriptLexer* lexer_;
 };
 
 } // namespace defwright

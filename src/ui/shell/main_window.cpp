@@ -12,6 +12,7 @@
 #include "ui/panes/script_pane.h"
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/credits_window.h"
+#include "ui/shell/edit_commands.h"
 #include "ui/shell/history_window.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget* parent)
     connectPages();
     fileCommands_ = new FileCommands(this, itemScript_->pane(), npcScript_->pane());
     scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_});
+    editCommands_ = new EditCommands(this, SSTab1_, {{0, 1, itemScript_}, {2, 3, npcScript_}});
     createActions();
     createMenus();
     guardMenuShortcuts();
@@ -208,6 +210,8 @@ void MainWindow::createMenus()
     fileMenu->addAction(mnuSaveNpcAs_);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
     fileMenu->addAction(mnuExit_);
+
+    editCommands_->addMenu(menuBar());
     menuBar()->addMenu(scriptCommands_->menu());
 
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
@@ -219,9 +223,10 @@ void MainWindow::createMenus()
 
 void MainWindow::guardMenuShortcuts()
 {
-    const QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
-                                           mnuSaveAs_->shortcut(), mnuExit_->shortcut(),
-                                           scriptCommands_->fieldsFromScript()->shortcut()};
+    QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
+                                     mnuSaveAs_->shortcut(), mnuExit_->shortcut(),
+                                     scriptCommands_->fieldsFromScript()->shortcut()};
+    sequences.append(editCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

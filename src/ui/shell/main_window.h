@@ -6,6 +6,7 @@ class QAction;
 
 namespace defwright {
 
+class EditCommands;
 class FileCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
@@ -64,6 +65,7 @@ private:
     ScriptPage* npcScript_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     ScriptCommands* scriptCommands_ = nullptr;
+    EditCommands* editCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;

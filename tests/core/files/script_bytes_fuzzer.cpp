@@ -37,16 +37,6 @@ std::u16string withCrLfLineEnds(std::u16string_view text)
     return result;
 }
 
-// The editor's document holds each line break as a paragraph separator.
-std::u16string asDocumentText(std::u16string editorText)
-{
-    for (char16_t& character : editorText) {
-        if (character == u'\n')
-            character = u'\u2029';
-    }
-    return editorText;
-}
-
 void bytesRoundTrip(std::string_view bytes)
 {
     const std::u16string text = decodeWindows1252(bytes);
@@ -54,9 +44,9 @@ void bytesRoundTrip(std::string_view bytes)
     const Windows1252Bytes encoded = encodeWindows1252(text);
     check(encoded.replaced == 0 && encoded.bytes == bytes);
 
-    const std::u16string editorText = withEditorLineBreaks(text);
-    check(editorText.find(u'\r') == std::u16string::npos);
-    check(withScriptLineBreaks(asDocumentText(editorText)) == withCrLfLineEnds(text));
+    const std::u16string script = withCrLfLineBreaks(text);
+    check(script == withCrLfLineEnds(text));
+    check(crLfLength(text) == script.size() && withCrLfLineBreaks(script) == script);
 }
 
 std::size_t codePoints(std::u16string_view text)

@@ -45,7 +45,8 @@ void MainWindowTest::menusHoldTheirEntriesInOrder()
         menus << entry->menu();
         titles << entry->menu()->title();
     }
-    QCOMPARE(titles, (QStringList{QStringLiteral("File"), QStringLiteral("&Script"), QStringLiteral("Help")}));
+    QCOMPARE(titles, (QStringList{QStringLiteral("File"), QStringLiteral("&Edit"), QStringLiteral("&Script"),
+                                  QStringLiteral("Help")}));
 
     QStringList entries;
     for (const QMenu* menu : menus) {
@@ -65,6 +66,13 @@ void MainWindowTest::menusHoldTheirEntriesInOrder()
                           QStringLiteral("Save NPC Script &As... "),
                           QStringLiteral("-"),
                           QStringLiteral("E&xit Ctrl+Q"),
+                          QStringLiteral("&Find... Ctrl+F"),
+                          QStringLiteral("Find &Next F3"),
+                          QStringLiteral("Find &Previous Shift+F3"),
+                          QStringLiteral("-"),
+                          QStringLiteral("&Replace... Ctrl+H"),
+                          QStringLiteral("-"),
+                          QStringLiteral("&Go to Line... Ctrl+G"),
                           QStringLiteral("&Fields from Script Ctrl+R"),
                           QStringLiteral("A&bout "),
                           QStringLiteral("&Shout-outs "),

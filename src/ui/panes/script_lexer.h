@@ -1,0 +1,50 @@
+#pragma once
+
+#include <Qsci/qscilexercustom.h>
+
+class QPalette;
+
+namespace defwright {
+
+/// Colours a script pane: comments, section headers, trigger lines, keys and
+/// their values, and ranges in braces, with colours chosen to read well on the
+/// pane's background. It also marks each "[...]" header line as the start of a
+/// block the pane can fold.
+///
+/// The pane asks for colours up to the end of what it shows. Every line is
+/// coloured on its own, so when that would mean a long stretch of lines out of
+/// view, as after a whole server file comes in with the view at its end, only
+/// the lines in view are coloured; each remembers that it is, and the rest
+/// follow as they come into view.
+class ScriptLexer : public QsciLexerCustom {
+    Q_OBJECT
+
+public:
+    /// More lines than this asked for at once are coloured only where in view.
+    static constexpr int kLinesAtOnce = 2000;
+
+    explicit ScriptLexer(QObject* parent = nullptr);
+
+    [[nodiscard]] const char* language() const override { return "Script"; }
+    [[nodiscard]] QString description(int style) const override;
+    void styleText(int start, int end) override;
+    void setEditor(QsciScintilla* editor) override;
+
+    /// Makes every line to be coloured again as it comes into view.
+    void forgetAllLines() { ++colouring_; }
+
+    /// Chooses the colours and fonts again for the pane's palette and font.
+    void useLook(const QPalette& palette, const QFont& font);
+
+private:
+    void styleLines(long first, long last, bool knownToo);
+    void styleLine(long line);
+    void forgetLines(int position, int modification, int linesAdded);
+    long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
+
+    // Lines coloured for good carry this number as their line state; a new
+    // number makes every line uncoloured at once.
+    int colouring_ = 1;
+};
+
+} // namespace defwright
