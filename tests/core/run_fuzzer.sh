@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Builds one of the core's libFuzzer targets with clang and runs it.
-#   run_fuzzer.sh SOURCE_DIR WORK_DIR SECONDS FUZZER_SOURCE CORE_SOURCE...
-# Sources are given relative to SOURCE_DIR; any further libFuzzer option may
-# follow `--`. The corpus and any crashing input are kept in WORK_DIR. Exits
-# 77, which CTest counts as skipped, when clang++ is not installed.
+# run_fuzzer.sh SOURCE_DIR WORK_DIR SECONDS FUZZER_SOURCE CORE_SOURCE... [-- OPTION...]
+# Builds a libFuzzer target with clang from sources under SOURCE_DIR and runs it,
+# keeping the corpus and any crashing input in WORK_DIR. Exits 77, which CTest
+# counts as skipped, when clang++ is not installed.
 set -euo pipefail
 readonly source_dir=$1 work_dir=$2 seconds=$3 fuzzer_source=$4
 shift 4
