@@ -17,10 +17,9 @@ if ! command -v clang++ >/dev/null; then
     echo "clang++ is not installed: fuzzer skipped"
     exit 77
 fi
-readonly name=$(basename "$fuzzer_source" .cpp)
 mkdir -p "$work_dir/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/$name"
+    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/fuzzer"
 # libFuzzer's own failure code is 77, the code for skipped: a failure must fail.
-exec "$work_dir/$name" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
+exec "$work_dir/fuzzer" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
     -artifact_prefix="$work_dir/" "$@" "$work_dir/corpus"

@@ -2,8 +2,7 @@
 #include "core/items/item_script.h"
 #include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_script.h"
-
-#include "worked_examples.h"
+#include "core/script/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +10,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace defwright {
 namespace {
@@ -31,13 +31,16 @@ public:
     }
 
 private:
+    using Pick = std::uniform_int_distribution<std::size_t>;
+
     void fillOne(std::string& value)
     {
         static constexpr std::string_view kSyntax = " {},=";
-        value.assign(std::bernoulli_distribution(1.0 / 3)(random_) ? 0 : number(1, 10), ' ');
+        value.assign(std::bernoulli_distribution(1.0 / 3)(random_) ? 0 : Pick(1, 10)(random_), ' ');
         for (char& character : value) {
             const bool syntax = std::bernoulli_distribution(0.5)(random_);
-            character = syntax ? kSyntax[number(0, kSyntax.size() - 1)] : static_cast<char>(number(0x20, 0x7e));
+            character = syntax ? kSyntax[Pick(0, kSyntax.size() - 1)(random_)]
+                               : static_cast<char>(Pick(0x20, 0x7e)(random_));
         }
     }
 
@@ -49,11 +52,6 @@ private:
     {
         for (Value& value : values)
             fillOne(value);
-    }
-
-    std::size_t number(std::size_t low, std::size_t high)
-    {
-        return std::uniform_int_distribution<std::size_t>(low, high)(random_);
     }
 
     std::mt19937 random_;
@@ -71,38 +69,40 @@ void expectReadsBack(Read read, Write write, const Record& record)
     ASSERT_TRUE(reading->unheld.empty()) << script;
 }
 
-constexpr int kRecords = 10'000;
-
-TEST(ScriptProperties, EveryRandomItemScriptReadsBack)
+TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
 {
     RandomFields random(1306);
-    for (int run = 0; run < kRecords; ++run) {
+    for (int run = 0; run < 10'000; ++run) {
         ItemRecord item;
         random.fill(item.identifier, item.basic, item.type, item.axis, item.hitPointsLow, item.hitPointsHigh,
                     item.color);
         ASSERT_NO_FATAL_FAILURE(expectReadsBack(readItemDefinition, itemScript, item));
-    }
-}
-
-TEST(ScriptProperties, EveryRandomNpcScriptReadsBack)
-{
-    RandomFields random(2203);
-    for (int run = 0; run < kRecords; ++run) {
         NpcRecord npc;
         random.fill(npc.identifier, npc.basic, npc.lists, npc.brain, npc.stats, npc.creation, npc.skills);
         ASSERT_NO_FATAL_FAILURE(expectReadsBack(readNpcDefinition, npcScript, npc));
     }
 }
 
-TEST(ScriptProperties, WorkedExamplesAndEmptyRecordsReadBackExactly)
+// A text of short lines ended by every kind of break, long enough that breaks,
+// CR LF pairs among them, fall on the edges of the blocks that are counted at once.
+TEST(TextLines, LineStartsAgreeWithABreakByBreakCount)
 {
-    NpcRecord trollGuard = samples::trollGuard();
-    trollGuard.stats[1] = {}; // the values that no line carries
-    trollGuard.skills[2] = {};
-    for (const ItemRecord& item : {samples::magicSword(), ItemRecord{}})
-        EXPECT_EQ(readItemDefinition(itemScript(item)).value().record, item);
-    for (const NpcRecord& npc : {trollGuard, NpcRecord{}})
-        EXPECT_EQ(readNpcDefinition(npcScript(npc)).value().record, npc);
+    constexpr std::array<std::string_view, 4> kBreaks = {"\r\n", "\n", "\r", "\r\n"};
+    std::mt19937 random(7);
+    std::string text;
+    std::vector<std::size_t> starts = {0};
+    while (text.size() < 20'000) {
+        const bool afterLoneCr = text.ends_with('\r'); // an LF next would join it into a CR LF
+        text.append(std::uniform_int_distribution<std::size_t>(afterLoneCr ? 1 : 0, 6)(random), 'x');
+        text += kBreaks[std::uniform_int_distribution<std::size_t>(0, kBreaks.size() - 1)(random)];
+        starts.push_back(text.size());
+    }
+    const TextLines lines(text);
+    for (std::size_t line = 0; line < starts.size(); ++line)
+        ASSERT_EQ(lines.lineStart(line).start, starts[line]) << line;
+    EXPECT_EQ(lines.lineStart(starts.size() + 5).line, starts.size() - 1);
+    EXPECT_EQ(TextLines("ab\r\ncd").lineStart(9).start, 4u);
+    EXPECT_EQ(TextLines("").lineStart(3).line, 0u);
 }
 
 } // namespace
