@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# Builds one of the core's libFuzzer targets with clang and runs it.
-#   run_fuzzer.sh SOURCE_DIR WORK_DIR SECONDS FUZZER_SOURCE CORE_SOURCE...
-# Sources are given relative to SOURCE_DIR; any further libFuzzer option may
-# follow `--`. The corpus and any crashing input are kept in WORK_DIR. Exits
-# 77, which CTest counts as skipped, when clang++ is not installed.
+# run_fuzzer.sh SOURCE_DIR WORK_DIR SECONDS FUZZER_SOURCE CORE_SOURCE... [-- OPTION...]
+# Builds a libFuzzer target with clang from sources under SOURCE_DIR and runs it,
+# keeping the corpus and any crashing input in WORK_DIR. Exits 77, which CTest
+# counts as skipped, when clang++ is not installed.
 set -euo pipefail
 readonly source_dir=$1 work_dir=$2 seconds=$3 fuzzer_source=$4
 shift 4
@@ -18,10 +17,9 @@ if ! command -v clang++ >/dev/null; then
     echo "clang++ is not installed: fuzzer skipped"
     exit 77
 fi
-readonly name=$(basename "$fuzzer_source" .cpp)
 mkdir -p "$work_dir/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/$name"
+    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/fuzzer"
 # libFuzzer's own failure code is 77, the code for skipped: a failure must fail.
-exec "$work_dir/$name" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
+exec "$work_dir/fuzzer" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
     -artifact_prefix="$work_dir/" "$@" "$work_dir/corpus"

@@ -1,3 +1,4 @@
+#include "core/items/item_reader.h"
 #include "core/items/item_script.h"
 
 #include "core/script/script_lines.h"
@@ -5,106 +6,103 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace defwright {
 namespace {
 
-using test::scriptLines;
+using namespace test;
 using Lines = std::vector<std::string>;
-using samples::magicSword;
 
-const Lines kBanner = {
-    "//Compiled with Defwright by Vostrel",
-    "//Defwright: https://defwright.example.org",
-    "//Please do not edit this tag",
-};
-
-Lines withBanner(const Lines& rest)
+// The worked example's twenty lines, and edge values; what is written reads back.
+TEST(ItemScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
 {
-    Lines lines = kBanner;
-    lines.insert(lines.end(), rest.begin(), rest.end());
-    return lines;
-}
-
-TEST(ItemScript, WorkedExampleGivesItsTwentyLines)
-{
-    const Lines expected = withBanner({
+    EXPECT_EQ(itemScript(samples::magicSword()), scriptText({
+        "//Compiled with Defwright by Vostrel",
+        "//Defwright: https://defwright.example.org",
+        "//Please do not edit this tag",
         "[ITEMDEF i_magic_sword]",
-        "NAME=Magic Sword",
-        "ID=0f5e",
-        "DAM=9,14",
-        "SPEED=40",
-        "VALUE=1500",
-        "WEIGHT=6",
+        "NAME=Magic Sword", "ID=0f5e", "DAM=9,14", "SPEED=40", "VALUE=1500", "WEIGHT=6",
         "SKILL=Swordsmanship",
         "TYPE=T_WEAPON_SWORD",
         "",
-        "CATEGORY=Weapons",
-        "SUBSECTION=Swords",
-        "DESCRIPTION=Magic Sword",
+        "CATEGORY=Weapons", "SUBSECTION=Swords", "DESCRIPTION=Magic Sword",
         "",
-        "ON=@CREATE",
-        "HITPOINTS={30 40}",
-        "COLOR=0481",
-    });
-    EXPECT_EQ(scriptLines(itemScript(magicSword())), expected);
-}
-
-TEST(ItemScript, EmptyRecordGivesHeaderTwoEmptyLinesAndCreate)
-{
-    EXPECT_EQ(scriptLines(itemScript(ItemRecord{})),
-              withBanner({"[ITEMDEF i_]", "", "", "ON=@CREATE"}));
-}
-
-TEST(ItemScript, LowHitPointsAloneDecideTheLine)
-{
-    ItemRecord highOnly;
-    highOnly.hitPointsHigh = "40";
-    EXPECT_EQ(scriptLines(itemScript(highOnly)).back(), "ON=@CREATE");
-
-    ItemRecord lowOnly;
-    lowOnly.hitPointsLow = "30";
-    EXPECT_EQ(scriptLines(itemScript(lowOnly)).back(), "HITPOINTS={30 }");
-}
-
-TEST(ItemScript, ValuesAreCopiedExactlyAsTyped)
-{
+        "ON=@CREATE", "HITPOINTS={30 40}", "COLOR=0481",
+    }));
+    EXPECT_EQ(readItemDefinition(itemScript(samples::magicSword())).value().record, samples::magicSword());
     ItemRecord item;
-    item.basic[0] = "NAME=x";
-    item.basic[3] = "   ";
-    item.type = "t_my_Own {type}";
-    item.color = "Grün ☀";
-    const Lines lines = scriptLines(itemScript(item));
-    EXPECT_EQ(lines[4], "NAME=NAME=x");
-    EXPECT_EQ(lines[5], "ARMOR=   ");
-    EXPECT_EQ(lines[6], "TYPE=t_my_Own {type}");
-    EXPECT_EQ(lines.back(), "COLOR=Grün ☀");
-}
-
-TEST(ItemScript, BasicLinesComeInIndexOrderBeforeTheType)
-{
-    ItemRecord item;
-    item.type = "T_NORMAL";
     item.basic[21] = "c";
-    item.basic[19] = "6";
     item.basic[18] = "10";
-    item.basic[14] = "a";
-    const Lines lines = scriptLines(itemScript(item));
-    const Lines middle(lines.begin() + 4, lines.begin() + 9);
-    EXPECT_EQ(middle, (Lines{"TDATA1=a", "REQSTR=10", "WEIGHT=6", "SKILLMAKE=c", "TYPE=T_NORMAL"}));
+    item.basic[3] = "   ";
+    item.basic[0] = "NAME=x";
+    item.type = "t_my_Own {type}";
+    item.hitPointsHigh = "40"; // the low value alone decides the hit points line
+    item.color = "Grün ☀";
+    EXPECT_EQ(itemScript(item), withBanner({"[ITEMDEF i_]", "NAME=NAME=x", "ARMOR=   ", "REQSTR=10",
+                                            "SKILLMAKE=c", "TYPE=t_my_Own {type}", "", "", "ON=@CREATE",
+                                            "COLOR=Grün ☀"}));
+    item = {};
+    EXPECT_EQ(itemScript(item), withBanner({"[ITEMDEF i_]", "", "", "ON=@CREATE"}));
+    EXPECT_EQ(readItemDefinition(itemScript(item)).value().record, item);
+    item.hitPointsLow = "30";
+    EXPECT_EQ(itemScript(item), withBanner({"[ITEMDEF i_]", "", "", "ON=@CREATE", "HITPOINTS={30 }"}));
 }
 
 TEST(ItemFocusScript, StopsAfterTheAxisLines)
 {
-    const Lines full = scriptLines(itemScript(magicSword()));
-    EXPECT_EQ(scriptLines(itemFocusScript(magicSword())), Lines(full.begin(), full.begin() + 16));
+    ItemRecord item = samples::magicSword();
+    EXPECT_EQ(itemFocusScript(item) + "\r\n\r\nON=@CREATE\r\nHITPOINTS={30 40}\r\nCOLOR=0481",
+              itemScript(item));
+    item.axis = {};
+    EXPECT_TRUE(itemFocusScript(item).ends_with("TYPE=T_WEAPON_SWORD\r\n"));
+}
 
-    ItemRecord noAxis = magicSword();
-    noAxis.axis = {};
-    const std::string text = itemFocusScript(noAxis);
-    EXPECT_TRUE(text.ends_with("TYPE=T_WEAPON_SWORD\r\n"));
+TEST(ItemReader, HandWrittenLinesFillTheirFieldsOrAreListed)
+{
+    const std::optional<ItemReading> reading = readItemDefinition(scriptText({
+        "[itemdef  I_axe]",      // 1
+        "  name =Axe",           // 2: blanks before the key and the "=" are not the key's
+        "ARMOR=   ",             // 3: a value of blanks is a value
+        "Name=Second",           // 4: given twice
+        "FOO=1",                 // 5: no field
+        "a line without a key",  // 6
+        "COLOR=1",               // 7: the colour belongs to the creation block
+        "Type=T_NORMAL",
+        "",
+        "on=@create",
+        "hitpoints= 30,40 ",
+        "COLOR=0481",
+        "ON=@CLICK",             // 13: a trigger block and all of its lines
+        "SAY hello",             // 14
+        "DYE=2",                 // 15
+    }));
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(itemScript(reading->record),
+              withBanner({"[ITEMDEF i_axe]", "NAME=Axe", "ARMOR=   ", "TYPE=T_NORMAL", "", "", "ON=@CREATE",
+                          "HITPOINTS={30 40}", "COLOR=0481"}));
+    EXPECT_EQ(unheldLines(reading->unheld), (Lines{"4 Name=Second", "5 FOO=1", "6 a line without a key",
+                                                   "7 COLOR=1", "13 ON=@CLICK", "14 SAY hello", "15 DYE=2"}));
+}
+
+TEST(ItemReader, ReadsTheItemDefinitionThatHoldsTheCaret)
+{
+    // Lines 0 to 8; the comment right above the NPC header is the NPC definition's.
+    const std::string script = scriptText({"//banner", "[ITEMDEF i_a]", "NAME=A", "// the ogre",
+                                           "[CHARDEF c_b]", "NAME=B", "[ITEMDEF i_c]", "NAME=C", "EXTRA=1"});
+    const std::vector<std::pair<std::size_t, std::string>> identifierAtLine = {
+        {0, "a"}, {3, "a"}, {4, ""}, {5, ""}, {6, "c"}, {8, "c"}, {99, "c"}};
+    for (const auto& [caretLine, identifier] : identifierAtLine) {
+        const std::optional<ItemReading> reading = readItemDefinition(script, caretLine);
+        EXPECT_EQ(reading ? reading->record.identifier : "", identifier) << caretLine;
+    }
+    EXPECT_TRUE(readItemDefinition(script, 1)->unheld.empty());
+    EXPECT_EQ(unheldLines(readItemDefinition(script, 7)->unheld), Lines{"9 EXTRA=1"});
+    EXPECT_FALSE(readItemDefinition("NAME=x\r\n[CHARDEF c_x]", 0));
+    EXPECT_FALSE(readItemDefinition("", 0));
 }
 
 } // namespace

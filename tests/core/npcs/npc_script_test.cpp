@@ -1,3 +1,4 @@
+#include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_script.h"
 
 #include "core/script/script_lines.h"
@@ -5,96 +6,75 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace defwright {
 namespace {
 
-using test::scriptLines;
+using test::withBanner;
 using Lines = std::vector<std::string>;
-using samples::trollGuard;
 
-// Everything after the three banner lines.
-Lines body(const std::string& text)
+// The worked example's twenty-two lines, and edge values; what is written reads back.
+TEST(NpcScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
 {
-    const Lines lines = scriptLines(text);
-    return Lines(lines.begin() + 3, lines.end());
-}
-
-TEST(NpcScript, WorkedExampleGivesItsTwentyTwoLines)
-{
-    const std::string text = npcScript(trollGuard());
-    EXPECT_EQ(scriptLines(text).size(), 22u);
-    EXPECT_TRUE(text.starts_with("//Compiled with Defwright by Vostrel\r\n//Defwright: "));
-    EXPECT_EQ(body(text), (Lines{
-                              "[CHARDEF c_troll_guard]",
-                              "NAME=a troll guard",
-                              "ID=036",
-                              "ICON=i_pet_troll",
-                              "DAM=12,20",
-                              "ARMOR=30",
-                              "CATEGORY=Monsters",
-                              "SUBSECTION=Trolls",
-                              "CAN=MT_WALK",
-                              "CAN=MT_USEHANDS",
-                              "TEVENTS=e_guard_events",
-                              "",
-                              "ON=@CREATE",
-                              "NPC=BRAIN_GUARD",
-                              "FAME={400 600}",
-                              "STR={200 250}",
-                              "COLOR=0",
-                              "WRESTLING={70.0 85.0}",
-                              "TACTICS={ 80.0}",
-                          }));
-}
-
-TEST(NpcScript, InitialRecordGivesOneEmptyLineAndTheDefaultBrain)
-{
-    EXPECT_EQ(body(npcScript(NpcRecord{})),
-              (Lines{"[CHARDEF c_]", "", "ON=@CREATE", "NPC=BRAIN_NONE"}));
-
-    NpcRecord noBrain;
-    noBrain.brain.clear();
-    EXPECT_EQ(body(npcScript(noBrain)).back(), "NPC=");
-}
-
-TEST(NpcScript, LowValueOfAStatAndNameOfASkillDecideTheirLines)
-{
-    NpcRecord npc;
-    npc.stats[1] = {"", "500"};
-    npc.stats[2] = {"200", ""};
-    npc.skills[0] = {"", "50.0", "60.0"};
-    npc.skills[1] = {"HIDING", "", ""};
-    EXPECT_EQ(body(npcScript(npc)),
-              (Lines{"[CHARDEF c_]", "", "ON=@CREATE", "NPC=BRAIN_NONE", "STR={200 }", "HIDING={ }"}));
-}
-
-TEST(NpcScript, ValuesAreCopiedAsTypedInIndexOrder)
-{
-    NpcRecord npc;
-    npc.basic[14] = "Monsters";   // box 15, top of the right column
-    npc.basic[13] = "gold";       // box 14, bottom of the left column
+    NpcRecord npc = samples::trollGuard();
+    EXPECT_EQ(npcScript(npc), withBanner({
+        "[CHARDEF c_troll_guard]",
+        "NAME=a troll guard", "ID=036", "ICON=i_pet_troll", "DAM=12,20", "ARMOR=30",
+        "CATEGORY=Monsters", "SUBSECTION=Trolls",
+        "CAN=MT_WALK", "CAN=MT_USEHANDS", "TEVENTS=e_guard_events",
+        "",
+        "ON=@CREATE", "NPC=BRAIN_GUARD", "FAME={400 600}", "STR={200 250}", "COLOR=0",
+        "WRESTLING={70.0 85.0}", "TACTICS={ 80.0}",
+    }));
+    npc.stats[1] = {}; // KARMA has no low value and skill slot 2 no name: neither is written
+    npc.skills[2] = {};
+    EXPECT_EQ(readNpcDefinition(npcScript(npc)).value().record, npc);
+    npc = {};
+    EXPECT_EQ(npcScript(npc), withBanner({"[CHARDEF c_]", "", "ON=@CREATE", "NPC=BRAIN_NONE"}));
+    EXPECT_EQ(readNpcDefinition(npcScript(npc)).value().record, npc);
+    npc.basic[14] = "Monsters"; // box 15, top of the right column
+    npc.basic[13] = "gold";     // box 14, bottom of the left column
     npc.basic[3] = "   ";
     npc.basic[0] = "NAME=x";
     npc.lists[2] = "MT_FLY";
     npc.lists[1] = "MT_FLY";
-    npc.brain = "brain_my_own";
+    npc.lists[9] = "e_last";
+    npc.brain.clear(); // its line is written all the same
+    // A stat's low value and a skill slot's name alone decide their lines.
+    npc.stats[1] = {"", "500"};
+    npc.stats[2] = {"200", ""};
+    npc.stats[4] = {"9", "10"};
+    npc.creation[3] = "4";
+    npc.skills[0] = {"", "50.0", "60.0"};
+    npc.skills[1] = {"HIDING", "", ""};
     npc.skills[5] = {"Ψ={}", "a", "b"};
-    EXPECT_EQ(body(npcScript(npc)), (Lines{
-                                        "[CHARDEF c_]",
-                                        "NAME=NAME=x",
-                                        "SOUND=   ",
-                                        "AVERSIONS=gold",
-                                        "CATEGORY=Monsters",
-                                        "CAN=MT_FLY",
-                                        "CAN=MT_FLY",
-                                        "",
-                                        "ON=@CREATE",
-                                        "NPC=brain_my_own",
-                                        "Ψ={}={a b}",
-                                    }));
+    EXPECT_EQ(npcScript(npc), withBanner({"[CHARDEF c_]", "NAME=NAME=x", "SOUND=   ", "AVERSIONS=gold",
+                                          "CATEGORY=Monsters", "CAN=MT_FLY", "CAN=MT_FLY", "TEVENTS=e_last",
+                                          "", "ON=@CREATE", "NPC=", "STR={200 }", "DEX={9 10}", "FLAGS=4",
+                                          "HIDING={ }", "Ψ={}={a b}"}));
+}
+
+// Also the ways a range may be written by hand: braced with a comma, unbraced
+// with a blank, with a low value of one blank, without a high value.
+TEST(NpcReader, GroupsFillTheirBoxesInOrderAndListWhatIsLeftOver)
+{
+    Lines lines = {"[CHARDEF c_ogre]", "CAN=MT_WALK", "TEVENTS=e_one", "can=MT_RUN", "TSPEECH=s_one",
+                   "CAN=MT_FLY", "CAN=MT_SWIM", "wrestling = 70,85", "FOO={1 2}", "ON=@CREATE",
+                   "STR={200,250}", "INT=5 6", "DEX={  9}", "KARMA={7 }", "FAME={1 2}", "FAME={3 4}"};
+    for (int slot = 1; slot <= 6; ++slot)
+        lines.push_back("my skill " + std::to_string(slot) + "={" + std::to_string(slot) + " 9}");
+    const std::optional<NpcReading> reading = readNpcDefinition(test::scriptText(lines));
+    ASSERT_TRUE(reading);
+    EXPECT_EQ(npcScript(reading->record),
+              withBanner({"[CHARDEF c_ogre]", "CAN=MT_WALK", "CAN=MT_RUN", "CAN=MT_FLY", "TSPEECH=s_one",
+                          "TEVENTS=e_one", "", "ON=@CREATE", "NPC=", "FAME={1 2}", "KARMA={7 }",
+                          "STR={200 250}", "INT={5 6}", "DEX={  9}", "wrestling={70 85}", "my skill 1={1 9}",
+                          "my skill 2={2 9}", "my skill 3={3 9}", "my skill 4={4 9}", "my skill 5={5 9}"}));
+    EXPECT_EQ(test::unheldLines(reading->unheld),
+              (Lines{"7 CAN=MT_SWIM", "9 FOO={1 2}", "16 FAME={3 4}", "22 my skill 6={6 9}"}));
 }
 
 } // namespace

@@ -5,13 +5,13 @@
 #include "core/items/item_script.h"
 #include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_script.h"
+#include "core/script/text_lines.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace {
 
@@ -23,44 +23,24 @@ void check(bool holds)
         std::abort();
 }
 
-// The script's lines, split byte by byte at CR LF, lone CR and lone LF.
-std::vector<std::string_view> linesOf(std::string_view script)
-{
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i < script.size(); ++i) {
-        if (script[i] != '\r' && script[i] != '\n')
-            continue;
-        lines.push_back(script.substr(start, i - start));
-        if (script[i] == '\r' && i + 1 < script.size() && script[i + 1] == '\n')
-            ++i;
-        start = i + 1;
-    }
-    lines.push_back(script.substr(start));
-    return lines;
-}
-
-// Unheld lines come in the order they stand, after the header line, each
-// under the number of its line in the script.
-template <typename Reading>
-void checkUnheld(const Reading& reading, const std::vector<std::string_view>& lines)
-{
-    std::size_t previous = 1;
-    for (const UnheldLine& line : reading.unheld) {
-        check(line.number > previous && line.number <= lines.size() && lines[line.number - 1] == line.text);
-        previous = line.number;
-    }
-}
-
-// Whatever a reader makes of a text, the script written from it reads back
-// into a record that writes the same script, with nothing left over.
+// Whatever a reader makes of a text, its unheld lines come in the order they
+// stand, after the header, each under its line's number in the script; and the
+// script written from the record reads back into a record that writes the same
+// script, with nothing left over.
 template <typename Read, typename Write>
 void readsStably(std::string_view script, std::size_t caretLine, Read read, Write write)
 {
     const auto reading = read(script, caretLine);
     if (!reading)
         return;
-    checkUnheld(*reading, linesOf(script));
+    const TextLines lines(script);
+    std::size_t previous = 1;
+    for (const UnheldLine& line : reading->unheld) {
+        const TextLines::Place place = lines.lineStart(line.number - 1);
+        check(line.number > previous && place.line == line.number - 1);
+        check(lines.line(place.start) == line.text);
+        previous = line.number;
+    }
     const std::string written = write(reading->record);
     const auto again = read(written, 0);
     check(again && again->unheld.empty() && write(again->record) == written);

@@ -1,23 +1,34 @@
 #pragma once
 
+#include "core/script/definition_reader.h"
+#include "core/script/script_text.h"
+
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace defwright::test {
 
-// Splits a script at its CR LF line breaks; a text ending with CR LF yields a
-// last, empty line.
-inline std::vector<std::string> scriptLines(std::string_view text)
+// The lines joined by CR LF, as a script holds them.
+inline std::string scriptText(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        text += (i == 0 ? "" : "\r\n") + lines[i];
+    return text;
+}
+
+// A generated script: the banner, then these lines.
+inline std::string withBanner(const std::vector<std::string>& lines)
+{
+    return bannerText() + "\r\n" + scriptText(lines);
+}
+
+// The unheld lines of a reading, each as its number, a blank and its text.
+inline std::vector<std::string> unheldLines(const std::vector<UnheldLine>& unheld)
 {
     std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end = text.find("\r\n"); end != std::string_view::npos;
-         end = text.find("\r\n", start)) {
-        lines.emplace_back(text.substr(start, end - start));
-        start = end + 2;
-    }
-    lines.emplace_back(text.substr(start));
+    for (const UnheldLine& line : unheld)
+        lines.push_back(std::to_string(line.number) + " " + line.text);
     return lines;
 }
 
