@@ -25,7 +25,6 @@ if ! cpack --config "$build_dir/CPackConfig.cmake" -B "$work" >"$work/cpack.log"
     exit 1
 fi
 readonly deb=$(echo "$work"/*.deb)
-echo "package: $(basename "$deb")"
 
 # The program, its menu entry, two icons and the .scp file type, and nothing else.
 readonly expected_files="./usr/bin/defwright
@@ -39,7 +38,6 @@ files=$(dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort)
 [ "$(dpkg-deb -f "$deb" Package Version)" = "Package: defwright"$'\n'"Version: $version" ] \
     || fail "the package is not defwright $version"
 readonly depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
 # dpkg-shlibdeps names the libraries the program links; the platform plugin
 # is loaded at run time and has to be named by hand.
 for package in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins; do
@@ -50,9 +48,7 @@ done
 readonly root=$work/root
 dpkg-deb -x "$deb" "$root"
 readonly entry=$root/usr/share/applications/defwright.desktop
-key() {
-    sed -n "s/^$1=//p" "$entry"
-}
+key() { sed -n "s/^$1=//p" "$entry"; }
 # Hints are advice; errors and warnings are faults.
 if ! validation=$(desktop-file-validate "$entry" 2>&1) || grep -E ': (error|warning): ' <<<"$validation"; then
     fail "desktop-file-validate complains about the menu entry"

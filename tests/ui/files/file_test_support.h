@@ -1,7 +1,6 @@
 #pragma once
 
-// What the File tests share: answering the file dialogs, and reading and
-// writing files.
+// What the File tests share: answering the file dialogs, reading and writing files.
 
 #include "window_probe.h"
 
