@@ -78,9 +78,12 @@ void RecentFiles::showIn(QMenu* menu)
     for (qsizetype i = 0; i < kMaxEntries; ++i) {
         QAction* action = menu->addAction(QString());
         action->setObjectName(QStringLiteral("mnuRecentFile(%1)").arg(i));
+        // A copy is sent: the receiver may change the list, and shown_ with it.
         connect(action, &QAction::triggered, this, [this, i] {
-            if (i < shown_.size())
-                emit chosen(shown_[i].path, shown_[i].pane);
+            if (i < shown_.size()) {
+                const Entry entry = shown_[i];
+                emit chosen(entry.path, entry.pane);
+            }
         });
     }
     menu->addSeparator();

@@ -7,25 +7,32 @@ using namespace defwright::test;
 
 namespace {
 
-QMenu* recentMenu(const MainWindow& window)
-{
-    return window.findChild<QMenu*>(QStringLiteral("mnuRecent"));
-}
-
 // The menu's entries that show, "-" for the separator.
 QStringList recentEntries(const MainWindow& window)
 {
     QStringList shown;
-    for (const QAction* action : recentMenu(window)->actions()) {
+    for (const QAction* action : control<QMenu>(window, "mnuRecent")->actions()) {
         if (action->isVisible())
             shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
     }
     return shown;
 }
 
-void chooseRecent(const MainWindow& window, int index)
+// Opens seven item scripts, the fourth twice, and saves one script of each pane.
+void useNineFiles(const QTemporaryDir& dir)
 {
-    window.findChild<QAction*>(QStringLiteral("mnuRecentFile(%1)").arg(index))->trigger();
+    MainWindow window;
+    for (const QString name : {"f0.scp", "f1.scp", "f2.scp", "f3.scp", "f4.scp", "r&d.scp", "f6.scp"}) {
+        writeFile(dir.filePath(name), "x");
+        window.openItemScript(dir.filePath(name));
+    }
+    pane(window, "txtnEdit")->replaceScript("[CHARDEF c_orc]");
+    ModalAnswers answers;
+    answers.then(chooseFile(dir.filePath("f7.scp"))).then(chooseFile(dir.filePath("f8.scp")));
+    trigger(window, "mnuSaveNpcAs");
+    trigger(window, "mnuSaveAs");
+    window.openItemScript(dir.filePath("f3.scp"));
+    QVERIFY(answeredAll(answers));
 }
 
 } // namespace
@@ -34,108 +41,43 @@ class RecentFilesTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { settings_ = std::make_unique<TemporarySettings>(); }
-    void theLastEightFilesAreListedNewestFirst();
-    void anEntryOpensIntoItsOwnPane();
-    void aFileThatHasGoneIsTakenOffTheList();
-
-private:
-    std::unique_ptr<TemporarySettings> settings_;
+    void init() { trigger(MainWindow(), "mnuClearRecent"); }
+    void theLastEightFilesAreListedAndReopened();
 };
 
-// Opened and saved files of both panes count; one opened again moves to the
-// top instead of showing twice. The list outlives the window.
-void RecentFilesTest::theLastEightFilesAreListedNewestFirst()
+// Opened and saved files of both panes count, newest first; one used again
+// moves to the top. The list outlives the window, and an entry opens into the
+// pane it came from while the file is there; one that has gone is taken off.
+void RecentFilesTest::theLastEightFilesAreListedAndReopened()
 {
     QTemporaryDir dir;
-    {
-        MainWindow window;
-        QCOMPARE(recentEntries(window), (QStringList{QStringLiteral("-"), QStringLiteral("Clear List")}));
-        QVERIFY(!window.findChild<QAction*>(QStringLiteral("mnuClearRecent"))->isEnabled());
-        for (const char* name : {"f0.scp", "f1.scp", "f2.scp", "f3.scp", "f4.scp", "r&d.scp", "f6.scp"}) {
-            writeFile(dir.filePath(QString::fromLatin1(name)), "x");
-            window.openItemScript(dir.filePath(QString::fromLatin1(name)));
-        }
-        ModalAnswers answers;
-        answers.then(chooseFile(dir.filePath(QStringLiteral("f7.scp"))));
-        answers.then(chooseFile(dir.filePath(QStringLiteral("f8.scp"))));
-        trigger(window, QStringLiteral("mnuSaveNpcAs"));
-        trigger(window, QStringLiteral("mnuSaveAs"));
-        window.openItemScript(dir.filePath(QStringLiteral("f3.scp")));
-        QVERIFY(answeredAll(answers));
-    }
+    useNineFiles(dir);
     MainWindow window;
-    QCOMPARE(recentEntries(window), (QStringList{
-                                        QStringLiteral("&1 f3.scp"),
-                                        QStringLiteral("&2 f8.scp"),
-                                        QStringLiteral("&3 f7.scp (NPC script)"),
-                                        QStringLiteral("&4 f6.scp"),
-                                        QStringLiteral("&5 r&&d.scp"),
-                                        QStringLiteral("&6 f4.scp"),
-                                        QStringLiteral("&7 f2.scp"),
-                                        QStringLiteral("&8 f1.scp"),
-                                        QStringLiteral("-"),
-                                        QStringLiteral("Clear List"),
-                                    }));
-    QCOMPARE(recentMenu(window)->actions().constFirst()->statusTip(), dir.filePath(QStringLiteral("f3.scp")));
+    QCOMPARE(recentEntries(window), (QStringList{"&1 f3.scp", "&2 f8.scp", "&3 f7.scp (NPC script)",
+                                                 "&4 f6.scp", "&5 r&&d.scp", "&6 f4.scp", "&7 f2.scp",
+                                                 "&8 f1.scp", "-", "Clear List"}));
+    QCOMPARE(control<QAction>(window, "mnuRecentFile(0)")->statusTip(), dir.filePath("f3.scp"));
 
-    trigger(window, QStringLiteral("mnuClearRecent"));
+    trigger(window, "mnuRecentFile(2)");
+    QCOMPARE(pane(window, "txtnEdit")->script(), "[CHARDEF c_orc]\r\n");
+    QCOMPARE(window.windowTitle(), "Defwright");
+    trigger(window, "mnuRecentFile(1)");
+    QCOMPARE(pane(window, "txtEdit")->script(), "x");
+    QCOMPARE(window.windowTitle(), "File : " + dir.filePath("f3.scp"));
 
-    QCOMPARE(recentEntries(MainWindow()), (QStringList{QStringLiteral("-"), QStringLiteral("Clear List")}));
-}
-
-// An NPC script comes back into the NPC pane and leaves the caption alone.
-void RecentFilesTest::anEntryOpensIntoItsOwnPane()
-{
-    MainWindow window;
-    QTemporaryDir dir;
-    const QString item = dir.filePath(QStringLiteral("sword.scp"));
-    const QString npc = dir.filePath(QStringLiteral("orc.scp"));
-    writeFile(item, "[ITEMDEF i_sword]");
-    pane(window, "txtnEdit")->replaceScript(QStringLiteral("[CHARDEF c_orc]"));
-    ModalAnswers answers;
-    answers.then(chooseFile(npc));
-    trigger(window, QStringLiteral("mnuSaveNpcAs"));
-    window.openItemScript(item);
-    pane(window, "txtEdit")->replaceScript({});
-    pane(window, "txtnEdit")->replaceScript({});
-    window.setWindowTitle(QStringLiteral("Defwright"));
-
-    chooseRecent(window, 1);
-    QCOMPARE(pane(window, "txtnEdit")->script(), QStringLiteral("[CHARDEF c_orc]\r\n"));
-    QCOMPARE(pane(window, "txtEdit")->script(), QString());
-    QCOMPARE(window.windowTitle(), QStringLiteral("Defwright"));
-
-    chooseRecent(window, 1);
-    QCOMPARE(pane(window, "txtEdit")->script(), QStringLiteral("[ITEMDEF i_sword]"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("File : ") + item);
-    QVERIFY(answeredAll(answers));
-}
-
-void RecentFilesTest::aFileThatHasGoneIsTakenOffTheList()
-{
-    MainWindow window;
-    QTemporaryDir dir;
-    const QString gone = dir.filePath(QStringLiteral("gone.scp"));
-    const QString kept = dir.filePath(QStringLiteral("kept.scp"));
-    writeFile(gone, "gone");
-    writeFile(kept, "kept");
-    window.openItemScript(gone);
-    window.openItemScript(kept);
-    QVERIFY(QFile::remove(gone));
+    QVERIFY(QFile::remove(dir.filePath("f1.scp")));
     ShownBox shown;
     ModalAnswers answers;
     answers.then(press(QMessageBox::Ok, &shown));
+    trigger(window, "mnuRecentFile(7)");
+    QCOMPARE(shown.text, "Could not open " + dir.filePath("f1.scp")
+                             + "\n\nThe file is no longer there; it was taken off the recent files.");
+    QCOMPARE(recentEntries(window).mid(6), (QStringList{"&7 f2.scp", "-", "Clear List"}));
 
-    chooseRecent(window, 1);
-
-    QCOMPARE(shown.text, QStringLiteral("Could not open %1\n\nThe file is no longer there; it was taken off the "
-                                        "recent files.").arg(gone));
-    QCOMPARE(shown.icon, QMessageBox::Warning);
-    QCOMPARE(pane(window, "txtEdit")->script(), QStringLiteral("kept"));
-    QCOMPARE(recentEntries(window),
-             (QStringList{QStringLiteral("&1 kept.scp"), QStringLiteral("-"), QStringLiteral("Clear List")}));
-    QVERIFY(answeredAll(answers));
+    trigger(window, "mnuClearRecent");
+    const MainWindow later;
+    QCOMPARE(recentEntries(later), (QStringList{"-", "Clear List"}));
+    QVERIFY(!control<QAction>(later, "mnuClearRecent")->isEnabled());
 }
 
 QTEST_MAIN(RecentFilesTest)
