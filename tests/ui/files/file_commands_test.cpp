@@ -1,7 +1,6 @@
 #include "core/script/script_text.h"
 #include "file_test_support.h"
 
-#include <QPlainTextEdit>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -68,7 +67,7 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
     pane(window, paneName)->replaceScript({});
     control(window, "SSTab1")->setProperty("currentIndex", 2);
     QList<bool> waitCursor; // at each change of the pane's text
-    connect(control<QPlainTextEdit>(window, paneName), &QPlainTextEdit::textChanged, this,
+    connect(control<ScriptPane>(window, paneName), &ScriptPane::textChanged, this,
             [&waitCursor] { waitCursor << (QGuiApplication::overrideCursor() != nullptr); });
     answers.then(chooseFile(path)).then(chooseFile(path, &offered));
     trigger(window, open);
