@@ -1,3 +1,4 @@
+#include "dark_palette.h"
 #include "ui/widgets/tab_control.h"
 #include "window_probe.h"
 
@@ -45,6 +46,16 @@ QStringList walkFromTabs(const MainWindow& window, Qt::Key key, Qt::KeyboardModi
     return visited;
 }
 
+int changedPixels(const QImage& before, const QImage& after)
+{
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y) {
+        for (int x = 0; x < before.width(); ++x)
+            changed += before.pixel(x, y) != after.pixel(x, y) ? 1 : 0;
+    }
+    return changed;
+}
+
 // QAccessible takes a plain function as its update handler, so the tab
 // control's events it hands over are kept here.
 std::vector<std::pair<QAccessible::Event, int>>& tabEvents()
@@ -67,6 +78,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void tabAndShiftTabWalkEveryPageInOrder();
     void tabListShowsItsPagesAsTabs();
+    void keyboardFocusIsMarkedOnADarkTheme();
 };
 
 // Every control on the way has a name, taken from its label even where that
@@ -151,6 +163,34 @@ void AccessibilityTest::tabListShowsItsPagesAsTabs()
     const std::pair<QAccessible::Event, int> told[] = {{QAccessible::Focus, 2}, {QAccessible::Selection, 2}};
     const auto& events = tabEvents();
     QVERIFY(std::search(events.begin(), events.end(), std::begin(told), std::end(told)) != events.end());
+}
+
+// Each control is reached by Tab, as a keyboard user reaches it; a mark is a
+// ring of changed pixels around it at least half as long as its outline. The
+// caret alone, which is all a pane showed, is far less.
+void AccessibilityTest::keyboardFocusIsMarkedOnADarkTheme()
+{
+    const QPalette previous = QApplication::palette();
+    QApplication::setPalette(samples::darkPalette());
+    MainWindow window;
+    QVERIFY(showActive(window));
+    auto* tabs = control<TabControl>(window, kTabs);
+    const std::vector<std::pair<int, const char*>> targets = {
+        {0, "txtBasic(3)"}, {0, "txtType(1)"}, {1, "txtEdit"}, {1, "cmdtriggers(2)"}, {0, "SSTab1"},
+    };
+    for (const auto& [page, name] : targets) {
+        tabs->setCurrentIndex(page);
+        QWidget* target = control(window, QString::fromLatin1(name));
+        const QRect local = target == tabs ? tabs->tabRect(page) : target->rect();
+        const QRect area(target->mapTo(&window, local.topLeft() - QPoint(3, 3)), local.size() + QSize(6, 6));
+        (target == tabs ? control(window, QStringLiteral("txtidef")) : tabs)->setFocus(Qt::MouseFocusReason);
+        const QImage before = window.grab(area).toImage();
+        for (int step = 0; step < 60 && QApplication::focusWidget() != target; ++step)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), target);
+        QVERIFY2(changedPixels(before, window.grab(area).toImage()) >= local.width() + local.height(), name);
+    }
+    QApplication::setPalette(previous);
 }
 
 QTEST_MAIN(AccessibilityTest)
