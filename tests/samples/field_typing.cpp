@@ -11,8 +11,6 @@ namespace {
 
 void typeInto(QWidget& window, const QString& boxName, const std::string& value)
 {
-    if (value.empty())
-        return;
     auto* box = window.findChild<QWidget*>(boxName);
     Q_ASSERT_X(box, "typeInto", qPrintable(boxName));
     QTest::keyClicks(box, QString::fromStdString(value));
@@ -25,10 +23,8 @@ void pickOrType(QWidget& window, const QString& boxName, const std::string& valu
     auto* box = window.findChild<QComboBox*>(boxName);
     Q_ASSERT_X(box, "pickOrType", qPrintable(boxName));
     const int entry = box->findText(QString::fromStdString(value));
-    if (entry >= 0) {
-        box->setCurrentIndex(entry);
-        return;
-    }
+    if (entry >= 0)
+        return box->setCurrentIndex(entry);
     box->lineEdit()->selectAll();
     QTest::keyClick(box->lineEdit(), Qt::Key_Delete);
     typeInto(window, boxName, value);

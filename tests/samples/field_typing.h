@@ -7,9 +7,9 @@ class QWidget;
 
 namespace defwright::samples {
 
-// Types a record into the main window's fields the way a scripter would, key
-// by key, each filled value into its box; empty values are left alone. The
-// type and the brain are picked from their lists when they are listed there.
+// Types a record into the main window's fields key by key, as a scripter
+// would; empty values are left alone. The type and the brain are picked from
+// their lists when they are listed there.
 void typeItem(QWidget& window, const ItemRecord& item);
 void typeNpc(QWidget& window, const NpcRecord& npc);
 

@@ -2,25 +2,19 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QGuiApplication>
 #include <QMessageBox>
-#include <QObject>
 #include <QPushButton>
-#include <QStringList>
 #include <QThread>
 #include <QTest>
 #include <QTimer>
-#include <QWidget>
 
 #include <deque>
 #include <functional>
 #include <utility>
 
-/// Answers the modal dialogs and message boxes that a command shows, one
-/// answer each, in order. A timer looks for the active modal widget from
-/// inside the event loop that the modal widget runs. Each answer must close
-/// its widget; a modal widget left without an answer is rejected and counted,
-/// so a test never hangs.
+/// Answers the modal windows a command shows, one answer each, in order, from
+/// a timer inside the window's own event loop. Each answer must close its
+/// window; one left without an answer is rejected and counted, so no test hangs.
 class ModalAnswers : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
@@ -43,12 +37,10 @@ public:
 private:
     void answerActiveModal()
     {
-        // An answer that waits (for a window to be exposed, say) runs the event
-        // loop, and with it this timer; the window it is answering is not new.
+        // An answer that waits runs the event loop, and this timer, again.
         if (answering_)
             return;
-        // A window shown but not yet in its own event loop would miss being
-        // closed and wait forever; the timer also runs while a window is shown.
+        // A window shown but not yet in its own event loop would miss being closed.
         if (QThread::currentThread()->loopLevel() <= loopLevel_)
             return;
         QWidget* modal = QApplication::activeModalWidget();
@@ -76,10 +68,9 @@ private:
     const int loopLevel_ = QThread::currentThread()->loopLevel();
 };
 
-/// Calls `open`, which shows a modal window and returns once that window has
-/// closed, and hands the window to `drive` while it is up. A window that `drive`
-/// leaves open is closed afterwards, so a failing test cannot hang in its loop.
-/// Returns whether a modal window came up at all.
+/// Calls `open`, which shows a modal window and returns once it has closed, and
+/// hands the window to `drive` while it is up; one `drive` leaves open is closed
+/// then. Returns whether a modal window came up at all.
 inline bool driveModalWindow(const std::function<void()>& open, const std::function<void(QWidget&)>& drive)
 {
     ModalAnswers answers;

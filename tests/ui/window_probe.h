@@ -1,13 +1,10 @@
 #pragma once
 
 #include "modal_answers.h"
-#include "ui/panes/script_pane.h"
+#include "ui/panes/script_document.h"
 #include "ui/shell/main_window.h"
 
-#include <QApplication>
 #include <QtTest>
-
-#include <string>
 
 namespace defwright::test {
 
@@ -21,20 +18,37 @@ Control* control(const QWidget& window, const QString& name)
     return found;
 }
 
+// A script pane as the File commands see it, whichever editor widget shows it.
+inline ScriptDocument* document(const QWidget& window, const QString& pane)
+{
+    return dynamic_cast<ScriptDocument*>(control(window, pane));
+}
+
 inline QString paneText(const QWidget& window, const QString& pane)
 {
-    return control<ScriptPane>(window, pane)->script();
+    return document(window, pane)->script();
 }
 
-// Where the pane's caret stands, in bytes of its text.
-inline long caretPosition(const ScriptPane& pane)
+// Gives the pane the focus and puts the caret at the start of `line` (from 0)
+// with the keys a scripter would press; returns the pane to type into.
+inline QWidget* caretToLine(const QWidget& window, const QString& pane, int line)
 {
-    return pane.SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
+    QWidget* editor = control(window, pane);
+    editor->setFocus();
+    QTest::keyClick(editor, Qt::Key_Home, Qt::ControlModifier);
+    for (int down = 0; down < line; ++down)
+        QTest::keyClick(editor, Qt::Key_Down);
+    return editor;
 }
 
-inline bool caretAtEnd(const ScriptPane& pane)
+inline void showPage(const QWidget& window, int page)
 {
-    return caretPosition(pane) == pane.SendScintilla(ScriptPane::SCI_GETLENGTH);
+    control(window, QStringLiteral("SSTab1"))->setProperty("currentIndex", page);
+}
+
+inline int currentPage(const QWidget& window)
+{
+    return control(window, QStringLiteral("SSTab1"))->property("currentIndex").toInt();
 }
 
 inline QString qt(const std::string& utf8)

@@ -2,6 +2,7 @@
 
 // What the File tests share: answering the file dialogs, reading and writing files.
 
+#include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
 #include <QAbstractItemView>

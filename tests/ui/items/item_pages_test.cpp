@@ -1,12 +1,10 @@
 #include "core/items/item_script.h"
-#include "core/script/script_text.h"
 #include "field_typing.h"
 #include "window_probe.h"
 #include "worked_examples.h"
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPushButton>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -20,11 +18,6 @@ QString basicBox(int index)
     return QStringLiteral("txtBasic(%1)").arg(index);
 }
 
-QString trigger(int index)
-{
-    return QStringLiteral("cmdtriggers(%1)").arg(index);
-}
-
 } // namespace
 
 class ItemPagesTest : public QObject {
@@ -32,135 +25,96 @@ class ItemPagesTest : public QObject {
 
 private slots:
     void typingTheMagicSwordWritesItsScript();
-    void typedTypeIsWrittenAsTypedWithoutCompletion();
-    void enteringABasicFieldRebuildsUpToTheAxisLines();
     void onlyTheScripterEnteringABasicFieldRebuilds();
     void triggerButtonsInsertAtTheCaret();
-    void rebuildIsOneUndoableEdit();
 };
 
+// A type typed into the list's box is written as typed, never completed.
 void ItemPagesTest::typingTheMagicSwordWritesItsScript()
 {
     MainWindow window;
     loadAndShow(window);
     QCOMPARE(paneText(window, kItemPane), QString());
-    QCOMPARE(paneText(window, QStringLiteral("txtnEdit")), QString());
-
     samples::typeItem(window, samples::magicSword());
-    QCOMPARE(paneText(window, kItemPane), qt(itemScript(samples::magicSword())));
-    const ScriptPane* pane = control<ScriptPane>(window, kItemPane);
-    QVERIFY(caretAtEnd(*pane));
-}
+    const QString script = qt(itemScript(samples::magicSword()));
+    QCOMPARE(paneText(window, kItemPane), script);
+    QCOMPARE(document(window, kItemPane)->caretLine(), script.count(QStringLiteral("\r\n")));
 
-void ItemPagesTest::typedTypeIsWrittenAsTypedWithoutCompletion()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
     auto* type = control<QComboBox>(window, QStringLiteral("txtType(1)"));
+    const int listed = type->count();
+    type->lineEdit()->selectAll();
     QTest::keyClicks(type, QStringLiteral("T_W"));
     QTest::keyClick(type, Qt::Key_Return);
     QCOMPARE(type->currentText(), QStringLiteral("T_W"));
-    QCOMPARE(type->count(), 6);
+    QCOMPARE(type->count(), listed);
     QVERIFY(paneText(window, kItemPane).contains(QStringLiteral("\r\nTYPE=T_W\r\n")));
-
-    type->setCurrentIndex(3); // a pick from the list rebuilds at once
-    QVERIFY(paneText(window, kItemPane).contains(QStringLiteral("\r\nTYPE=T_NORMAL\r\n")));
 }
 
-void ItemPagesTest::enteringABasicFieldRebuildsUpToTheAxisLines()
+// Tab and a click into a basic field write the script up to the axis lines;
+// clicks into the other fields and the window's re-activation leave hand edits.
+// A rebuild is one edit that Undo in the pane takes back.
+void ItemPagesTest::onlyTheScripterEnteringABasicFieldRebuilds()
 {
     MainWindow window;
     QVERIFY(showActive(window));
-    auto* identifier = control<QLineEdit>(window, QStringLiteral("txtidef"));
-    identifier->setFocus(Qt::MouseFocusReason);
-    QTest::keyClicks(identifier, QStringLiteral("x"));
-    QVERIFY(paneText(window, kItemPane).endsWith(QStringLiteral("ON=@CREATE")));
-
-    QTest::keyClick(identifier, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), control(window, basicBox(0)));
+    QTest::keyClicks(control(window, QStringLiteral("txtidef")), QStringLiteral("x"));
+    control(window, QStringLiteral("txtidef"))->setFocus(Qt::MouseFocusReason);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     ItemRecord item;
     item.identifier = "x";
     QCOMPARE(paneText(window, kItemPane), qt(itemFocusScript(item)));
 
     QTest::keyClicks(control(window, basicBox(0)), QStringLiteral("n"));
-    control<ScriptPane>(window, kItemPane)->insertScript(QStringLiteral("hand edit"));
+    QTest::keyClicks(caretToLine(window, kItemPane, 0), QStringLiteral("hand edit"));
     QTest::mouseClick(control(window, basicBox(7)), Qt::LeftButton);
     item.basic[0] = "n";
     QCOMPARE(paneText(window, kItemPane), qt(itemFocusScript(item)));
-}
 
-void ItemPagesTest::onlyTheScripterEnteringABasicFieldRebuilds()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    QTest::keyClicks(control(window, basicBox(0)), QStringLiteral("sword"));
-    auto* pane = control<ScriptPane>(window, kItemPane);
-    pane->insertScript(QStringLiteral("\r\nmy own line"));
-    const QString handEdited = pane->script();
-
+    QTest::keyClicks(caretToLine(window, kItemPane, 0), QStringLiteral("my own line"));
+    const QString handEdited = paneText(window, kItemPane);
     for (const char* name : {"txtidef", "txtType(1)", "txtAxis(1)", "txticreatel", "txticreateh", "txtic"})
         QTest::mouseClick(control(window, QString::fromLatin1(name)), Qt::LeftButton, {}, QPoint(5, 5));
-    QCOMPARE(pane->script(), handEdited);
-
     control(window, basicBox(2))->setFocus(Qt::OtherFocusReason);
     QWidget other;
     QVERIFY(showActive(other));
     QVERIFY(showActive(window)); // the focus comes back to the basic field
     QCOMPARE(QApplication::focusWidget(), control(window, basicBox(2)));
-    QCOMPARE(pane->script(), handEdited);
+    QCOMPARE(paneText(window, kItemPane), handEdited);
+
+    QTest::keyClicks(control(window, basicBox(0)), QStringLiteral("b"));
+    QVERIFY(!paneText(window, kItemPane).contains(QStringLiteral("my own line")));
+    control(window, kItemPane)->setFocus();
+    const std::pair<Qt::Key, QString> steps[] = {
+        {Qt::Key_Z, handEdited}, {Qt::Key_Z, qt(itemFocusScript(item))}, {Qt::Key_Y, handEdited}};
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        QCOMPARE(paneText(window, kItemPane), expected);
+    }
 }
 
+// A click inserts its trigger's block at the caret, or over the selection, and
+// leaves the caret after it.
 void ItemPagesTest::triggerButtonsInsertAtTheCaret()
 {
     MainWindow window;
     QVERIFY(showActive(window));
-    control(window, QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-    auto* click = control<QPushButton>(window, trigger(0));
-    QTest::mouseClick(click, Qt::LeftButton);
+    showPage(window, 1);
+    auto* onClick = control(window, QStringLiteral("cmdtriggers(0)"));
+    QTest::mouseClick(onClick, Qt::LeftButton);
     QCOMPARE(paneText(window, kItemPane), QStringLiteral("\r\n\r\nON=@CLICK\r\n"));
-    QCOMPARE(QApplication::focusWidget(), click);
+    QCOMPARE(QApplication::focusWidget(), onClick);
 
     samples::typeItem(window, samples::magicSword());
-    QTest::mouseClick(click, Qt::LeftButton);
-    QTest::mouseClick(control(window, trigger(1)), Qt::LeftButton);
+    QTest::mouseClick(onClick, Qt::LeftButton);
+    QTest::mouseClick(control(window, QStringLiteral("cmdtriggers(1)")), Qt::LeftButton);
     QVERIFY(paneText(window, kItemPane)
                 .endsWith(QStringLiteral("COLOR=0481\r\n\r\nON=@CLICK\r\n\r\n\r\nON=@DCLICK\r\n")));
 
-    auto* pane = control<ScriptPane>(window, kItemPane);
-    pane->setSelection(0, 0, 0, pane->lineLength(0) - 2); // the first line, without its CR LF
-    QTest::mouseClick(control(window, trigger(10)), Qt::LeftButton);
-    QVERIFY(paneText(window, kItemPane).startsWith(QStringLiteral("\r\n\r\nON=@DROPON_GROUND\r\n\r\n//Defwright: ")));
-    QCOMPARE(caretPosition(*pane), QStringLiteral("\r\n\r\nON=@DROPON_GROUND\r\n").size());
-
-    QTest::keyClicks(control(window, QStringLiteral("txtic")), QStringLiteral("1"));
-    QCOMPARE(paneText(window, kItemPane), qt(itemScript([] {
-                 ItemRecord item = samples::magicSword();
-                 item.color += "1";
-                 return item;
-             }())));
-}
-
-void ItemPagesTest::rebuildIsOneUndoableEdit()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    auto* name = control(window, basicBox(0));
-    QTest::keyClicks(name, QStringLiteral("a"));
-    const QString generated = paneText(window, kItemPane);
-    auto* pane = control<ScriptPane>(window, kItemPane);
-    pane->setFocus();
-    QTest::keyClicks(pane, QStringLiteral("xyz"));
-    const QString handEdited = pane->script();
-    QCOMPARE(handEdited, generated + QStringLiteral("xyz"));
-
-    QTest::keyClicks(name, QStringLiteral("b"));
-    QVERIFY(!pane->script().contains(QStringLiteral("xyz")));
-    QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(pane->script(), handEdited);
-    QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
-    QCOMPARE(pane->script(), generated);
-    QTest::keyClick(pane, Qt::Key_Y, Qt::ControlModifier);
-    QCOMPARE(pane->script(), handEdited);
+    QTest::keyClick(caretToLine(window, kItemPane, 0), Qt::Key_End, Qt::ShiftModifier);
+    QTest::mouseClick(control(window, QStringLiteral("cmdtriggers(10)")), Qt::LeftButton);
+    QTest::keyClicks(caretToLine(window, kItemPane, 3), QStringLiteral("X"));
+    QVERIFY(paneText(window, kItemPane)
+                .startsWith(QStringLiteral("\r\n\r\nON=@DROPON_GROUND\r\nX\r\n//Defwright: ")));
 }
 
 QTEST_MAIN(ItemPagesTest)
