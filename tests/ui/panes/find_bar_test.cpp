@@ -1,3 +1,4 @@
+#include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
 #include <QCheckBox>

@@ -1,5 +1,6 @@
 #include "ui/panes/script_lexer.h"
 #include "ui/panes/script_line_styles.h"
+#include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
 #include <QAccessible>
