@@ -105,7 +105,7 @@ public:
             pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
             QApplication::processEvents();
             state.ResumeTiming();
-            pane->replaceScript(ScriptFile(source_).read().script);
+            pane->replacePaneText(ScriptFile(source_).read().script);
             QApplication::processEvents();
         }
         state.counters["added_MB"] = (residentBytes() - before) / 1e6;

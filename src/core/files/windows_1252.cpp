@@ -28,6 +28,47 @@ constexpr std::array<char16_t, 256> decodingTable()
 
 constexpr std::array<char16_t, 256> kDecoding = decodingTable();
 
+/// A character of the decoding table in UTF-8: one to three code units.
+struct Utf8Units {
+    std::uint8_t size = 0;
+    std::array<char, 3> units{};
+};
+
+constexpr Utf8Units utf8Units(char16_t character)
+{
+    const auto unit = [](unsigned value) { return static_cast<char>(static_cast<std::uint8_t>(value)); };
+    if (character < 0x80)
+        return {1, {unit(character), 0, 0}};
+    if (character < 0x800)
+        return {2, {unit(0xC0 | (character >> 6)), unit(0x80 | (character & 0x3F)), 0}};
+    return {3, {unit(0xE0 | (character >> 12)), unit(0x80 | ((character >> 6) & 0x3F)), unit(0x80 | (character & 0x3F))}};
+}
+
+constexpr std::array<Utf8Units, 256> utf8Table()
+{
+    std::array<Utf8Units, 256> table{};
+    for (std::size_t byte = 0; byte < table.size(); ++byte)
+        table[byte] = utf8Units(kDecoding[byte]);
+    // Every line break counts as a CR LF; paneUtf8Length() takes back the
+    // two extra of each CR LF already there.
+    table['\r'].size = 2;
+    table['\n'].size = 2;
+    return table;
+}
+
+constexpr std::array<Utf8Units, 256> kUtf8 = utf8Table();
+
+std::size_t paneUtf8Length(std::string_view bytes)
+{
+    std::size_t length = 0;
+    for (const char byte : bytes)
+        length += kUtf8[static_cast<std::uint8_t>(byte)].size;
+    std::size_t crLfs = 0;
+    for (std::size_t i = 1; i < bytes.size(); ++i)
+        crLfs += static_cast<std::size_t>(bytes[i - 1] == '\r' && bytes[i] == '\n');
+    return length - 2 * crLfs;
+}
+
 std::optional<char> encodedByte(char16_t character)
 {
     if (character < 0x80 || (character >= 0xA0 && character <= 0xFF))
@@ -55,6 +96,36 @@ void decodeWindows1252(std::string_view bytes, std::span<char16_t> text)
     assert(text.size() == bytes.size());
     std::transform(bytes.begin(), bytes.end(), text.begin(),
                    [](char byte) { return kDecoding[static_cast<std::uint8_t>(byte)]; });
+}
+
+// Runs of plain ASCII, most of a script, are copied whole; only line breaks
+// and the bytes from 0x80 up are looked at one by one.
+std::string paneUtf8FromWindows1252(std::string_view bytes)
+{
+    std::string utf8(paneUtf8Length(bytes), '\0');
+    char* out = utf8.data();
+    const char* in = bytes.data();
+    const char* const end = in + bytes.size();
+    while (in != end) {
+        const char* const run = std::find_if(in, end, [](char byte) {
+            return static_cast<std::uint8_t>(byte) >= 0x80 || byte == '\r' || byte == '\n';
+        });
+        out = std::copy(in, run, out);
+        if (run == end)
+            break;
+        in = run + 1;
+        if (*run == '\r' || *run == '\n') {
+            if (*run == '\r' && in != end && *in == '\n')
+                ++in;
+            *out++ = '\r';
+            *out++ = '\n';
+            continue;
+        }
+        const Utf8Units& units = kUtf8[static_cast<std::uint8_t>(*run)];
+        out = std::copy_n(units.units.begin(), units.size, out);
+    }
+    assert(out == utf8.data() + utf8.size());
+    return utf8;
 }
 
 Windows1252Bytes encodeWindows1252(std::u16string_view text)

@@ -23,6 +23,11 @@ struct Windows1252Bytes {
 /// large file is decoded straight into the string that will hold it.
 void decodeWindows1252(std::string_view bytes, std::span<char16_t> text);
 
+/// The bytes of a file as a script pane holds them, in one pass: each byte
+/// decoded as decodeWindows1252() does and written in UTF-8, and each lone CR
+/// or lone LF made a CR LF, as withCrLfLineBreaks() does.
+[[nodiscard]] std::string paneUtf8FromWindows1252(std::string_view bytes);
+
 /// The inverse of decodeWindows1252(). A character without a byte, a
 /// surrogate pair (one character) or a lone surrogate alike, becomes one "?".
 [[nodiscard]] Windows1252Bytes encodeWindows1252(std::u16string_view text);

@@ -68,7 +68,7 @@ void FileCommands::openFile(ScriptDocument* pane, const QString& path)
     const QString error = withWaitCursor([pane, &path] {
         const ScriptFile::Contents contents = ScriptFile(path).read();
         if (contents.error.isEmpty())
-            pane->replaceScript(contents.script);
+            pane->replacePaneText(contents.script);
         return contents.error;
     });
     if (!error.isEmpty()) {

@@ -2,7 +2,6 @@
 
 #include "core/files/windows_1252.h"
 #include "core/script/script_text.h"
-#include "ui/widgets/utf16_text.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,9 +42,7 @@ ScriptFile::Contents ScriptFile::read() const
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return {{}, file.errorString()};
-    QString script(bytes.size(), Qt::Uninitialized);
-    decodeWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())}, mutableUtf16(script));
-    return {script, {}};
+    return {paneUtf8FromWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())}), {}};
 }
 
 QString ScriptFile::unreadableReason() const

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace defwright {
@@ -18,13 +19,14 @@ public:
 
     /// The whole text of the file, or why it could not be read.
     struct Contents {
-        QString script;
+        std::string script; ///< as a script pane holds it: UTF-8, each line break a CR LF
         QString error; ///< empty when the file was read
     };
 
     explicit ScriptFile(QString path);
 
-    /// Reads the whole file, every byte as one character, CR LF and all.
+    /// Reads the whole file, every byte as one character, each lone CR or LF
+    /// made a CR LF.
     [[nodiscard]] Contents read() const;
 
     /// Writes the encoded script and then CR LF. An existing file is replaced

@@ -4,6 +4,11 @@
 
 #include <QByteArray>
 
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
 namespace defwright {
 namespace {
 
@@ -22,6 +27,44 @@ long searchFlags(const SearchQuery& query)
     if (query.regularExpression)
         flags |= Sci::SCFIND_REGEXP | Sci::SCFIND_CXX11REGEX;
     return flags;
+}
+
+char asciiLower(char character)
+{
+    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a') : character;
+}
+
+bool isAscii(std::string_view text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// The editor folds the case of every character it passes over, which takes
+// long in a large script. In its folding no character but an ASCII letter
+// matches an ASCII letter (not even the Kelvin sign or the long s), so for a
+// plain pattern of ASCII characters, folding ASCII alone finds the same match.
+bool asciiFoldingSuffices(const SearchQuery& query, std::string_view pattern)
+{
+    return !query.matchCase && !query.wholeWord && !query.regularExpression && isAscii(pattern);
+}
+
+// The first match of an ASCII pattern, ASCII letters in any case.
+std::optional<std::size_t> findAsciiFolded(std::string_view text, std::string_view pattern)
+{
+    std::string folded(pattern.size(), '\0');
+    std::transform(pattern.begin(), pattern.end(), folded.begin(), asciiLower);
+    const char first = folded.front();
+    const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
+    for (std::size_t at = 0; at + folded.size() <= text.size(); ++at) {
+        if (text[at] != first && text[at] != firstUpper)
+            continue;
+        std::size_t i = 1;
+        while (i < folded.size() && asciiLower(text[at + i]) == folded[i])
+            ++i;
+        if (i == folded.size())
+            return at;
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -127,6 +170,13 @@ std::optional<PaneSearch::Match> PaneSearch::search(const SearchQuery& query, lo
     const QByteArray text = query.text.toUtf8();
     if (text.isEmpty())
         return std::nullopt;
+    const std::string_view pattern(text.constData(), static_cast<std::size_t>(text.size()));
+    if (from < to && asciiFoldingSuffices(query, pattern)) {
+        const auto* range = reinterpret_cast<const char*>(static_cast<std::intptr_t>(
+            send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(from), to - from)));
+        const std::string_view searched(range, static_cast<std::size_t>(to - from));
+        return foundAt(findAsciiFolded(searched, pattern), from, static_cast<long>(pattern.size()));
+    }
     send(Sci::SCI_SETSEARCHFLAGS, static_cast<unsigned long>(searchFlags(query)));
     send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(from), to);
     const long start = pane_->SendScintilla(Sci::SCI_SEARCHINTARGET, static_cast<uintptr_t>(text.size()),
@@ -134,6 +184,16 @@ std::optional<PaneSearch::Match> PaneSearch::search(const SearchQuery& query, lo
     if (start < 0)
         return std::nullopt;
     return Match{start, send(Sci::SCI_GETTARGETEND)};
+}
+
+// The match becomes the target, as the editor's own search leaves it for a replacement.
+std::optional<PaneSearch::Match> PaneSearch::foundAt(std::optional<std::size_t> offset, long from, long length)
+{
+    if (!offset)
+        return std::nullopt;
+    const long start = from + static_cast<long>(*offset);
+    send(Sci::SCI_SETTARGETRANGE, static_cast<unsigned long>(start), start + length);
+    return Match{start, start + length};
 }
 
 void PaneSearch::select(const Match& match)

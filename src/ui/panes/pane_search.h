@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <optional>
 
 namespace defwright {
@@ -51,6 +52,7 @@ private:
 
     /// Searches from `from` towards `to` (backwards when `to` is less).
     std::optional<Match> search(const SearchQuery& query, long from, long to);
+    std::optional<Match> foundAt(std::optional<std::size_t> offset, long from, long length);
     long replaceEach(const SearchQuery& query, const QByteArray& replacement);
     void select(const Match& match);
     [[nodiscard]] bool lastPatternWasInvalid();

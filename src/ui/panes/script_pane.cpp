@@ -14,7 +14,7 @@ constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
 constexpr int kFoldMargin = 2;
 // Texts longer than this go in as one bulk change, see changeInBulk().
-constexpr qsizetype kBulkBytes = 1024 * 1024;
+constexpr long kBulkBytes = 1024 * 1024;
 
 // The pane's own colours, mixed from the palette's: a line a shade off the background.
 QColor mixed(const QColor& a, const QColor& b, double share)
@@ -48,28 +48,37 @@ ScriptPane::ScriptPane(QWidget* parent)
 
 void ScriptPane::replaceScript(const QString& script)
 {
-    putInPlace(0, send(SCI_GETLENGTH), paneBytes(script));
+    const QByteArray bytes = paneBytes(script);
+    replacePaneText({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+}
+
+void ScriptPane::replacePaneText(std::string_view paneText)
+{
+    putInPlace(0, send(SCI_GETLENGTH), paneText);
 }
 
 void ScriptPane::insertScript(const QString& script)
 {
-    putInPlace(send(SCI_GETSELECTIONSTART), send(SCI_GETSELECTIONEND), paneBytes(script));
+    const QByteArray bytes = paneBytes(script);
+    putInPlace(send(SCI_GETSELECTIONSTART), send(SCI_GETSELECTIONEND),
+               {bytes.constData(), static_cast<std::size_t>(bytes.size())});
 }
 
 // The bytes go in with their length, so a NUL character is kept like any other.
-void ScriptPane::putInPlace(long start, long end, const QByteArray& bytes)
+void ScriptPane::putInPlace(long start, long end, std::string_view bytes)
 {
+    const auto length = static_cast<long>(bytes.size());
     const auto put = [&] {
         send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.constData());
+        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.data());
     };
     send(SCI_BEGINUNDOACTION);
-    if (bytes.size() > kBulkBytes || end - start > kBulkBytes)
+    if (length > kBulkBytes || end - start > kBulkBytes)
         changeInBulk(put);
     else
         put();
     send(SCI_ENDUNDOACTION);
-    send(SCI_GOTOPOS, static_cast<unsigned long>(start + bytes.size()));
+    send(SCI_GOTOPOS, static_cast<unsigned long>(start + length));
 }
 
 void ScriptPane::changeInBulk(const std::function<void()>& edits)

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <functional>
+#include <string_view>
 
 namespace defwright {
 
@@ -30,6 +31,7 @@ public:
     /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
     /// text it replaced, and puts the caret at the end.
     void replaceScript(const QString& script) override;
+    void replacePaneText(std::string_view paneText) override;
 
     /// Inserts at the caret, replacing the selection if there is one, as one
     /// undoable edit; the caret ends after the inserted text.
@@ -55,7 +57,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    void putInPlace(long start, long end, const QByteArray& bytes);
+    void putInPlace(long start, long end, std::string_view bytes);
     void useLook();
     void fitLineNumbers();
     void lightBraces();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 namespace defwright {
 namespace {
@@ -26,6 +27,19 @@ TEST(Windows1252, EveryByteRoundTripsAndEachCharacterItLacksIsOneQuestionMark)
     const Windows1252Bytes encoded = encodeWindows1252(u"a\u65E5\U0001F600\u0080\xD800z\xDC00");
     EXPECT_EQ(encoded.bytes, "a????z?");
     EXPECT_EQ(encoded.replaced, 5U);
+}
+
+TEST(Windows1252, FileBytesBecomePaneUtf8WithCrLfInOnePass)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"a\r\nb", "a\r\nb"},
+        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n"},
+        {"\x80\x81\x9D\xE9\xFF\x7F", "\xE2\x82\xAC\xC2\x81\xC2\x9D\xC3\xA9\xC3\xBF\x7F"},
+        {std::string("x\0\r", 3), std::string("x\0\r\n", 4)},
+    };
+    for (const auto& [bytes, utf8] : cases)
+        EXPECT_EQ(paneUtf8FromWindows1252(bytes), utf8) << bytes;
 }
 
 } // namespace

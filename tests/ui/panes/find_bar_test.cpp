@@ -116,6 +116,13 @@ void FindBarTest::matchCaseWholeWordAndRegularExpression()
     }
     item.type("txtFind", QStringLiteral("x{2}"));
     QCOMPARE(item.status(), QStringLiteral("\"x{2}\" was not found."));
+
+    // Without Match Case only ASCII letters match ASCII ones: the Kelvin sign is no "K".
+    item.part<QCheckBox>("chkRegularExpression")->setChecked(false);
+    item.pane->replaceScript(QString::fromUtf16(u"\u212AEY key"));
+    item.pane->setCursorPosition(0, 0);
+    item.type("txtFind", QStringLiteral("KEY"));
+    QCOMPARE(item.selectionStart(), 6);
 }
 
 // Ctrl+H from the NPC fields opens the NPC pane's bar with its replace row.
