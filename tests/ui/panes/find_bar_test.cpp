@@ -84,7 +84,7 @@ void FindBarTest::optionsNarrowTheSearchAndGoToLineChecksTheNumber()
         {QStringLiteral("sword"), "chkMatchCase", 5},
         {QStringLiteral("[0-9]+$"), "chkRegularExpression", 31},
         {QStringLiteral("s.o"), "chkRegularExpression", 5},
-        {QStringLiteral("word"), "chkWholeWord", 0},
+        {QStringLiteral("swor"), "chkWholeWord", 0},
     };
     const PaneBar item;
     for (const auto& [text, option, found] : cases) {
@@ -95,7 +95,7 @@ void FindBarTest::optionsNarrowTheSearchAndGoToLineChecksTheNumber()
         item.type("txtFind", text);
         QCOMPARE(item.found(), found);
     }
-    QCOMPARE(item.status(), QStringLiteral("\"word\" was not found."));
+    QCOMPARE(item.status(), QStringLiteral("\"swor\" was not found."));
 
     QTest::keyClick(item.pane, Qt::Key_G, Qt::ControlModifier);
     QVERIFY(!item.part("txtFind")->isVisible());
