@@ -1,45 +1,39 @@
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-
 using namespace defwright;
 using namespace defwright::test;
 
 namespace {
 
-// The bar under the item pane, and what it shows.
-struct ItemBar {
-    explicit ItemBar(MainWindow& window)
-        : pane(control<ScriptPane>(window, QStringLiteral("txtEdit")))
-        , bar(control(window, QStringLiteral("Frame1"))->findChild<QWidget*>(QStringLiteral("findBar")))
+const QString kScript = QStringLiteral("NAME=sword\r\nname=Sword\r\nSWORDS=2\r\nID=0f5c");
+
+// A shown window with kScript in one of its panes, and the bar under that pane.
+struct PaneBar {
+    explicit PaneBar(const char* paneName = "txtEdit")
+        : pane(control<ScriptPane>(window, QString::fromLatin1(paneName)))
+        , bar(control(*pane->parentWidget(), QStringLiteral("findBar")))
     {
+        if (!showActive(window))
+            qFatal("the window did not show");
+        pane->replaceScript(kScript);
     }
 
-    template <typename Control = QWidget>
-    Control* part(const char* name) const
+    [[nodiscard]] QWidget* part(const char* name) const { return control(*bar, QString::fromLatin1(name)); }
+    [[nodiscard]] QString status() const { return part("lblFindStatus")->property("text").toString(); }
+    [[nodiscard]] long found() const { return pane->SendScintilla(ScriptPane::SCI_GETSELECTIONSTART); }
+
+    void type(const char* field, const QString& text) const
     {
-        return control<Control>(*bar, QString::fromLatin1(name));
+        part(field)->setProperty("text", QString());
+        QTest::keyClicks(part(field), text);
+        QTest::keyClick(part(field), Qt::Key_Return);
     }
 
-    [[nodiscard]] QString status() const { return part<QLabel>("lblFindStatus")->text(); }
-    [[nodiscard]] int selectionStart() const { return int(pane->SendScintilla(ScriptPane::SCI_GETSELECTIONSTART)); }
-
-    void type(const char* field, const QString& text, Qt::KeyboardModifiers enter = Qt::NoModifier) const
-    {
-        auto* box = part<QLineEdit>(field);
-        box->clear();
-        QTest::keyClicks(box, text);
-        QTest::keyClick(box, Qt::Key_Return, enter);
-    }
-
+    MainWindow window;
     ScriptPane* pane;
     QWidget* bar;
 };
-
-const QString kScript = QStringLiteral("NAME=sword\r\nname=Sword\r\nSWORDS=2\r\nID=0f5c");
 
 } // namespace
 
@@ -47,147 +41,110 @@ class FindBarTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void findsNextAndPreviousAndWraps();
-    void matchCaseWholeWordAndRegularExpression();
-    void replaceAllIsOneUndoStep();
-    void goesToALineInRangeOnly();
-    void badInputIsSaidInTheBar();
+    void findsNextAndPreviousWithWrap();
+    void optionsNarrowTheSearchAndGoToLineChecksTheNumber();
+    void replaceAllIsOneUndoStepAndBadPatternsAreSaid();
 };
 
-// Ctrl+F from a field box opens the bar under the pane of that field's script.
-void FindBarTest::findsNextAndPreviousAndWraps()
+// Ctrl+F from a field opens the bar under the pane of its script, taking room from the pane.
+void FindBarTest::findsNextAndPreviousWithWrap()
 {
-    MainWindow window;
-    QVERIFY(showActive(window));
-    const ItemBar item(window);
-    item.pane->replaceScript(kScript);
-    QWidget* name = control(window, QStringLiteral("txtBasic(0)"));
+    const std::tuple<QKeyCombination, long, QString> steps[] = {
+        {Qt::Key_F3, 17, {}},
+        {Qt::Key_F3, 24, {}},
+        {Qt::Key_Return, 5, QStringLiteral("Passed the end of the script; went on from the top.")},
+        {Qt::SHIFT | Qt::Key_Return, 24,
+         QStringLiteral("Passed the start of the script; went on from the bottom.")},
+        {Qt::SHIFT | Qt::Key_F3, 17, {}},
+    };
+    const PaneBar item;
+    QWidget* name = control(item.window, QStringLiteral("txtBasic(0)"));
     name->setFocus();
     QTest::keyClick(name, Qt::Key_F, Qt::ControlModifier);
-    QCOMPARE(control(window, QStringLiteral("SSTab1"))->property("currentIndex").toInt(), 1);
-    QVERIFY(item.bar->isVisible());
     QCOMPARE(QApplication::focusWidget(), item.part("txtFind"));
     QCOMPARE(item.pane->height() + item.bar->height(), 433);
-
     item.type("txtFind", QStringLiteral("sword"));
-    QCOMPARE(item.selectionStart(), 5);
-    QTest::keyClick(item.part("txtFind"), Qt::Key_F3);
-    QCOMPARE(item.selectionStart(), 17);
-    QTest::keyClick(item.part("txtFind"), Qt::Key_F3);
-    QCOMPARE(item.selectionStart(), 24);
-    QCOMPARE(item.status(), QString());
-    QTest::keyClick(item.part("txtFind"), Qt::Key_Return);
-    QCOMPARE(item.selectionStart(), 5);
-    QCOMPARE(item.status(), QStringLiteral("Passed the end of the script; went on from the top."));
-    QTest::keyClick(item.part("txtFind"), Qt::Key_Return, Qt::ShiftModifier);
-    QCOMPARE(item.selectionStart(), 24);
-    QCOMPARE(item.status(), QStringLiteral("Passed the start of the script; went on from the bottom."));
-    QTest::keyClick(item.part("txtFind"), Qt::Key_F3, Qt::ShiftModifier);
-    QCOMPARE(item.selectionStart(), 17);
-
+    QCOMPARE(item.found(), 5);
+    for (const auto& [key, found, status] : steps) {
+        QTest::keyClick(item.part("txtFind"), key.key(), key.keyboardModifiers());
+        QCOMPARE(item.found(), found);
+        QCOMPARE(item.status(), status);
+    }
     QTest::keyClick(item.part("txtFind"), Qt::Key_Escape);
     QVERIFY(!item.bar->isVisible());
     QCOMPARE(QApplication::focusWidget(), item.pane);
     QCOMPARE(item.pane->height(), 433);
 }
 
-void FindBarTest::matchCaseWholeWordAndRegularExpression()
+// Each option on its own, searched from the top (0: not found); then Ctrl+G.
+void FindBarTest::optionsNarrowTheSearchAndGoToLineChecksTheNumber()
 {
-    const struct {
-        QString text;
-        const char* option;
-        int found;
-    } cases[] = {
-        {QStringLiteral("Sword"), "chkMatchCase", 17},   {QStringLiteral("SWORD"), "chkWholeWord", 5},
-        {QStringLiteral("sword"), "chkMatchCase", 5},    {QStringLiteral("[0-9]+$"), "chkRegularExpression", 31},
+    const std::tuple<QString, const char*, long> cases[] = {
+        {QStringLiteral("Sword"), "chkMatchCase", 17},
+        {QStringLiteral("sword"), "chkMatchCase", 5},
+        {QStringLiteral("[0-9]+$"), "chkRegularExpression", 31},
         {QStringLiteral("s.o"), "chkRegularExpression", 5},
+        {QStringLiteral("swor"), "chkWholeWord", 0},
     };
-    MainWindow window;
-    QVERIFY(showActive(window));
-    const ItemBar item(window);
-    item.pane->replaceScript(kScript);
+    const PaneBar item;
     for (const auto& [text, option, found] : cases) {
         QTest::keyClick(item.pane, Qt::Key_F, Qt::ControlModifier);
         for (const char* box : {"chkMatchCase", "chkWholeWord", "chkRegularExpression"})
-            item.part<QCheckBox>(box)->setChecked(qstrcmp(box, option) == 0);
+            item.part(box)->setProperty("checked", qstrcmp(box, option) == 0);
         item.pane->setCursorPosition(0, 0);
         item.type("txtFind", text);
-        QCOMPARE(item.selectionStart(), found);
+        QCOMPARE(item.found(), found);
     }
-    item.type("txtFind", QStringLiteral("x{2}"));
-    QCOMPARE(item.status(), QStringLiteral("\"x{2}\" was not found."));
+    QCOMPARE(item.status(), QStringLiteral("\"swor\" was not found."));
 
-    // Without Match Case only ASCII letters match ASCII ones: the Kelvin sign is no "K".
-    item.part<QCheckBox>("chkRegularExpression")->setChecked(false);
-    item.pane->replaceScript(QString::fromUtf16(u"\u212AEY key"));
-    item.pane->setCursorPosition(0, 0);
-    item.type("txtFind", QStringLiteral("KEY"));
-    QCOMPARE(item.selectionStart(), 6);
-}
-
-// Ctrl+H from the NPC fields opens the NPC pane's bar with its replace row.
-void FindBarTest::replaceAllIsOneUndoStep()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    auto* npcPane = control<ScriptPane>(window, QStringLiteral("txtnEdit"));
-    npcPane->replaceScript(kScript);
-    control(window, QStringLiteral("SSTab1"))->setProperty("currentIndex", 2);
-    QWidget* name = control(window, QStringLiteral("txtnBasic(1)"));
-    name->setFocus();
-    QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
-    QCOMPARE(control(window, QStringLiteral("SSTab1"))->property("currentIndex").toInt(), 3);
-    QWidget* bar = QApplication::focusWidget()->parentWidget();
-    auto* find = control<QLineEdit>(*bar, QStringLiteral("txtFind"));
-    QTest::keyClicks(find, QStringLiteral("sword"));
-    QTest::keyClicks(control(*bar, QStringLiteral("txtReplace")), QStringLiteral("axe"));
-    QTest::mouseClick(control(*bar, QStringLiteral("cmdReplaceAll")), Qt::LeftButton);
-
-    QCOMPARE(npcPane->script(), QStringLiteral("NAME=axe\r\nname=axe\r\naxeS=2\r\nID=0f5c"));
-    QCOMPARE(control<QLabel>(*bar, QStringLiteral("lblFindStatus"))->text(), QStringLiteral("Replaced 3 matches."));
-    npcPane->undo();
-    QCOMPARE(npcPane->script(), kScript);
-}
-
-void FindBarTest::goesToALineInRangeOnly()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    const ItemBar item(window);
-    item.pane->replaceScript(kScript);
-    item.pane->setFocus();
     QTest::keyClick(item.pane, Qt::Key_G, Qt::ControlModifier);
     QVERIFY(!item.part("txtFind")->isVisible());
-    item.type("txtLine", QStringLiteral("5"));
-    QCOMPARE(item.status(), QStringLiteral("There is no line 5: the script has lines 1 to 4."));
-    QCOMPARE(item.pane->caretLine(), 3);
-    item.type("txtLine", QStringLiteral("two"));
-    QCOMPARE(item.status(), QStringLiteral("\"two\" is not a line number."));
+    const std::pair<QString, QString> refused[] = {
+        {QStringLiteral("5"), QStringLiteral("There is no line 5: the script has lines 1 to 4.")},
+        {QStringLiteral("two"), QStringLiteral("\"two\" is not a line number.")},
+        {QStringLiteral(" "), QStringLiteral("Type a line number.")},
+    };
+    for (const auto& [typed, status] : refused) {
+        item.type("txtLine", typed);
+        QCOMPARE(item.status(), status);
+    }
     item.type("txtLine", QStringLiteral("2"));
     QCOMPARE(item.pane->caretLine(), 1);
     QVERIFY(!item.bar->isVisible());
-    QCOMPARE(QApplication::focusWidget(), item.pane);
+    // Ignoring case folds ASCII letters only: the Kelvin sign is no "K".
+    item.pane->replaceScript(QString::fromUtf16(u"\u212AEY key"));
+    item.pane->setCursorPosition(0, 0);
+    QTest::keyClick(item.pane, Qt::Key_F, Qt::ControlModifier);
+    item.part("chkWholeWord")->setProperty("checked", false);
+    item.type("txtFind", QStringLiteral("KEY"));
+    QCOMPARE(item.found(), 6);
 }
 
-void FindBarTest::badInputIsSaidInTheBar()
+// Ctrl+H from the NPC fields opens the NPC pane's bar with its replace row.
+void FindBarTest::replaceAllIsOneUndoStepAndBadPatternsAreSaid()
 {
-    MainWindow window;
-    QVERIFY(showActive(window));
-    const ItemBar item(window);
-    item.pane->replaceScript(kScript);
-    item.pane->setFocus();
-    QTest::keyClick(item.pane, Qt::Key_H, Qt::ControlModifier);
-    item.type("txtFind", QString());
-    QCOMPARE(item.status(), QStringLiteral("Type the text to find."));
-    item.part<QCheckBox>("chkRegularExpression")->setChecked(true);
-    item.type("txtFind", QStringLiteral("(sword"));
-    QCOMPARE(item.status(), QStringLiteral("This is not a valid regular expression."));
-    QTest::mouseClick(item.part("cmdReplaceAll"), Qt::LeftButton);
-    QCOMPARE(item.status(), QStringLiteral("This is not a valid regular expression."));
-    QCOMPARE(item.pane->script(), kScript);
-    QTest::keyClick(item.pane, Qt::Key_G, Qt::ControlModifier);
-    item.type("txtLine", QStringLiteral(" "));
-    QCOMPARE(item.status(), QStringLiteral("Type a line number."));
+    const PaneBar npc("txtnEdit");
+    showPage(npc.window, 2);
+    QWidget* name = control(npc.window, QStringLiteral("txtnBasic(1)"));
+    name->setFocus();
+    QTest::keyClick(name, Qt::Key_H, Qt::ControlModifier);
+    QCOMPARE(currentPage(npc.window), 3);
+    npc.type("txtFind", QString());
+    QCOMPARE(npc.status(), QStringLiteral("Type the text to find."));
+    npc.part("chkRegularExpression")->setProperty("checked", true);
+    npc.type("txtFind", QStringLiteral("(sword"));
+    QCOMPARE(npc.status(), QStringLiteral("This is not a valid regular expression."));
+    QTest::mouseClick(npc.part("cmdReplaceAll"), Qt::LeftButton);
+    QCOMPARE(npc.status(), QStringLiteral("This is not a valid regular expression."));
+    QCOMPARE(npc.pane->script(), kScript);
+
+    npc.part("txtFind")->setProperty("text", QStringLiteral("sw.rd"));
+    QTest::keyClicks(npc.part("txtReplace"), QStringLiteral("axe"));
+    QTest::mouseClick(npc.part("cmdReplaceAll"), Qt::LeftButton);
+    QCOMPARE(npc.pane->script(), QStringLiteral("NAME=axe\r\nname=axe\r\naxeS=2\r\nID=0f5c"));
+    QCOMPARE(npc.status(), QStringLiteral("Replaced 3 matches."));
+    npc.pane->undo();
+    QCOMPARE(npc.pane->script(), kScript);
 }
 
 QTEST_MAIN(FindBarTest)
