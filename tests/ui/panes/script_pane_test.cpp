@@ -85,6 +85,13 @@ void ScriptPaneTest::eachKindOfLineGetsItsStyleAndIsReadAloud()
         QCOMPARE(stylesOf(*pane, line.size()), styles);
     }
 
+    // Each [SECTION] line heads a block that folds up to the next one.
+    pane->replaceScript(QStringLiteral("[ITEMDEF i_a]\r\nID=1\r\n[ITEMDEF i_b]"));
+    pane->repaint();
+    pane->foldLine(0);
+    QCOMPARE(pane->SendScintilla(ScriptPane::SCI_GETLINEVISIBLE, 1), 0L);
+    QCOMPARE(pane->SendScintilla(ScriptPane::SCI_GETLINEVISIBLE, 2), 1L);
+
     // A screen reader is told of characters, not of the bytes the pane stores.
     pane->replaceScript(QString::fromUtf16(u"NAME=\u00E9p\u00E9e\r\nID=1"));
     pane->setSelection(0, 5, 0, 9);
