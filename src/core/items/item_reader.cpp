@@ -2,7 +2,6 @@
 
 #include "core/items/item_tables.h"
 #include "core/script/field_targets.h"
-#include "core/script/text_lines.h"
 
 namespace defwright {
 namespace {
@@ -27,8 +26,7 @@ std::optional<ItemReading> readItemDefinition(std::string_view script, std::size
     if (!definition)
         return std::nullopt;
     ItemReading reading;
-    const TextLines lines(definition->text);
-    reading.record.identifier = *headerIdentifier(lines.line(0), kKind);
+    reading.record.identifier = definition->identifier;
     FieldTargets targets;
     addTargets(targets, reading.record);
     reading.unheld = DefinitionReader::read(*definition, [&targets](const KeyedLine& line) {

@@ -71,7 +71,7 @@ std::optional<NpcReading> readNpcDefinition(std::string_view script, std::size_t
         return std::nullopt;
     NpcReading reading;
     reading.record.brain.clear();
-    reading.record.identifier = *headerIdentifier(TextLines(definition->text).line(0), kKind);
+    reading.record.identifier = definition->identifier;
     FieldTargets targets;
     addTargets(targets, reading.record);
     SkillSlots skills(reading.record);

@@ -93,12 +93,13 @@ std::optional<DefinitionText> definitionAt(std::string_view script, std::size_t 
     std::optional<HeaderPlace> header = headerAtOrAbove(lines, caret.start, caret.line);
     if (!header)
         header = firstHeaderOfKind(lines, kind);
-    else if (!headerIdentifier(lines.line(header->start), kind))
-        return std::nullopt;
     if (!header)
         return std::nullopt;
+    const std::optional<std::string_view> identifier = headerIdentifier(lines.line(header->start), kind);
+    if (!identifier)
+        return std::nullopt;
     const std::size_t end = definitionEnd(lines, header->start);
-    return DefinitionText{script.substr(header->start, end - header->start), header->line};
+    return DefinitionText{script.substr(header->start, end - header->start), header->line, *identifier};
 }
 
 } // namespace defwright

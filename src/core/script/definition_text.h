@@ -26,6 +26,7 @@ struct DefinitionKind {
 struct DefinitionText {
     std::string_view text;
     std::size_t headerLine = 0; // counting from 0 in the whole script
+    std::string_view identifier; // what the header names, after its prefix
 };
 
 /// Whether the line is a section header: "[" first and "]" last, blanks aside.
