@@ -31,12 +31,14 @@ ScriptPage::ScriptPage(const ScriptPageLayout& layout, TwipsPoint corner, QWidge
 
 void ScriptPage::createPane(const ScriptPageLayout& layout, const FormBuilder& page)
 {
-    QGroupBox* frame = page.frame(QString::fromLatin1(layout.paneFrameName), layout.paneFrameCaption, kPaneFrame);
-    const FormBuilder holder = layout.paneInsideFrame ? page.inside(frame, kPaneFrame) : page;
+    paneFrame_ = page.frame(QString::fromLatin1(layout.paneFrameName), layout.paneFrameCaption, kPaneFrame);
+    paneFrameDesign_ = paneFrame_->geometry();
+    const FormBuilder holder = layout.paneInsideFrame ? page.inside(paneFrame_, kPaneFrame) : page;
     pane_ = new ScriptPane(holder.container());
     holder.place(pane_, QString::fromLatin1(layout.paneName), kPane);
     pane_->setAccessibleName(toQString(layout.paneFrameCaption));
-    paneRect_ = pane_->geometry();
+    paneDesign_ = pane_->geometry();
+    paneRect_ = paneDesign_;
     findBar_ = new FindBar(pane_, holder.container());
     findBar_->installEventFilter(this);
 }
@@ -64,6 +66,8 @@ void ScriptPage::fitFindBar()
 void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page)
 {
     QGroupBox* frame = page.frame(QString::fromLatin1(layout.triggerFrameName), "Other Triggers", layout.triggerFrame);
+    triggerFrame_ = frame;
+    triggerFrameDesign_ = frame->geometry();
     const FormBuilder column = page.inside(frame, layout.triggerFrame);
     for (int i = 0; i < static_cast<int>(layout.triggers.size()); ++i) {
         QPushButton* button = column.button(arrayName(layout.buttonName, i), layout.triggers[i],
@@ -71,6 +75,14 @@ void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const Form
         connect(button, &QPushButton::clicked, this, [this, i] { emit triggerClicked(i); });
         buttons_.append(button);
     }
+}
+
+void ScriptPage::stretch(QSize extra)
+{
+    paneFrame_->setGeometry(paneFrameDesign_.adjusted(0, 0, extra.width(), extra.height()));
+    paneRect_ = paneDesign_.adjusted(0, 0, extra.width(), extra.height());
+    triggerFrame_->setGeometry(triggerFrameDesign_.translated(extra.width(), 0));
+    fitFindBar();
 }
 
 QWidgetList ScriptPage::focusOrder() const

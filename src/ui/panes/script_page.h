@@ -31,6 +31,9 @@ struct ScriptPageLayout {
 /// A "Compiled ... Script" page: a script pane and the buttons that insert
 /// trigger blocks into it. The find bar, while it is open, takes the bottom of
 /// the pane's place, so the page's layout stays as it is.
+///
+/// Stretched, the pane and its frame take the extra room and the trigger
+/// frame moves along to stay at the pane's right, keeping its size.
 class ScriptPage : public QWidget {
     Q_OBJECT
 
@@ -41,6 +44,10 @@ public:
     [[nodiscard]] ScriptPane* pane() const { return pane_; }
     [[nodiscard]] FindBar* findBar() const { return findBar_; }
     [[nodiscard]] QWidgetList focusOrder() const;
+
+    /// Grows the pane by `extra` beyond its design size; none puts the page
+    /// back as designed.
+    void stretch(QSize extra);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -57,6 +64,11 @@ private:
 
     ScriptPane* pane_ = nullptr;
     FindBar* findBar_ = nullptr;
+    QWidget* paneFrame_ = nullptr;
+    QWidget* triggerFrame_ = nullptr;
+    QRect paneFrameDesign_;
+    QRect paneDesign_;
+    QRect triggerFrameDesign_;
     QRect paneRect_;
     QList<QPushButton*> buttons_;
 };

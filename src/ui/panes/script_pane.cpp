@@ -43,6 +43,7 @@ ScriptPane::ScriptPane(QWidget* parent)
     setToolTip(tr("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
     connect(this, &QsciScintilla::linesChanged, this, &ScriptPane::fitLineNumbers);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &ScriptPane::lightBraces);
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, &ScriptPane::fitLineNumbers);
     useLook();
 }
 

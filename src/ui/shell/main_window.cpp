@@ -18,6 +18,7 @@
 #include "ui/shell/program_icon.h"
 #include "ui/shell/script_commands.h"
 #include "ui/shell/splash_window.h"
+#include "ui/shell/view_commands.h"
 #include "ui/widgets/focus_marker.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/form_builder.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     fileCommands_ = new FileCommands(this, itemScript_->pane(), npcScript_->pane());
     scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_});
     editCommands_ = new EditCommands(this, SSTab1_, {{0, 1, itemScript_}, {2, 3, npcScript_}});
+    viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
     createActions();
     createMenus();
     guardMenuShortcuts();
@@ -137,7 +139,7 @@ void MainWindow::connectPages()
     connect(npcScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdntriggers_Click);
 }
 
-// The client area keeps its size; enlarging the window only adds empty space.
+// The window opens at its design size; what a larger one does is the View menu's.
 void MainWindow::placeWindow()
 {
     resize(pixelSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
@@ -212,6 +214,7 @@ void MainWindow::createMenus()
     fileMenu->addAction(mnuExit_);
 
     editCommands_->addMenu(menuBar());
+    menuBar()->addMenu(viewCommands_->menu());
     menuBar()->addMenu(scriptCommands_->menu());
 
     QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
@@ -227,6 +230,7 @@ void MainWindow::guardMenuShortcuts()
                                      mnuSaveAs_->shortcut(), mnuExit_->shortcut(),
                                      scriptCommands_->fieldsFromScript()->shortcut()};
     sequences.append(editCommands_->shortcuts());
+    sequences.append(viewCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

@@ -13,10 +13,11 @@ class NpcFieldsPage;
 class ScriptCommands;
 class ScriptPage;
 class TabControl;
+class ViewCommands;
 
 /// The program's one working window: the item fields, the item script, the
-/// NPC fields and the NPC script on four tab pages, and the File, Script and Help
-/// menus.
+/// NPC fields and the NPC script on four tab pages, and the File, Edit, View,
+/// Script and Help menus.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -66,6 +67,7 @@ private:
     FileCommands* fileCommands_ = nullptr;
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;
+    ViewCommands* viewCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;
