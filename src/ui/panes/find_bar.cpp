@@ -56,7 +56,7 @@ void FindBar::createControls()
 {
     auto* findLabel = new QLabel(tr("F&ind:"), this);
     findText_ = field(this, "txtFind", findLabel, tr("Text to find"));
-    previous_ = named(new QPushButton(tr("Pre&vious"), this), "cmdFindPrevious");
+    previous_ = named(new QPushButton(tr("Previ&ous"), this), "cmdFindPrevious");
     next_ = named(new QPushButton(tr("&Next"), this), "cmdFindNext");
     close_ = named(new QPushButton(tr("Close"), this), "cmdCloseFind");
     matchCase_ = named(new QCheckBox(tr("Match &case"), this), "chkMatchCase");

@@ -197,7 +197,7 @@ void MainWindow::createActions()
 
 void MainWindow::createMenus()
 {
-    QMenu* fileMenu = menuBar()->addMenu(tr("File"));
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
     fileMenu->addAction(mnuNew_);
     fileMenu->addAction(mnuOpen_);
@@ -217,7 +217,7 @@ void MainWindow::createMenus()
     menuBar()->addMenu(viewCommands_->menu());
     menuBar()->addMenu(scriptCommands_->menu());
 
-    QMenu* helpMenu = menuBar()->addMenu(tr("Help"));
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
     helpMenu->setObjectName(QStringLiteral("mnuHelp"));
     helpMenu->addAction(mnuAbout_);
     helpMenu->addAction(mnuCredits_);

@@ -1,18 +1,67 @@
 #include "window_probe.h"
 
+#include "ui/panes/script_pane.h"
+
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSignalSpy>
 
 using namespace defwright;
 using namespace defwright::test;
+
+namespace {
+
+// What a control holds that a stray letter would change.
+QString heldText(const QWidget* control)
+{
+    if (const auto* box = qobject_cast<const QLineEdit*>(control))
+        return box->text();
+    if (const auto* box = qobject_cast<const QComboBox*>(control))
+        return box->currentText();
+    if (const auto* pane = qobject_cast<const ScriptPane*>(control))
+        return pane->script();
+    return {};
+}
+
+// The controls of the page in front that take the focus by Tab, in their order.
+QWidgetList focusableControls(const MainWindow& window, int page)
+{
+    showPage(window, page);
+    QWidgetList controls;
+    for (QWidget* widget : window.centralWidget()->findChildren<QWidget*>()) {
+        if (widget->isVisible() && widget->isEnabled() && (widget->focusPolicy() & Qt::TabFocus)
+            && widget->focusProxy() == nullptr)
+            controls.append(widget);
+    }
+    return controls;
+}
+
+// Presses Alt and the access key on `control` and says which menu opened, if
+// any, closing it again with Escape as a scripter would.
+QString menuOpenedByAccessKey(QWidget* control, Qt::Key key)
+{
+    control->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(control, key, Qt::AltModifier);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr || !menu->isVisible())
+        return {};
+    QTest::keyClick(menu, Qt::Key_Escape);
+    if (QApplication::activePopupWidget() != nullptr)
+        QApplication::activePopupWidget()->close();
+    return menu->objectName();
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void menuShortcutsWinOverEditorsOfThisWindowOnly();
+    void accessKeysOpenTheMenusFromEveryControl();
 };
 
 // The menus' shortcuts reach them from text boxes, list boxes and panes; the
@@ -57,6 +106,40 @@ void MainWindowTest::menuShortcutsWinOverEditorsOfThisWindowOnly()
     QTest::keyClick(name, Qt::Key_Q, Qt::ControlModifier);
     QVERIFY(!window.isVisible());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
+}
+
+// Alt and a menu's access key open the menu wherever the focus is: in a text
+// box, a list box, a button or a pane (with its find bar open), on every page
+// and in both NPC frames, and nothing is typed into the control.
+void MainWindowTest::accessKeysOpenTheMenusFromEveryControl()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    for (const char* pane : {"txtEdit", "txtnEdit"}) {
+        control(window, QString::fromLatin1(pane))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_H, Qt::ControlModifier);
+    }
+    const std::pair<Qt::Key, const char*> menus[] = {
+        {Qt::Key_F, "mnuFile"}, {Qt::Key_E, "mnuEdit"}, {Qt::Key_V, "mnuView"},
+        {Qt::Key_S, "mnuScript"}, {Qt::Key_H, "mnuHelp"}};
+    const std::pair<int, const char*> steps[] = {{0, nullptr}, {1, nullptr}, {2, nullptr}, {2, "Command2"}, {3, nullptr}};
+    int visited = 0;
+    for (const auto& [page, button] : steps) {
+        if (button != nullptr)
+            control<QAbstractButton>(window, QString::fromLatin1(button))->click();
+        for (QWidget* field : focusableControls(window, page)) {
+            const QString before = heldText(field);
+            for (const auto& [key, menu] : menus)
+            {
+                const QString got = menuOpenedByAccessKey(field, key);
+                QVERIFY2(got == QLatin1String(menu),
+                         qPrintable(field->objectName() + u' ' + QLatin1String(menu) + u' ' + got + u' ' + QApplication::focusWidget()->objectName()));
+            }
+            QCOMPARE(heldText(field), before);
+            ++visited;
+        }
+    }
+    QVERIFY(visited > 150);
 }
 
 QTEST_MAIN(MainWindowTest)
