@@ -4,8 +4,10 @@
 #include "ui/panes/script_lexer.h"
 #include "ui/widgets/utf16_text.h"
 
+#include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 namespace defwright {
 namespace {
@@ -137,6 +139,19 @@ void ScriptPane::changeEvent(QEvent* event)
     QsciScintilla::changeEvent(event);
     if (event->type() == QEvent::PaletteChange || event->type() == QEvent::FontChange)
         useLook();
+}
+
+// Ctrl+A is the window's Save As, so the menu shows no key for Select All.
+void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
+{
+    QMenu* menu = createStandardContextMenu();
+    const QList<QKeySequence> selectAll = QKeySequence::keyBindings(QKeySequence::SelectAll);
+    for (QAction* action : menu->actions()) {
+        if (selectAll.contains(action->shortcut()))
+            action->setShortcut({});
+    }
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(event->globalPos());
 }
 
 void ScriptPane::useLook()

@@ -3,6 +3,8 @@
 
 #include <QAccessible>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -37,6 +39,7 @@ class ScriptPaneTest : public QObject {
 private slots:
     void tabsAndLineBreaksAsAScripterTypesThem();
     void eachKindOfLineGetsItsStyleAndIsReadAloud();
+    void contextMenuShowsOnlyKeysThePaneHonours();
 };
 
 // Tab moves the focus, Ctrl+I types a tab; typed, pasted or put in whole, a lone CR
@@ -107,6 +110,27 @@ void ScriptPaneTest::eachKindOfLineGetsItsStyleAndIsReadAloud()
     pane->repaint(); // the editor tells its accessible of the caret as it draws
     QCOMPARE(text->cursorPosition(), 9);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Compiled Item Script"));
+}
+
+// Ctrl+A is the window's Save As, so Select All on the pane's menu shows no
+// key; chosen, it selects the whole script.
+void ScriptPaneTest::contextMenuShowsOnlyKeysThePaneHonours()
+{
+    MainWindow window;
+    ScriptPane* pane = showItemPane(window);
+    pane->replaceScript(QStringLiteral("[ITEMDEF i_a]\r\nID=1"));
+    QContextMenuEvent click(QContextMenuEvent::Mouse, QPoint(20, 20), pane->mapToGlobal(QPoint(20, 20)));
+    QApplication::sendEvent(pane->viewport(), &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    QStringList shown;
+    for (const QAction* action : menu->actions())
+        shown << action->text() + u' ' + action->shortcut().toString();
+    QCOMPARE(shown, QStringList({"&Undo Ctrl+Z", "&Redo Ctrl+Y", " ", "Cu&t Ctrl+X", "&Copy Ctrl+C",
+                                 "&Paste Ctrl+V", "Delete ", " ", "Select All "}));
+    menu->actions().constLast()->trigger();
+    menu->close();
+    QCOMPARE(pane->selectedText(), pane->script());
 }
 
 QTEST_MAIN(ScriptPaneTest)
