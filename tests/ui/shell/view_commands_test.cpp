@@ -60,7 +60,7 @@ class ViewCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    // The settings live in the build tree (see tests/CMakeLists.txt), never the user's.
     void init() { QSettings().clear(); }
     void fitScriptChangesNothingAtTheDesignSize();
     void fitScriptGivesTheExtraRoomToThePanes();
