@@ -1,14 +1,19 @@
 // Renders the main window's pages offscreen, filled with the worked examples,
-// to PNG pictures for the README:
+// and the window maximised with a real script in it, to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_page_pictures docs/images
 #include "dark_palette.h"
 #include "field_typing.h"
+#include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 #include "worked_examples.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QSettings>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 namespace {
@@ -20,10 +25,40 @@ bool savePage(defwright::MainWindow& window, int page, const QString& path)
     return window.grab().save(path);
 }
 
+// The offscreen platform's one screen is 800 x 800; the maximised window is
+// pictured on a laptop's 1280 x 800 instead.
+void useLaptopScreen(const QTemporaryDir& dir)
+{
+    if (qgetenv("QT_QPA_PLATFORM") != "offscreen")
+        return;
+    QFile config(dir.filePath(QStringLiteral("screens.json")));
+    if (config.open(QIODevice::WriteOnly)
+        && config.write(R"({"screens": [{"name": "laptop", "x": 0, "y": 0, "width": 1280, "height": 800,
+                             "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})") > 0) {
+        config.close();
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    }
+}
+
+bool saveMaximised(defwright::MainWindow& window, const QString& path)
+{
+    window.findChild<QAction*>(QStringLiteral("mnuFitScript"))->setChecked(true);
+    window.openItemScript(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPT));
+    window.showMaximized();
+    auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtEdit"));
+    pane->setFocus();
+    pane->setCursorPosition(0, 0);
+    return savePage(window, 1, path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // The user's own choices (Fit Script to Window, zoom) stay out of the pictures.
+    const QTemporaryDir settings;
+    useLaptopScreen(settings);
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     QApplication app(argc, argv);
     const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
     defwright::MainWindow window;
@@ -38,9 +73,14 @@ int main(int argc, char* argv[])
     window.findChild<QAbstractButton*>(QStringLiteral("Command2"))->click();
     saved = saved && savePage(window, 2, folder.filePath(QStringLiteral("npc-create.png")))
         && savePage(window, 3, folder.filePath(QStringLiteral("npc-script.png")));
+    const QString style = QApplication::style()->name();
+    const QPalette palette = QApplication::palette();
     QApplication::setStyle(QStringLiteral("Fusion"));
     QApplication::setPalette(defwright::samples::darkPalette());
     saved = saved && savePage(window, 1, folder.filePath(QStringLiteral("item-script-dark.png")));
+    QApplication::setStyle(style);
+    QApplication::setPalette(palette);
+    saved = saved && saveMaximised(window, folder.filePath(QStringLiteral("maximised-script.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << folder.absolutePath() << '\n';
         return 1;

@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QSettings>
+#include <QWheelEvent>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -125,7 +126,7 @@ void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
 }
 
 // Ctrl++, Ctrl+- and Ctrl+0 size the text of both panes together, from a field
-// or a pane; zooming one pane by the editor's own means takes the other along.
+// or a pane; Ctrl and the wheel over one pane takes the other along.
 void ViewCommandsTest::zoomKeysSizeBothPanesFromAnywhere()
 {
     MainWindow window;
@@ -151,8 +152,13 @@ void ViewCommandsTest::zoomKeysSizeBothPanesFromAnywhere()
     QCOMPARE(pane->marginWidth(0), numbers);
     QCOMPARE(pane->script(), QString());
 
-    control<ScriptPane>(window, QStringLiteral("txtnEdit"))->zoomIn(3);
-    QCOMPARE(zoomOf(window, "txtEdit"), 3);
+    showPage(window, 3);
+    auto* other = control<ScriptPane>(window, QStringLiteral("txtnEdit"));
+    const QPointF inside(20, 20);
+    QWheelEvent wheel(inside, other->viewport()->mapToGlobal(inside), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(other->viewport(), &wheel);
+    QCOMPARE(zoomOf(window, "txtEdit"), 1);
     for (int press = 0; press < 40; ++press)
         QTest::keyClick(pane, Qt::Key_Plus, Qt::ControlModifier);
     QCOMPARE(zoomOf(window, "txtnEdit"), 20);
