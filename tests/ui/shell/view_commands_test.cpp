@@ -85,7 +85,7 @@ void ViewCommandsTest::fitScriptChangesNothingAtTheDesignSize()
 
 // Enlarged with Fit Script to Window on, the panes grow by the extra room, the
 // trigger frames keep their size at the panes' right and the field pages stay;
-// off again, the window is as designed whatever its size.
+// off again, or on in a smaller window, the window is as designed.
 void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
 {
     MainWindow window;
@@ -122,6 +122,13 @@ void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
     fitScript(window)->trigger();
+    QCOMPARE(controlPlaces(window), designed);
+
+    // Smaller than designed, the window clips the design layout, on or off.
+    fitScript(window)->trigger();
+    window.showNormal();
+    window.resize(400, 300);
+    QTRY_COMPARE(window.centralWidget()->width(), 400);
     QCOMPARE(controlPlaces(window), designed);
 }
 
