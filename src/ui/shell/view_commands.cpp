@@ -32,15 +32,19 @@ ViewCommands::ViewCommands(QMainWindow* window, TabControl* tabs, QSize designCl
     , mnuView_(new QMenu(tr("&View"), window->menuBar()))
 {
     mnuView_->setObjectName(QStringLiteral("mnuView"));
-    mnuFitScript_ = action("mnuFitScript", tr("&Fit Script to Window"), {}, nullptr);
+    mnuFitScript_ = action("mnuFitScript", tr("&Fit Script to Window"), {});
     mnuFitScript_->setCheckable(true);
     connect(mnuFitScript_, &QAction::toggled, this, &ViewCommands::mnuFitScript_Click);
     mnuView_->addSeparator();
-    action("mnuZoomIn", tr("Zoom &In"), {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
-           &ViewCommands::mnuZoomIn_Click);
-    action("mnuZoomOut", tr("Zoom &Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}, &ViewCommands::mnuZoomOut_Click);
-    action("mnuResetZoom", tr("&Reset Zoom"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
-           &ViewCommands::mnuResetZoom_Click);
+    zoomActions_ = {
+        action("mnuZoomIn", tr("Zoom &In"),
+               {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)}),
+        action("mnuZoomOut", tr("Zoom &Out"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)}),
+        action("mnuResetZoom", tr("&Reset Zoom"), {QKeySequence(Qt::CTRL | Qt::Key_0)}),
+    };
+    connect(zoomActions_[0], &QAction::triggered, this, &ViewCommands::mnuZoomIn_Click);
+    connect(zoomActions_[1], &QAction::triggered, this, &ViewCommands::mnuZoomOut_Click);
+    connect(zoomActions_[2], &QAction::triggered, this, &ViewCommands::mnuResetZoom_Click);
     for (int i = 0; i < scripts_.size(); ++i)
         connect(scripts_[i]->pane(), &QsciScintillaBase::SCN_ZOOM, this, [this, i] { paneZoomed(i); });
 
@@ -50,17 +54,13 @@ ViewCommands::ViewCommands(QMainWindow* window, TabControl* tabs, QSize designCl
     zoomTo(settings.value(kZoom, 0).toInt());
 }
 
-QAction* ViewCommands::action(const char* name, const QString& caption, const QList<QKeySequence>& shortcuts,
-                              void (ViewCommands::*slot)())
+// Each entry's shortcut works wherever the focus is in the window.
+QAction* ViewCommands::action(const char* name, const QString& caption, const QList<QKeySequence>& shortcuts)
 {
     auto* created = new QAction(caption, window_);
     created->setObjectName(QString::fromLatin1(name));
     created->setShortcuts(shortcuts);
-    if (slot != nullptr) {
-        connect(created, &QAction::triggered, this, slot);
-        zoomActions_.append(created);
-    }
-    window_->addAction(created); // its shortcut works wherever the focus is in the window
+    window_->addAction(created);
     mnuView_->addAction(created);
     return created;
 }

@@ -43,8 +43,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QAction* action(const char* name, const QString& caption, const QList<QKeySequence>& shortcuts,
-                    void (ViewCommands::*slot)());
+    QAction* action(const char* name, const QString& caption, const QList<QKeySequence>& shortcuts);
     void mnuFitScript_Click(bool on);
     void mnuZoomIn_Click();
     void mnuZoomOut_Click();

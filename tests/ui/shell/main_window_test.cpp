@@ -125,7 +125,8 @@ void MainWindowTest::accessKeysOpenTheMenusFromEveryControl()
     const std::pair<Qt::Key, const char*> menus[] = {
         {Qt::Key_F, "mnuFile"}, {Qt::Key_E, "mnuEdit"}, {Qt::Key_V, "mnuView"},
         {Qt::Key_S, "mnuScript"}, {Qt::Key_H, "mnuHelp"}};
-    const std::pair<int, const char*> steps[] = {{0, nullptr}, {1, nullptr}, {2, nullptr}, {2, "Command2"}, {3, nullptr}};
+    const std::pair<int, const char*> steps[] = {
+        {0, nullptr}, {1, nullptr}, {2, nullptr}, {2, "Command2"}, {3, nullptr}};
     int visited = 0;
     for (const auto& [page, button] : steps) {
         if (button != nullptr)

@@ -47,7 +47,8 @@ QAction* fitScript(const MainWindow& window)
 
 int zoomOf(const MainWindow& window, const char* pane)
 {
-    return static_cast<int>(control<ScriptPane>(window, QString::fromLatin1(pane))->SendScintilla(ScriptPane::SCI_GETZOOM));
+    const auto* editor = control<ScriptPane>(window, QString::fromLatin1(pane));
+    return static_cast<int>(editor->SendScintilla(ScriptPane::SCI_GETZOOM));
 }
 
 QSize designClient()
@@ -108,7 +109,8 @@ void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
     const QStringList grown = controlPlaces(window);
     for (const char* name : {"txtidef", "txtBasic(21)", "Command3", "lstCan(9)", "cmbskill1(5)"}) {
         const auto place = [name](const QString& entry) { return entry.startsWith(QLatin1String(name) + u' '); };
-        QCOMPARE(*std::find_if(grown.cbegin(), grown.cend(), place), *std::find_if(designed.cbegin(), designed.cend(), place));
+        QCOMPARE(*std::find_if(grown.cbegin(), grown.cend(), place),
+                 *std::find_if(designed.cbegin(), designed.cend(), place));
     }
 
     // The find bar takes the bottom of the grown pane's place, as wide as it.
