@@ -56,6 +56,15 @@ constexpr std::array<Utf8Units, 256> utf8Table()
 
 constexpr std::array<Utf8Units, 256> kUtf8 = utf8Table();
 
+// Without a branch, so that the compiler makes vector code of it.
+bool hasHighByte(std::string_view bytes)
+{
+    unsigned bits = 0;
+    for (const char byte : bytes)
+        bits |= static_cast<std::uint8_t>(byte);
+    return (bits & 0x80) != 0;
+}
+
 std::size_t utf8Length(std::string_view bytes)
 {
     std::size_t length = 0;
@@ -97,6 +106,8 @@ void decodeWindows1252(std::string_view bytes, std::span<char16_t> text)
 // from 0x80 up are looked at one by one.
 std::string utf8FromWindows1252(std::string_view bytes)
 {
+    if (!hasHighByte(bytes))
+        return std::string(bytes);
     std::string utf8(utf8Length(bytes), '\0');
     char* out = utf8.data();
     const char* in = bytes.data();
