@@ -33,6 +33,7 @@ namespace defwright {
 namespace {
 
 using bench::generatedScript;
+using bench::utf8Script;
 
 // The process's resident memory, in bytes.
 double residentBytes()
@@ -42,19 +43,6 @@ double residentBytes()
     double resident = 0;
     statm >> pages >> resident;
     return resident * 4096;
-}
-
-// The same script in UTF-8 with a non-ASCII letter in every item's name.
-std::string utf8Script(const std::string& script)
-{
-    std::string utf8;
-    utf8.reserve(script.size() + script.size() / 16);
-    std::size_t at = 0;
-    for (std::size_t found = script.find("NAME=", at); found != std::string::npos; found = script.find("NAME=", at)) {
-        utf8.append(script, at, found + 5 - at).append("\xC3\x86");
-        at = found + 5;
-    }
-    return utf8.append(script, at);
 }
 
 // Shows the window with the item script page in front and returns its pane.
