@@ -94,7 +94,8 @@ private:
             return removal(line);
         const std::string value(change_.value);
         if (part == FieldPart::Value) {
-            const std::size_t limit = line.comment.empty() ? line.text.end : line.commentGap.start;
+            // One blank of the gap before a comment is always left to it.
+            const std::size_t limit = line.comment.empty() ? line.text.end : line.comment.start - 1;
             const TextSpan region = typedRegion(line.value, change_.before.value, line.equals + 1, limit);
             return {region.start, region.end, value};
         }
