@@ -1,5 +1,6 @@
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -109,5 +110,5 @@ void ScriptPaneTest::eachKindOfLineGetsItsStyleAndIsReadAloud()
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Compiled Item Script"));
 }
 
-QTEST_MAIN(ScriptPaneTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptPaneTest)
 #include "script_pane_test.moc"

@@ -1,4 +1,5 @@
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -59,5 +60,5 @@ void MainWindowTest::menuShortcutsWinOverEditorsOfThisWindowOnly()
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 }
 
-QTEST_MAIN(MainWindowTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"
