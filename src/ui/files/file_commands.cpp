@@ -2,6 +2,7 @@
 
 #include "core/files/windows_1252.h"
 #include "core/script/script_text.h"
+#include "ui/files/native_paths.h"
 #include "ui/files/script_file.h"
 #include "ui/panes/script_document.h"
 #include "ui/widgets/utf16_text.h"
@@ -137,7 +138,7 @@ void FileCommands::remember(ScriptDocument* pane, const QString& path)
 {
     const bool item = pane == itemPane_;
     if (item)
-        window_->setWindowTitle(QStringLiteral("File : ") + path);
+        window_->setWindowTitle(QStringLiteral("File : ") + shownPath(path));
     recentFiles_->add(path, item ? RecentFiles::Pane::Item : RecentFiles::Pane::Npc);
 }
 
@@ -162,12 +163,12 @@ bool FileCommands::confirmReplacement(std::size_t replaced) const
 
 void FileCommands::cannotOpen(const QString& path, const QString& reason) const
 {
-    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(path, reason));
+    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(shownPath(path), reason));
 }
 
 void FileCommands::cannotSave(const QString& path, const QString& reason) const
 {
-    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(path, reason));
+    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(shownPath(path), reason));
 }
 
 QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, const QString& text,

@@ -1,5 +1,7 @@
 #include "ui/files/recent_files.h"
 
+#include "ui/files/native_paths.h"
+
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
@@ -52,7 +54,7 @@ void RecentFiles::add(const QString& path, Pane pane)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     QList<Entry> list = entries();
-    list.removeIf([&absolute](const Entry& entry) { return entry.path == absolute; });
+    list.removeIf([&absolute](const Entry& entry) { return samePath(entry.path, absolute); });
     list.prepend({absolute, pane});
     store(list.mid(0, kMaxEntries));
 }
@@ -60,7 +62,7 @@ void RecentFiles::add(const QString& path, Pane pane)
 void RecentFiles::remove(const QString& path)
 {
     QList<Entry> list = entries();
-    list.removeIf([&path](const Entry& entry) { return entry.path == path; });
+    list.removeIf([&path](const Entry& entry) { return samePath(entry.path, path); });
     store(list);
 }
 
@@ -116,7 +118,7 @@ void RecentFiles::fillMenu()
         const bool used = i < shown_.size();
         actions[i]->setVisible(used);
         actions[i]->setText(used ? menuText(i, shown_[i]) : QString());
-        actions[i]->setStatusTip(used ? shown_[i].path : QString());
+        actions[i]->setStatusTip(used ? shownPath(shown_[i].path) : QString());
         actions[i]->setToolTip(actions[i]->statusTip());
     }
     actions.constLast()->setEnabled(!shown_.isEmpty());
