@@ -5,16 +5,23 @@
 #   ./dev.sh test     build with warnings as errors and run every test
 #   ./dev.sh bench    build and run the benchmarks (see docs/performance.md)
 #   ./dev.sh package  make a Release build and the .deb in build/package/
+#   ./dev.sh windows  cross-build the core and its tests for 64-bit Windows
+#                     in build-windows/ and run the tests under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
 readonly packages=(cmake make g++ clang libclang-rt-dev qt6-base-dev qt6-base-private-dev qt6-qpa-plugins libgtest-dev
                    libgmock-dev libbenchmark-dev libqscintilla2-qt6-dev fonts-dejavu-core dpkg-dev file
                    desktop-file-utils shared-mime-info)
+# What the Windows cross-build needs: MinGW-w64 with posix threads (for
+# std::thread and std::mutex), Wine to run the tests, GoogleTest's sources.
+readonly windows_packages=(cmake make g++-mingw-w64-x86-64-posix wine wine64 googletest)
 
+# Installs the packages named, or else the ones to build and test the program.
 install_missing() {
-    local missing=() package
-    for package in "${packages[@]}"; do
+    local wanted=("$@") missing=() package
+    [ $# -eq 0 ] && wanted=("${packages[@]}")
+    for package in "${wanted[@]}"; do
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' \
             || missing+=("$package")
     done
@@ -60,8 +67,15 @@ package)
     cpack --config build/CPackConfig.cmake -B build/package
     ls build/package/*.deb
     ;;
+windows)
+    install_missing "${windows_packages[@]}"
+    cmake -S . -B build-windows -DDEFWRIGHT_CORE_ONLY=ON -DDEFWRIGHT_WERROR=ON \
+          -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+    cmake --build build-windows --parallel "$(nproc)"
+    ctest --test-dir build-windows --output-on-failure --parallel "$(nproc)"
+    ;;
 *)
-    echo "usage: $0 run | test | bench | package" >&2
+    echo "usage: $0 run | test | bench | package | windows" >&2
     exit 2
     ;;
 esac

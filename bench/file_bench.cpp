@@ -19,6 +19,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <Qsci/qsciscintilla.h>
@@ -60,10 +61,13 @@ void writeBytes(const QString& path, const std::string& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
-/// Keeps what the benchmark's windows remember out of the user's own settings.
+/// Keeps what the benchmark's windows remember out of the user's own settings,
+/// also where those are the Windows registry or macOS's preferences.
 struct SettingsIn {
     explicit SettingsIn(const QString& folder)
     {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setDefaultFormat(QSettings::IniFormat);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
     }

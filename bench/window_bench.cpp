@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <Qsci/qsciscintilla.h>
@@ -67,6 +69,11 @@ BENCHMARK(BM_WindowConstruction)->Iterations(20)->Unit(benchmark::kMillisecond);
 int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The windows read the recent files; never the user's own list.
+    QStandardPaths::setTestModeEnabled(true);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

@@ -1,6 +1,7 @@
 #include "ui/files/file_commands.h"
 
 #include "core/script/script_text.h"
+#include "ui/files/native_paths.h"
 #include "ui/files/script_file.h"
 #include "ui/panes/front_document.h"
 #include "ui/panes/pane_document.h"
@@ -156,7 +157,7 @@ void FileCommands::showRecentFilesIn(QMenu* menu)
 void FileCommands::remember(const PaneDocument* document, const QString& path)
 {
     if (document == captioned_)
-        window_->setWindowTitle(QStringLiteral("File : ") + path);
+        window_->setWindowTitle(QStringLiteral("File : ") + shownPath(path));
     recentFiles_->add(path, document);
 }
 
@@ -190,12 +191,12 @@ FileCommands::Unencodable FileCommands::askUnencodable(std::size_t count) const
 
 void FileCommands::cannotOpen(const QString& path, const QString& reason) const
 {
-    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(path, reason));
+    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(shownPath(path), reason));
 }
 
 void FileCommands::cannotSave(const QString& path, const QString& reason) const
 {
-    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(path, reason));
+    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(shownPath(path), reason));
 }
 
 QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, const QString& text,

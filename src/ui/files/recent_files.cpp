@@ -1,5 +1,6 @@
 #include "ui/files/recent_files.h"
 
+#include "ui/files/native_paths.h"
 #include "ui/panes/pane_document.h"
 
 #include <QAction>
@@ -63,7 +64,7 @@ void RecentFiles::add(const QString& path, const PaneDocument* document)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     QList<Entry> list = entries();
-    list.removeIf([&absolute](const Entry& entry) { return entry.path == absolute; });
+    list.removeIf([&absolute](const Entry& entry) { return samePath(entry.path, absolute); });
     list.prepend({absolute, documentOf(document->recentKey())});
     store(list.mid(0, kMaxEntries));
 }
@@ -71,7 +72,7 @@ void RecentFiles::add(const QString& path, const PaneDocument* document)
 void RecentFiles::remove(const QString& path)
 {
     QList<Entry> list = entries();
-    list.removeIf([&path](const Entry& entry) { return entry.path == path; });
+    list.removeIf([&path](const Entry& entry) { return samePath(entry.path, path); });
     store(list);
 }
 
@@ -127,7 +128,7 @@ void RecentFiles::fillMenu()
         const bool used = i < shown_.size();
         actions[i]->setVisible(used);
         actions[i]->setText(used ? menuText(i, shown_[i]) : QString());
-        actions[i]->setStatusTip(used ? shown_[i].path : QString());
+        actions[i]->setStatusTip(used ? shownPath(shown_[i].path) : QString());
         actions[i]->setToolTip(actions[i]->statusTip());
     }
     actions.constLast()->setEnabled(!shown_.isEmpty());

@@ -1,5 +1,6 @@
 #include "core/script/script_text.h"
 #include "file_test_support.h"
+#include "window_test_main.h"
 
 
 using namespace defwright;
@@ -79,7 +80,7 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
     QCOMPARE(offered, path);
     QVERIFY(!waitCursor.isEmpty() && !waitCursor.contains(false));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(window.windowTitle(), namesCaption ? "File : " + path : "Defwright");
+    QCOMPARE(window.windowTitle(), namesCaption ? "File : " + QDir::toNativeSeparators(path) : "Defwright");
     QVERIFY(answeredAll(answers));
 }
 
@@ -122,9 +123,9 @@ void FileCommandsTest::nothingIsWrittenUnasked()
     trigger(window, "mnuSaveAs");
 
     QCOMPARE(contents(path), "a??\xE9\r\n");
-    QCOMPARE(window.windowTitle(), "File : " + path);
+    QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QVERIFY(answeredAll(answers));
 }
 
-QTEST_MAIN(FileCommandsTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(FileCommandsTest)
 #include "file_commands_test.moc"

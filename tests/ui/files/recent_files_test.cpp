@@ -1,4 +1,6 @@
 #include "file_test_support.h"
+#include "ui/files/native_paths.h"
+#include "window_test_main.h"
 
 #include <QMenu>
 
@@ -43,6 +45,7 @@ class RecentFilesTest : public QObject {
 private slots:
     void init() { trigger(MainWindow(), "mnuClearRecent"); }
     void theLastEightFilesAreListedAndReopened();
+    void namesDifferingInCaseAreOneFileWhereTheFileSystemSaysSo();
 };
 
 // Opened and saved files of both panes count, newest first; one used again
@@ -56,21 +59,22 @@ void RecentFilesTest::theLastEightFilesAreListedAndReopened()
     QCOMPARE(recentEntries(window), (QStringList{"&1 f3.scp", "&2 f8.scp", "&3 f7.scp (NPC script)",
                                                  "&4 f6.scp", "&5 r&&d.scp", "&6 f4.scp", "&7 f2.scp",
                                                  "&8 f1.scp", "-", "Clear List"}));
-    QCOMPARE(control<QAction>(window, "mnuRecentFile(0)")->statusTip(), dir.filePath("f3.scp"));
+    QCOMPARE(control<QAction>(window, "mnuRecentFile(0)")->statusTip(),
+             QDir::toNativeSeparators(dir.filePath("f3.scp")));
 
     trigger(window, "mnuRecentFile(2)");
     QCOMPARE(pane(window, "txtnEdit")->script(), "[CHARDEF c_orc]\r\n");
     QCOMPARE(window.windowTitle(), "Defwright");
     trigger(window, "mnuRecentFile(1)");
     QCOMPARE(pane(window, "txtEdit")->script(), "x");
-    QCOMPARE(window.windowTitle(), "File : " + dir.filePath("f3.scp"));
+    QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(dir.filePath("f3.scp")));
 
     QVERIFY(QFile::remove(dir.filePath("f1.scp")));
     ShownBox shown;
     ModalAnswers answers;
     answers.then(press(QMessageBox::Ok, &shown));
     trigger(window, "mnuRecentFile(7)");
-    QCOMPARE(shown.text, "Could not open " + dir.filePath("f1.scp")
+    QCOMPARE(shown.text, "Could not open " + QDir::toNativeSeparators(dir.filePath("f1.scp"))
                              + "\n\nThe file is no longer there; it was taken off the recent files.");
     QCOMPARE(recentEntries(window).mid(6), (QStringList{"&7 f2.scp", "-", "Clear List"}));
 
@@ -78,7 +82,41 @@ void RecentFilesTest::theLastEightFilesAreListedAndReopened()
     const MainWindow later;
     QCOMPARE(recentEntries(later), (QStringList{"-", "Clear List"}));
     QVERIFY(!control<QAction>(later, "mnuClearRecent")->isEnabled());
+    // Kept in the test's own folder, never in the user's settings.
+    QVERIFY(QStandardPaths::isTestModeEnabled());
+    QVERIFY2(QSettings().fileName().startsWith(DEFWRIGHT_TEST_SETTINGS), qPrintable(QSettings().fileName()));
 }
 
-QTEST_MAIN(RecentFilesTest)
+// On Windows and macOS "Items.scp" and "items.scp" are one file, listed once;
+// here, as on any file system that tells them apart, two. The names are
+// compared in full Unicode, as NTFS does, and drive letters are names too.
+void RecentFilesTest::namesDifferingInCaseAreOneFileWhereTheFileSystemSaysSo()
+{
+    const QList<std::tuple<QString, QString, bool>> pairs = {
+        {"C:/Scripts/Items.scp", "c:/scripts/ITEMS.SCP", true},
+        {"/srv/\u00C4rger.scp", "/srv/\u00E4rger.scp", true},
+        {"/srv/items.scp", "/srv/items.scp.bak", false},
+        {"/srv/a/items.scp", "/srv/b/items.scp", false},
+    };
+    for (const auto& [one, other, sameIgnoringCase] : pairs) {
+        QCOMPARE(samePath(one, other, Qt::CaseInsensitive), sameIgnoringCase);
+        QCOMPARE(samePath(one, other, Qt::CaseSensitive), false);
+        QVERIFY(samePath(one, one, Qt::CaseSensitive));
+    }
+
+    QTemporaryDir dir;
+    MainWindow window;
+    for (const QString name : {"Items.scp", "items.scp"}) {
+        writeFile(dir.filePath(name), "x");
+        window.openItemScript(dir.filePath(name));
+    }
+    const QStringList listed = recentEntries(window);
+    if (kFileNameCase == Qt::CaseInsensitive)
+        QCOMPARE(listed.first(), "&1 items.scp");
+    else
+        QCOMPARE(listed.mid(0, 2), (QStringList{"&1 items.scp", "&2 Items.scp"}));
+    QCOMPARE(listed.size(), kFileNameCase == Qt::CaseInsensitive ? 3 : 4);
+}
+
+DEFWRIGHT_WINDOW_TEST_MAIN(RecentFilesTest)
 #include "recent_files_test.moc"

@@ -1,6 +1,7 @@
 #include "core/items/item_script.h"
 #include "field_typing.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 #include "worked_examples.h"
 
 #include <QComboBox>
@@ -117,5 +118,5 @@ void ItemPagesTest::triggerButtonsInsertAtTheCaret()
                 .startsWith(QStringLiteral("\r\n\r\nON=@DROPON_GROUND\r\nX\r\n//Defwright: ")));
 }
 
-QTEST_MAIN(ItemPagesTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ItemPagesTest)
 #include "item_pages_test.moc"

@@ -1,6 +1,7 @@
 #include "core/npcs/npc_script.h"
 #include "field_typing.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 #include "worked_examples.h"
 
 #include <QComboBox>
@@ -68,5 +69,5 @@ void NpcPagesTest::switchButtonsShowOneFrameAtATime()
     QCOMPARE(paneText(window, kNpcPane), qt(npcScript(npc)));
 }
 
-QTEST_MAIN(NpcPagesTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(NpcPagesTest)
 #include "npc_pages_test.moc"

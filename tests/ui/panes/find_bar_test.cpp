@@ -1,5 +1,6 @@
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 
 using namespace defwright;
 using namespace defwright::test;
@@ -147,5 +148,5 @@ void FindBarTest::replaceAllIsOneUndoStepAndBadPatternsAreSaid()
     QCOMPARE(npc.pane->script(), kScript);
 }
 
-QTEST_MAIN(FindBarTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(FindBarTest)
 #include "find_bar_test.moc"

@@ -1,5 +1,6 @@
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -133,5 +134,5 @@ void ScriptPaneTest::contextMenuShowsOnlyKeysThePaneHonours()
     QCOMPARE(pane->selectedText(), pane->script());
 }
 
-QTEST_MAIN(ScriptPaneTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptPaneTest)
 #include "script_pane_test.moc"

@@ -1,6 +1,7 @@
 #include "dark_palette.h"
 #include "ui/widgets/tab_control.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -186,5 +187,5 @@ void AccessibilityTest::keyboardFocusIsMarkedOnADarkTheme()
     QApplication::setPalette(previous);
 }
 
-QTEST_MAIN(AccessibilityTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(AccessibilityTest)
 #include "accessibility_test.moc"

@@ -1,4 +1,5 @@
 #include "ui/shell/command_line.h"
+#include "window_test_main.h"
 
 #include <QDir>
 #include <QtTest>
@@ -48,5 +49,5 @@ void CommandLineTest::theArgumentsDecideWhatStarts()
     QCOMPARE(commandLine.scriptPath(), scriptPath);
 }
 
-QTEST_MAIN(CommandLineTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(CommandLineTest)
 #include "command_line_test.moc"

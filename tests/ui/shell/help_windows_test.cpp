@@ -1,6 +1,7 @@
 #include "modal_answers.h"
 #include "ui/shell/main_window.h"
 #include "ui/widgets/tab_control.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QSignalSpy>
@@ -83,5 +84,5 @@ void HelpWindowsTest::eachEntryOpensItsWindowAfresh()
     QVERIFY(closed[1]);
 }
 
-QTEST_MAIN(HelpWindowsTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(HelpWindowsTest)
 #include "help_windows_test.moc"

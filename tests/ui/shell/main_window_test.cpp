@@ -1,4 +1,5 @@
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include "ui/panes/script_pane.h"
 
@@ -143,5 +144,5 @@ void MainWindowTest::accessKeysOpenTheMenusFromEveryControl()
     QVERIFY(visited > 150);
 }
 
-QTEST_MAIN(MainWindowTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(MainWindowTest)
 #include "main_window_test.moc"

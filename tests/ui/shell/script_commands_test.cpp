@@ -3,6 +3,7 @@
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 #include "worked_examples.h"
 
 using namespace defwright;
@@ -141,5 +142,5 @@ void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()
     }
 }
 
-QTEST_MAIN(ScriptCommandsTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptCommandsTest)
 #include "script_commands_test.moc"

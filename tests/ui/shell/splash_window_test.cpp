@@ -1,5 +1,6 @@
 #include "modal_answers.h"
 #include "ui/shell/main_window.h"
+#include "window_test_main.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -78,5 +79,5 @@ void SplashWindowTest::onlyAClickOnFrameOrMarginEndsIt()
     QVERIFY(window.isVisible());
 }
 
-QTEST_MAIN(SplashWindowTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(SplashWindowTest)
 #include "splash_window_test.moc"

@@ -1,6 +1,7 @@
 #include "ui/panes/find_bar.h"
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
+#include "window_test_main.h"
 
 #include <QAction>
 #include <QLineEdit>
@@ -198,5 +199,5 @@ void ViewCommandsTest::bothChoicesOutliveTheWindow()
     QCOMPARE(zoomOf(another, "txtEdit"), 20);
 }
 
-QTEST_MAIN(ViewCommandsTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ViewCommandsTest)
 #include "view_commands_test.moc"
