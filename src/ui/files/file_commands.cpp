@@ -156,9 +156,14 @@ void FileCommands::showRecentFilesIn(QMenu* menu)
 // that does not hold the item pane's text.
 void FileCommands::remember(const PaneDocument* document, const QString& path)
 {
-    if (document == captioned_)
-        window_->setWindowTitle(QStringLiteral("File : ") + shownPath(path));
+    showInCaption(document);
     recentFiles_->add(path, document);
+}
+
+void FileCommands::showInCaption(const PaneDocument* document)
+{
+    if (document == captioned_ && !document->filePath().isEmpty())
+        window_->setWindowTitle(QStringLiteral("File : ") + shownPath(document->filePath()));
 }
 
 bool FileCommands::confirmOverwrite(const QString& path) const

@@ -39,6 +39,10 @@ public:
 
     void showRecentFilesIn(QMenu* menu);
 
+    /// Names the document's file in the window's caption, if it is the
+    /// captioned one and has a file: for a file put into it other than by these commands.
+    void showInCaption(const PaneDocument* document);
+
 private:
     enum class Unencodable { Cancel, WriteQuestionMarks, SaveAsUtf8 };
 

@@ -34,6 +34,24 @@ void NpcFieldsPage::hideCreateFrame()
     frmcreate_->hide();
 }
 
+NpcFieldsPage::Frames NpcFieldsPage::frames() const
+{
+    if (!frmcreate_->isHidden())
+        return Frames::Create;
+    return Command3_->isHidden() ? Frames::Basic : Frames::Start;
+}
+
+void NpcFieldsPage::showFrames(Frames frames)
+{
+    if (frames == Frames::Create) {
+        Command2_Click();
+        return;
+    }
+    Command3_Click();
+    if (frames == Frames::Start)
+        Command3_->show();
+}
+
 void NpcFieldsPage::Command2_Click()
 {
     frmnpcdefs_->hide();

@@ -24,6 +24,12 @@ public:
     /// The start state: the basic frame shown with both switch buttons.
     void hideCreateFrame();
 
+    /// Which frame shows: the start state, or the basic or the creation frame
+    /// after a switch, each with the one button that leads to the other.
+    enum class Frames { Start, Basic, Create };
+    [[nodiscard]] Frames frames() const;
+    void showFrames(Frames frames);
+
     /// Reads every field, those of the hidden frame too.
     [[nodiscard]] NpcRecord record() const;
 

@@ -21,6 +21,7 @@
 #include "ui/shell/script_commands.h"
 #include "ui/shell/script_page_layouts.h"
 #include "ui/shell/script_status_bar.h"
+#include "ui/shell/session_keeper.h"
 #include "ui/shell/splash_window.h"
 #include "ui/shell/view_commands.h"
 #include "ui/widgets/focus_marker.h"
@@ -59,6 +60,7 @@ MainWindow::MainWindow(QWidget* parent)
     fileCommands_ = new FileCommands(this, front_, itemDocument_);
     scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_, front_});
     editCommands_ = new EditCommands(this, front_);
+    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_->documents(), fileCommands_});
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
     createActions();
     createMenus();
@@ -78,6 +80,7 @@ void MainWindow::Form_Load()
     npcFields_->hideCreateFrame();
     SplashWindow splash(this);
     splash.exec(); // returns once the splash has been clicked away
+    sessionKeeper_->restore();
 }
 
 void MainWindow::openItemScript(const QString& path)
@@ -265,7 +268,8 @@ void MainWindow::mnuSaveNpcAs_Click()
     fileCommands_->saveAs(npcDocument_);
 }
 
-// Ends the program at once: nothing asks about unsaved script text.
+// Ends the program at once: nothing asks about unsaved script text, which
+// the session keeper keeps as the window closes.
 void MainWindow::mnuExit_Click()
 {
     close();

@@ -15,6 +15,7 @@ class PaneDocument;
 class ScriptCommands;
 class ScriptPage;
 class ScriptStatusBar;
+class SessionKeeper;
 class TabControl;
 class ViewCommands;
 
@@ -29,7 +30,8 @@ public:
     ~MainWindow() override;
 
     /// The load step, run once before the window is first shown: puts the NPC
-    /// page into its start state and shows the splash until it is clicked away.
+    /// page into its start state, shows the splash until it is clicked away,
+    /// and brings back the unsaved work of the last run.
     void Form_Load();
 
     /// Opens a script into the item pane as File > Open does, for a file
@@ -77,6 +79,7 @@ private:
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
+    SessionKeeper* sessionKeeper_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;

@@ -1,0 +1,126 @@
+#include "ui/shell/kept_panes.h"
+
+#include "ui/files/native_paths.h"
+#include "ui/files/script_file.h"
+#include "ui/panes/pane_document.h"
+#include "ui/panes/script_pane.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
+
+#include <string_view>
+
+namespace defwright {
+namespace {
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("KeptPanes", text);
+}
+
+std::string_view paneBytes(const ScriptPane* pane)
+{
+    const auto* bytes = static_cast<const char*>(pane->SendScintillaPtrResult(ScriptPane::SCI_GETCHARACTERPOINTER));
+    return {bytes, static_cast<std::size_t>(pane->SendScintilla(ScriptPane::SCI_GETLENGTH))};
+}
+
+std::optional<KeptFileStamp> stampOf(const QString& path)
+{
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile())
+        return std::nullopt;
+    return KeptFileStamp{static_cast<std::uint64_t>(info.size()),
+                         static_cast<std::uint64_t>(info.lastModified().toMSecsSinceEpoch())};
+}
+
+KeptView viewOf(const ScriptPane* pane)
+{
+    const auto get = [pane](unsigned int message) {
+        return static_cast<std::uint64_t>(std::max(0L, pane->SendScintilla(message)));
+    };
+    return {get(ScriptPane::SCI_GETCURRENTPOS), get(ScriptPane::SCI_GETANCHOR),
+            get(ScriptPane::SCI_GETFIRSTVISIBLELINE), get(ScriptPane::SCI_GETXOFFSET)};
+}
+
+// A kept position in a text that may have changed: inside it, on a character.
+unsigned long placeIn(ScriptPane* pane, std::uint64_t position)
+{
+    const auto length = static_cast<std::uint64_t>(pane->SendScintilla(ScriptPane::SCI_GETLENGTH));
+    const auto inside = static_cast<unsigned long>(std::min(position, length));
+    if (inside == 0)
+        return 0;
+    const long before = pane->SendScintilla(ScriptPane::SCI_POSITIONBEFORE, inside);
+    return static_cast<unsigned long>(pane->SendScintilla(ScriptPane::SCI_POSITIONAFTER, before));
+}
+
+void showView(ScriptPane* pane, const KeptView& view)
+{
+    pane->SendScintilla(ScriptPane::SCI_SETSEL, placeIn(pane, view.anchor), static_cast<long>(placeIn(pane, view.caret)));
+    pane->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::min<std::uint64_t>(view.firstLine, INT_MAX)));
+    pane->SendScintilla(ScriptPane::SCI_SETXOFFSET, static_cast<unsigned long>(std::min<std::uint64_t>(view.xOffset, 1 << 20)));
+}
+
+QString changedOnDisk(const QString& path, const std::optional<KeptFileStamp>& kept)
+{
+    if (path.isEmpty() || !kept)
+        return {};
+    const QString name = shownPath(path);
+    if (!QFileInfo(path).isFile())
+        return tr("%1 is no longer on disk; its pane keeps the unsaved text.").arg(name);
+    if (stampOf(path) != kept)
+        return tr("%1 changed on disk since; its pane keeps the unsaved text, and Ctrl+Z there shows the file.")
+            .arg(name);
+    return {};
+}
+
+} // namespace
+
+std::optional<KeptPane> keptPane(const PaneDocument& document)
+{
+    const std::string_view text = paneBytes(document.pane());
+    const QString path = document.filePath();
+    if (path.isEmpty() && text.empty())
+        return std::nullopt;
+    KeptPane kept;
+    kept.name = document.recentKey().toStdString();
+    kept.filePath = path.toStdString();
+    kept.modified = document.isModified();
+    if (kept.modified || path.isEmpty()) {
+        kept.text = std::string(text);
+        kept.format = document.format();
+    }
+    kept.fileStamp = stampOf(path);
+    kept.view = viewOf(document.pane());
+    return kept;
+}
+
+QString restorePane(PaneDocument* document, const KeptPane& kept)
+{
+    const QString path = QString::fromStdString(kept.filePath);
+    ScriptFile::Contents file;
+    if (!path.isEmpty())
+        file = ScriptFile(path).read();
+    if (!kept.text) {
+        if (path.isEmpty())
+            return {};
+        if (!file.error.isEmpty())
+            return tr("%1 could not be opened again: %2").arg(shownPath(path), file.error);
+        document->open(path, file.format, file.script);
+        showView(document->pane(), kept.view);
+        return {};
+    }
+    ScriptPane* pane = document->pane();
+    document->open(path, kept.format, kept.modified ? file.script : std::string());
+    pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
+    pane->replacePaneText(*kept.text);
+    if (!kept.modified)
+        pane->setModified(false);
+    showView(pane, kept.view);
+    return changedOnDisk(path, kept.fileStamp);
+}
+
+} // namespace defwright

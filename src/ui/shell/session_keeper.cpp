@@ -1,0 +1,183 @@
+#include "ui/shell/session_keeper.h"
+
+#include "ui/files/file_commands.h"
+#include "ui/items/item_fields_page.h"
+#include "ui/npcs/npc_fields_page.h"
+#include "ui/panes/pane_document.h"
+#include "ui/shell/kept_panes.h"
+#include "ui/widgets/form_builder.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMap>
+#include <QMessageBox>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
+
+namespace defwright {
+namespace {
+
+constexpr int kNoteMilliseconds = 30000;
+
+// The text boxes and combo boxes of the pages by their names; the box inside
+// a combo box is the combo box's.
+QMap<QString, QWidget*> fieldsByName(const QWidgetList& pages)
+{
+    QMap<QString, QWidget*> fields;
+    for (const QWidget* page : pages) {
+        for (QLineEdit* box : page->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QComboBox*>(box->parentWidget()) == nullptr && !box->objectName().isEmpty())
+                fields.insert(box->objectName(), box);
+        }
+        for (QComboBox* box : page->findChildren<QComboBox*>())
+            fields.insert(box->objectName(), box);
+    }
+    return fields;
+}
+
+KeptNpcFrames kept(NpcFieldsPage::Frames frames)
+{
+    switch (frames) {
+    case NpcFieldsPage::Frames::Basic:
+        return KeptNpcFrames::Basic;
+    case NpcFieldsPage::Frames::Create:
+        return KeptNpcFrames::Create;
+    default:
+        return KeptNpcFrames::Start;
+    }
+}
+
+NpcFieldsPage::Frames shown(KeptNpcFrames frames)
+{
+    switch (frames) {
+    case KeptNpcFrames::Basic:
+        return NpcFieldsPage::Frames::Basic;
+    case KeptNpcFrames::Create:
+        return NpcFieldsPage::Frames::Create;
+    default:
+        return NpcFieldsPage::Frames::Start;
+    }
+}
+
+} // namespace
+
+SessionKeeper::SessionKeeper(const Parts& parts, SessionStore store)
+    : QObject(parts.window)
+    , parts_(parts)
+    , store_(std::move(store))
+{
+}
+
+void SessionKeeper::restore()
+{
+    keeping_ = true;
+    parts_.window->installEventFilter(this);
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionKeeper::keep);
+    const SessionStore::Loaded loaded = store_.load();
+    if (!loaded.session) {
+        tell(loaded.problem);
+        return;
+    }
+    const bool fieldsChanged = restoreFields(*loaded.session);
+    QStringList notes = restorePanes(*loaded.session);
+    const auto unsaved = [](const KeptPane& pane) { return pane.text.has_value(); };
+    if (fieldsChanged || std::ranges::any_of(loaded.session->panes, unsaved))
+        notes.prepend(tr("Restored unsaved work from the last session") + (notes.isEmpty() ? "" : "."));
+    tell(notes.join(QLatin1Char(' ')));
+}
+
+void SessionKeeper::keep()
+{
+    if (!keeping_)
+        return;
+    const QString error = store_.save(session());
+    if (error.isEmpty())
+        return;
+    // The one thing the end of the program ever says: it is losing work.
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Defwright"),
+                    tr("The unsaved work could not be kept for the next start in %1\n\n%2")
+                        .arg(store_.path(), error),
+                    QMessageBox::Ok, parts_.window);
+    box.exec();
+}
+
+bool SessionKeeper::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == parts_.window && event->type() == QEvent::Close)
+        keep();
+    return QObject::eventFilter(watched, event);
+}
+
+QList<QWidget*> SessionKeeper::fieldPages() const
+{
+    return {parts_.itemFields, parts_.npcFields};
+}
+
+KeptSession SessionKeeper::session() const
+{
+    KeptSession session;
+    for (const PaneDocument* document : parts_.documents) {
+        if (std::optional<KeptPane> pane = keptPane(*document))
+            session.panes.push_back(std::move(*pane));
+    }
+    const QMap<QString, QWidget*> fields = fieldsByName(fieldPages());
+    for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
+        const auto* box = qobject_cast<const QComboBox*>(field.value());
+        const std::string text = box ? fieldText(box) : fieldText(qobject_cast<const QLineEdit*>(field.value()));
+        session.fields.emplace_back(field.key().toStdString(), text);
+    }
+    session.npcFrames = kept(parts_.npcFields->frames());
+    return session;
+}
+
+// The fields take their texts without telling anyone, so nothing is rebuilt.
+bool SessionKeeper::restoreFields(const KeptSession& session) const
+{
+    const QMap<QString, QWidget*> fields = fieldsByName(fieldPages());
+    bool changed = false;
+    for (const auto& [name, text] : session.fields) {
+        QWidget* field = fields.value(QString::fromStdString(name));
+        if (auto* box = qobject_cast<QComboBox*>(field)) {
+            changed = changed || fieldText(box) != text;
+            setFieldText(box, text);
+        } else if (auto* line = qobject_cast<QLineEdit*>(field)) {
+            changed = changed || fieldText(line) != text;
+            setFieldText(line, text);
+        }
+    }
+    parts_.npcFields->showFrames(shown(session.npcFrames));
+    return changed;
+}
+
+QStringList SessionKeeper::restorePanes(const KeptSession& session) const
+{
+    QStringList notes;
+    for (const KeptPane& kept : session.panes) {
+        for (PaneDocument* document : parts_.documents) {
+            if (document->recentKey().toStdString() != kept.name)
+                continue;
+            if (const QString note = restorePane(document, kept); !note.isEmpty())
+                notes << note;
+            parts_.fileCommands->showInCaption(document);
+        }
+    }
+    return notes;
+}
+
+// Later, as the file named on the command line opens right after the load
+// step and its own note would take this one's place.
+void SessionKeeper::tell(const QString& message) const
+{
+    if (message.isEmpty())
+        return;
+    QStatusBar* bar = parts_.window->statusBar();
+    QTimer::singleShot(0, bar, [bar, message] { bar->showMessage(message, kNoteMilliseconds); });
+}
+
+} // namespace defwright

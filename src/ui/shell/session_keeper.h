@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ui/shell/session_store.h"
+
+#include <QList>
+#include <QObject>
+
+class QMainWindow;
+
+namespace defwright {
+
+class FileCommands;
+class ItemFieldsPage;
+class NpcFieldsPage;
+class PaneDocument;
+
+/// Keeps the window's unsaved work when it closes, and brings it back at the
+/// next start: the text of each pane that differs from its file, with its
+/// file, format and view; the path of one that does not; the texts of all
+/// fields and which NPC frame shows. Only a window that ran its load step
+/// (and so called restore()) keeps anything: others, made and gone within a
+/// run, leave the store alone.
+class SessionKeeper : public QObject {
+    Q_OBJECT
+
+public:
+    struct Parts {
+        QMainWindow* window;
+        ItemFieldsPage* itemFields;
+        NpcFieldsPage* npcFields;
+        QList<PaneDocument*> documents;
+        FileCommands* fileCommands;
+    };
+
+    SessionKeeper(const Parts& parts, SessionStore store = SessionStore());
+
+    /// Brings back what the last run kept, says so in the status bar, and
+    /// from now on keeps the work when the window closes or the desktop
+    /// session ends.
+    void restore();
+
+    /// Writes the work to the store, at once and without a question.
+    void keep();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    [[nodiscard]] QList<QWidget*> fieldPages() const;
+    [[nodiscard]] KeptSession session() const;
+    /// Whether any field changed; the NPC frames shown as they were.
+    bool restoreFields(const KeptSession& session) const;
+    [[nodiscard]] QStringList restorePanes(const KeptSession& session) const;
+    void tell(const QString& message) const;
+
+    Parts parts_;
+    SessionStore store_;
+    bool keeping_ = false;
+};
+
+} // namespace defwright

@@ -1,0 +1,132 @@
+#include "core/session/session_codec.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace defwright {
+namespace {
+
+// Any bytes, line breaks, "=" and blanks among them.
+std::string anyBytes(std::mt19937& random, std::size_t most)
+{
+    std::string bytes(std::uniform_int_distribution<std::size_t>(0, most)(random), '\0');
+    for (char& byte : bytes)
+        byte = static_cast<char>(std::uniform_int_distribution<int>(0, 255)(random));
+    return bytes;
+}
+
+KeptPane randomPane(std::mt19937& random, std::string name)
+{
+    const auto number = [&random] { return std::uniform_int_distribution<std::uint64_t>()(random); };
+    const auto coin = [&random] { return random() % 2 == 0; };
+    KeptPane pane;
+    pane.name = std::move(name);
+    if (coin())
+        pane.filePath = anyBytes(random, 40);
+    if (coin())
+        pane.text = anyBytes(random, 300);
+    pane.format = {static_cast<TextEncoding>(random() % 3), static_cast<LineBreak>(random() % 3), coin(), coin()};
+    pane.modified = coin();
+    if (coin())
+        pane.fileStamp = KeptFileStamp{number(), number()};
+    pane.view = {number(), number(), number(), number()};
+    return pane;
+}
+
+KeptSession randomSession(std::mt19937& random)
+{
+    KeptSession session;
+    for (const char* name : {"item", "npc"}) {
+        if (random() % 4 != 0)
+            session.panes.push_back(randomPane(random, name));
+    }
+    for (int field = 0; field < static_cast<int>(random() % 60); ++field) {
+        std::string text = anyBytes(random, 20);
+        session.fields.emplace_back("txt(" + std::to_string(field) + ")", text);
+    }
+    session.npcFrames = static_cast<KeptNpcFrames>(random() % 3);
+    return session;
+}
+
+TEST(SessionCodec, EverySessionComesBackAsItWas)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 500; ++round) {
+        const KeptSession session = randomSession(random);
+        const DecodedSession decoded = decodeSession(encodeSession(session));
+        ASSERT_EQ(decoded.damage, "");
+        ASSERT_TRUE(decoded.session == session) << "round " << round;
+    }
+}
+
+TEST(SessionCodec, AStoreCutShortAnywhereIsDamaged)
+{
+    std::mt19937 random(11);
+    const std::string bytes = encodeSession(randomSession(random));
+    for (std::size_t length = 0; length < bytes.size(); ++length) {
+        const DecodedSession decoded = decodeSession(std::string_view(bytes).substr(0, length));
+        ASSERT_FALSE(decoded.session) << "cut at " << length;
+        ASSERT_NE(decoded.damage, "");
+    }
+}
+
+TEST(SessionCodec, WhatItCannotTrustIsDamaged)
+{
+    KeptSession session;
+    session.panes.emplace_back().name = "item";
+    session.panes.back().text = "ON=@CREATE\r\n";
+    session.fields = {{"txtidef", "sword"}};
+    const std::string good = encodeSession(session);
+    const auto changed = [&good](std::string_view from, std::string_view to) {
+        std::string bytes = good;
+        bytes.replace(bytes.find(from), from.size(), to);
+        return bytes;
+    };
+    const struct {
+        std::string bytes;
+        std::string damage;
+    } cases[] = {
+        {"", "it is not a kept session"},
+        {"Defwright session x\n", "it is not a kept session"},
+        {changed("session 1", "session 2"), "it was kept by another version of Defwright"},
+        {changed("encoding 12\nwindows-1252", "encoding 12\nwindows-1251"), "a wrong value of \"encoding\""},
+        {changed("modified 1\n0", "modified 1\n2"), "a wrong value of \"modified\""},
+        {changed("field 13", "fields 13"), "an unknown entry \"fields\""},
+        {changed("text 12", "text 13"), "it is cut short or garbled"},
+        {changed("text 12", "text -1"), "it is cut short or garbled"},
+        {changed("path 0\n\n", "path 0\n\npath 0\n\n"), "the entry \"path\" is there twice"},
+        {changed("pane 4\nitem", "pane 0\n"), "a wrong value of \"pane\""},
+        {changed("field 13\ntxtidef=sword", "field 13\n=txtidefsword"), "a wrong value of \"field\""},
+        {good + "x", "something follows its end"},
+    };
+    for (const auto& [bytes, damage] : cases) {
+        const DecodedSession decoded = decodeSession(bytes);
+        EXPECT_FALSE(decoded.session) << bytes;
+        EXPECT_EQ(decoded.damage, damage) << bytes;
+    }
+}
+
+// Whatever the bytes, the decoder gives a session or a reason, and a session
+// it gives is one it writes back the same.
+TEST(SessionCodec, AnyBytesGiveASessionOrDamage)
+{
+    std::mt19937 random(3);
+    const std::string good = encodeSession(randomSession(random));
+    for (int round = 0; round < 20000; ++round) {
+        std::string bytes = good;
+        for (int flip = 0; flip <= static_cast<int>(random() % 3); ++flip)
+            bytes[random() % bytes.size()] = static_cast<char>(random());
+        if (round % 4 == 0)
+            bytes = anyBytes(random, 200);
+        const DecodedSession decoded = decodeSession(bytes);
+        ASSERT_NE(decoded.session.has_value(), !decoded.damage.empty());
+        if (decoded.session) {
+            ASSERT_TRUE(decodeSession(encodeSession(*decoded.session)).session == decoded.session);
+        }
+    }
+}
+
+} // namespace
+} // namespace defwright

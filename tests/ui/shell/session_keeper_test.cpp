@@ -1,0 +1,275 @@
+#include "../files/file_test_support.h"
+#include "core/session/session_codec.h"
+#include "ui/panes/pane_document.h"
+#include "ui/shell/session_store.h"
+#include "window_test_main.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QWindow>
+
+#include <algorithm>
+#include <memory>
+
+using namespace defwright;
+using namespace defwright::test;
+
+namespace {
+
+enum class Ending { CtrlQ, Exit, CloseButton };
+
+// Started as the program starts it: the load step, the splash clicked away.
+std::unique_ptr<MainWindow> start()
+{
+    auto window = std::make_unique<MainWindow>();
+    loadAndShow(*window);
+    return window;
+}
+
+void end(MainWindow& window, Ending how)
+{
+    if (how == Ending::CtrlQ) {
+        QVERIFY(showActive(window));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
+    } else if (how == Ending::Exit) {
+        trigger(window, "mnuExit");
+    } else {
+        window.windowHandle()->close();
+    }
+    QVERIFY(!window.isVisible());
+}
+
+// A real script as UTF-8 with LF breaks and no break after its last line.
+QByteArray chestScript()
+{
+    QByteArray bytes = contents(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/items/i_dungeon_chest.scp"));
+    bytes.chop(1);
+    return "// caf\xC3\xA9\n" + bytes;
+}
+
+ScriptPane* editor(const MainWindow& window, const char* name)
+{
+    return control<ScriptPane>(window, QString::fromLatin1(name));
+}
+
+PaneDocument* paneDocument(const MainWindow& window, const char* name)
+{
+    return editor(window, name)->findChild<PaneDocument*>();
+}
+
+long caret(const MainWindow& window, const char* name)
+{
+    return editor(window, name)->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
+}
+
+QString fieldText(const MainWindow& window, const QString& name)
+{
+    QWidget* field = control(window, name);
+    auto* box = qobject_cast<QComboBox*>(field);
+    return box ? box->currentText() : qobject_cast<QLineEdit*>(field)->text();
+}
+
+void undo(const MainWindow& window, const char* pane)
+{
+    QTest::keyClick(editor(window, pane), Qt::Key_Z, Qt::ControlModifier);
+}
+
+QString statusMessage(const MainWindow& window)
+{
+    return window.statusBar()->currentMessage();
+}
+
+KeptSession storedSession()
+{
+    const QByteArray bytes = contents(SessionStore::defaultPath());
+    DecodedSession decoded = decodeSession({bytes.constData(), static_cast<std::size_t>(bytes.size())});
+    if (!decoded.session)
+        qFatal("the store is damaged: %s", decoded.damage.c_str());
+    return *decoded.session;
+}
+
+const QStringList kFields = {"txtidef", "txtBasic(0)", "txtType(1)", "txtndef", "lstCan(0)", "cmbbrain", "txtsl(0)"};
+
+} // namespace
+
+class SessionKeeperTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void bothPanesAndAllFieldsComeBackAsTheyWere();
+    void aPaneThatMatchesItsFileKeepsOnlyItsPath();
+    void aFileChangedOnDiskLeavesTheUnsavedTextInThePane();
+    void aDamagedStoreIsSetAsideAndReplaced_data();
+    void aDamagedStoreIsSetAsideAndReplaced();
+    void aWindowWithoutTheLoadStepRestoresAndKeepsNothing();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void SessionKeeperTest::init()
+{
+    for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+    }
+}
+
+// Fields on both pages and in the hidden NPC frame, both panes edited by hand
+// after a rebuild, one over a file: all of it back after Ctrl+Q and a start,
+// nothing rebuilt; the command line's file then opens over the item pane.
+void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
+{
+    const QString path = dir_.filePath("chest.scp");
+    writeFile(path, chestScript());
+    QStringList texts;
+    QString item, npc;
+    long itemCaret = 0;
+    {
+        const auto window = start();
+        control<QPushButton>(*window, "Command2")->click();
+        for (const QString& field : kFields)
+            QTest::keyClicks(control(*window, field), field + " =1");
+        control<QLineEdit>(*window, "txtBasic(0)")->insert(QString::fromUtf8("\xC3\xA9"));
+        for (const QString& field : kFields)
+            texts << fieldText(*window, field);
+        window->openItemScript(path);
+        QTest::keyClicks(caretToLine(*window, "txtEdit", 3), "by hand");
+        QTest::keyClicks(caretToLine(*window, "txtnEdit", 2), "also by hand");
+        item = pane(*window, "txtEdit")->script();
+        npc = pane(*window, "txtnEdit")->script();
+        itemCaret = caret(*window, "txtEdit");
+        end(*window, Ending::CtrlQ);
+    }
+    const auto window = start();
+    {
+        ModalAnswers answers; // a command line naming a file that is not there
+        answers.then(press(QMessageBox::Ok));
+        window->openItemScript(dir_.filePath("missing.scp"));
+        QVERIFY(answeredAll(answers));
+    }
+    for (qsizetype i = 0; i < kFields.size(); ++i)
+        QCOMPARE(fieldText(*window, kFields[i]), texts[i]);
+    QCOMPARE(fieldText(*window, "txtBasic(1)"), "");
+    QVERIFY(!control(*window, "frmcreate")->isHidden());
+    QVERIFY(control(*window, "Command2")->isHidden());
+    QCOMPARE(pane(*window, "txtEdit")->script(), item);
+    QCOMPARE(pane(*window, "txtnEdit")->script(), npc);
+    QCOMPARE(caret(*window, "txtEdit"), itemCaret);
+    QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
+    QCOMPARE(control<QLabel>(*window, "lblStatusFile")->text(), "chest.scp");
+    QCOMPARE(control<QLabel>(*window, "lblStatusModified")->text(), "Modified");
+    QCOMPARE(paneDocument(*window, "txtEdit")->format(), (ScriptFormat{TextEncoding::Utf8, LineBreak::Lf, false, false}));
+    QVERIFY(paneDocument(*window, "txtnEdit")->isModified());
+    QTRY_COMPARE(statusMessage(*window), "Restored unsaved work from the last session");
+
+    window->openItemScript(path);
+    QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript());
+    undo(*window, "txtEdit");
+    QCOMPARE(pane(*window, "txtEdit")->script(), item);
+    undo(*window, "txtEdit");
+    QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript());
+}
+
+// Only the path and the view are kept, and the file is read again as it is now.
+void SessionKeeperTest::aPaneThatMatchesItsFileKeepsOnlyItsPath()
+{
+    const QString path = dir_.filePath("match.scp");
+    writeFile(path, chestScript());
+    {
+        const auto window = start();
+        window->openItemScript(path);
+        caretToLine(*window, "txtEdit", 5);
+        end(*window, Ending::CloseButton);
+    }
+    const KeptSession kept = storedSession();
+    QCOMPARE(kept.panes.size(), 1U);
+    QCOMPARE(kept.panes[0].filePath, path.toStdString());
+    QVERIFY(!kept.panes[0].text);
+
+    writeFile(path, chestScript() + "\n// later");
+    const auto window = start();
+    QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript() + "\n// later");
+    QCOMPARE(pane(*window, "txtEdit")->caretLine(), 5);
+    QVERIFY(!paneDocument(*window, "txtEdit")->isModified());
+    QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
+    QCoreApplication::processEvents();
+    QCOMPARE(statusMessage(*window), "");
+}
+
+void SessionKeeperTest::aFileChangedOnDiskLeavesTheUnsavedTextInThePane()
+{
+    const QString path = dir_.filePath("changed.scp");
+    writeFile(path, "[ITEMDEF i_a]\r\n");
+    {
+        const auto window = start();
+        window->openItemScript(path);
+        QTest::keyClicks(caretToLine(*window, "txtEdit", 1), "NAME=unsaved");
+        end(*window, Ending::Exit);
+    }
+    writeFile(path, "[ITEMDEF i_b]\r\nNAME=saved elsewhere\r\n");
+    const auto window = start();
+    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_a]\r\nNAME=unsaved");
+    QVERIFY(paneDocument(*window, "txtEdit")->isModified());
+    QTRY_VERIFY(statusMessage(*window).startsWith("Restored unsaved work from the last session. "));
+    QVERIFY(statusMessage(*window).contains(QDir::toNativeSeparators(path) + " changed on disk since"));
+    undo(*window, "txtEdit");
+    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_b]\r\nNAME=saved elsewhere\r\n");
+    QVERIFY(!paneDocument(*window, "txtEdit")->isModified());
+}
+
+void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    const QByteArray good = QByteArray::fromStdString(encodeSession({}));
+    QTest::newRow("cut short") << good.chopped(3) << "it is cut short or garbled";
+    QTest::newRow("another version") << QByteArray(good).replace("session 1", "session 9") << "it was kept by another version";
+    QTest::newRow("not text") << QByteArray("\0\xFF\x01", 3) << "it is not a kept session";
+    QTest::newRow("a folder") << QByteArray() << "it is not a file";
+}
+
+void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString store = SessionStore::defaultPath();
+    QVERIFY(QDir().mkpath(bytes.isEmpty() ? store : QFileInfo(store).absolutePath()));
+    if (!bytes.isEmpty())
+        writeFile(store, bytes);
+    const auto window = start();
+    QTRY_VERIFY2(statusMessage(*window).contains(reason), qPrintable(statusMessage(*window)));
+    QVERIFY(statusMessage(*window).startsWith("The unsaved work of the last session could not be read"));
+    QVERIFY(QFileInfo::exists(SessionStore().asidePath()));
+    QCOMPARE(pane(*window, "txtEdit")->script(), "");
+    if (!bytes.isEmpty())
+        QCOMPARE(contents(SessionStore().asidePath()), bytes);
+    QTest::keyClicks(control(*window, "txtidef"), "kept");
+    end(*window, Ending::Exit);
+    const auto fields = storedSession().fields;
+    QVERIFY(std::ranges::count(fields, std::pair<std::string, std::string>("txtidef", "kept")) == 1);
+}
+
+// As every other window test makes its windows.
+void SessionKeeperTest::aWindowWithoutTheLoadStepRestoresAndKeepsNothing()
+{
+    {
+        const auto window = start();
+        QTest::keyClicks(control(*window, "txtidef"), "sword");
+        end(*window, Ending::Exit);
+    }
+    const QByteArray kept = contents(SessionStore::defaultPath());
+    {
+        MainWindow window;
+        QVERIFY(showActive(window));
+        QCOMPARE(fieldText(window, "txtidef"), "");
+        QTest::keyClicks(control(window, "txtndef"), "guard");
+        end(window, Ending::CtrlQ);
+    }
+    QCOMPARE(contents(SessionStore::defaultPath()), kept);
+}
+
+DEFWRIGHT_WINDOW_TEST_MAIN(SessionKeeperTest)
+#include "session_keeper_test.moc"
