@@ -1,6 +1,7 @@
 #include "core/items/item_reader.h"
 #include "core/items/item_script.h"
 #include "core/npcs/npc_script.h"
+#include "core/session/session_codec.h"
 #include "generated_script.h"
 #include "worked_examples.h"
 
@@ -113,6 +114,51 @@ void BM_ReadDefinitionNearEndOfLongScript(benchmark::State& state)
         state.SkipWithError("the definition at the caret was not read");
 }
 BENCHMARK(BM_ReadDefinitionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
+
+// The end of the program with both panes holding the 10 MiB script unsaved:
+// the store's bytes, made and read back, beside a copy of the texts.
+KeptSession keptLongScripts()
+{
+    KeptSession session;
+    for (const char* name : {"item", "npc"}) {
+        KeptPane& pane = session.panes.emplace_back();
+        pane.name = name;
+        pane.text = bench::generatedScript();
+        pane.modified = true;
+    }
+    return session;
+}
+
+void BM_KeepTwoLongScripts(benchmark::State& state)
+{
+    const KeptSession session = keptLongScripts();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(encodeSession(session));
+}
+BENCHMARK(BM_KeepTwoLongScripts)->Unit(benchmark::kMillisecond);
+
+void BM_ReadTwoLongScriptsKept(benchmark::State& state)
+{
+    const std::string bytes = encodeSession(keptLongScripts());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(decodeSession(bytes));
+    if (decodeSession(bytes).session != keptLongScripts())
+        state.SkipWithError("the session did not come back");
+}
+BENCHMARK(BM_ReadTwoLongScriptsKept)->Unit(benchmark::kMillisecond);
+
+void BM_CopyFloorTwoLongScripts(benchmark::State& state)
+{
+    const KeptSession session = keptLongScripts();
+    for (auto _ : state) {
+        std::string copy;
+        copy.reserve(2 * bench::kScriptBytes + 4096);
+        for (const KeptPane& pane : session.panes)
+            copy += *pane.text;
+        benchmark::DoNotOptimize(copy);
+    }
+}
+BENCHMARK(BM_CopyFloorTwoLongScripts)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace defwright

@@ -11,11 +11,13 @@
 
 #include <algorithm>
 #include <climits>
-
 #include <string_view>
 
 namespace defwright {
 namespace {
+
+// Far wider than any script line is drawn; a kept offset beyond it is garbage.
+constexpr std::uint64_t kMostXOffset = 1 << 20;
 
 QString tr(const char* text)
 {
@@ -59,9 +61,13 @@ unsigned long placeIn(ScriptPane* pane, std::uint64_t position)
 
 void showView(ScriptPane* pane, const KeptView& view)
 {
-    pane->SendScintilla(ScriptPane::SCI_SETSEL, placeIn(pane, view.anchor), static_cast<long>(placeIn(pane, view.caret)));
-    pane->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, static_cast<unsigned long>(std::min<std::uint64_t>(view.firstLine, INT_MAX)));
-    pane->SendScintilla(ScriptPane::SCI_SETXOFFSET, static_cast<unsigned long>(std::min<std::uint64_t>(view.xOffset, 1 << 20)));
+    const auto limited = [](std::uint64_t value, std::uint64_t most) {
+        return static_cast<unsigned long>(std::min(value, most));
+    };
+    const auto caret = static_cast<long>(placeIn(pane, view.caret));
+    pane->SendScintilla(ScriptPane::SCI_SETSEL, placeIn(pane, view.anchor), caret);
+    pane->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, limited(view.firstLine, INT_MAX));
+    pane->SendScintilla(ScriptPane::SCI_SETXOFFSET, limited(view.xOffset, kMostXOffset));
 }
 
 QString changedOnDisk(const QString& path, const std::optional<KeptFileStamp>& kept)

@@ -98,6 +98,7 @@ class SessionKeeperTest : public QObject {
 
 private slots:
     void init();
+    void cleanupTestCase();
     void bothPanesAndAllFieldsComeBackAsTheyWere();
     void aPaneThatMatchesItsFileKeepsOnlyItsPath();
     void aFileChangedOnDiskLeavesTheUnsavedTextInThePane();
@@ -106,10 +107,22 @@ private slots:
     void aWindowWithoutTheLoadStepRestoresAndKeepsNothing();
 
 private:
+    static void removeStores();
+
     QTemporaryDir dir_;
 };
 
 void SessionKeeperTest::init()
+{
+    removeStores();
+}
+
+void SessionKeeperTest::cleanupTestCase()
+{
+    removeStores();
+}
+
+void SessionKeeperTest::removeStores()
 {
     for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
         QFile::remove(path);
@@ -161,7 +174,8 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QCOMPARE(control<QLabel>(*window, "lblStatusFile")->text(), "chest.scp");
     QCOMPARE(control<QLabel>(*window, "lblStatusModified")->text(), "Modified");
-    QCOMPARE(paneDocument(*window, "txtEdit")->format(), (ScriptFormat{TextEncoding::Utf8, LineBreak::Lf, false, false}));
+    const ScriptFormat utf8Lf{TextEncoding::Utf8, LineBreak::Lf, false, false};
+    QCOMPARE(paneDocument(*window, "txtEdit")->format(), utf8Lf);
     QVERIFY(paneDocument(*window, "txtnEdit")->isModified());
     QTRY_COMPARE(statusMessage(*window), "Restored unsaved work from the last session");
 
@@ -182,6 +196,7 @@ void SessionKeeperTest::aPaneThatMatchesItsFileKeepsOnlyItsPath()
         const auto window = start();
         window->openItemScript(path);
         caretToLine(*window, "txtEdit", 5);
+        editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, 40);
         end(*window, Ending::CloseButton);
     }
     const KeptSession kept = storedSession();
@@ -193,6 +208,7 @@ void SessionKeeperTest::aPaneThatMatchesItsFileKeepsOnlyItsPath()
     const auto window = start();
     QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript() + "\n// later");
     QCOMPARE(pane(*window, "txtEdit")->caretLine(), 5);
+    QCOMPARE(editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_GETFIRSTVISIBLELINE), 40);
     QVERIFY(!paneDocument(*window, "txtEdit")->isModified());
     QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QCoreApplication::processEvents();
@@ -226,7 +242,8 @@ void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced_data()
     QTest::addColumn<QString>("reason");
     const QByteArray good = QByteArray::fromStdString(encodeSession({}));
     QTest::newRow("cut short") << good.chopped(3) << "it is cut short or garbled";
-    QTest::newRow("another version") << QByteArray(good).replace("session 1", "session 9") << "it was kept by another version";
+    QTest::newRow("another version") << QByteArray(good).replace("session 1", "session 9")
+                                     << "it was kept by another version";
     QTest::newRow("not text") << QByteArray("\0\xFF\x01", 3) << "it is not a kept session";
     QTest::newRow("a folder") << QByteArray() << "it is not a file";
 }
