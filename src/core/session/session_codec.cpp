@@ -11,6 +11,9 @@ using namespace session_names;
 
 class Writer {
 public:
+    // One allocation for the whole store: the texts may be many megabytes.
+    explicit Writer(std::size_t expectedBytes) { bytes_.reserve(expectedBytes); }
+
     void entry(std::string_view key, std::string_view value)
     {
         bytes_.append(key).append(" ").append(std::to_string(value.size())).append("\n");
@@ -44,11 +47,22 @@ void writePane(Writer& out, const KeptPane& pane)
     out.numbers("scroll", pane.view.firstLine, pane.view.xOffset);
 }
 
+// Texts and field values, and room for every entry's key and count.
+std::size_t expectedBytes(const KeptSession& session)
+{
+    std::size_t bytes = 1024;
+    for (const KeptPane& pane : session.panes)
+        bytes += 512 + pane.filePath.size() + (pane.text ? pane.text->size() : 0);
+    for (const auto& [name, text] : session.fields)
+        bytes += 32 + name.size() + text.size();
+    return bytes;
+}
+
 } // namespace
 
 std::string encodeSession(const KeptSession& session)
 {
-    Writer out;
+    Writer out(expectedBytes(session));
     for (const KeptPane& pane : session.panes)
         writePane(out, pane);
     for (const auto& [name, text] : session.fields)
