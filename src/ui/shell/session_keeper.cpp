@@ -1,6 +1,7 @@
 #include "ui/shell/session_keeper.h"
 
 #include "ui/files/file_commands.h"
+#include "ui/files/native_paths.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/pane_document.h"
@@ -102,7 +103,7 @@ void SessionKeeper::keep()
     // The one thing the end of the program ever says: it is losing work.
     QMessageBox box(QMessageBox::Warning, QStringLiteral("Defwright"),
                     tr("The unsaved work could not be kept for the next start in %1\n\n%2")
-                        .arg(store_.path(), error),
+                        .arg(shownPath(store_.path()), error),
                     QMessageBox::Ok, parts_.window);
     box.exec();
 }

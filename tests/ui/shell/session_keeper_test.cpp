@@ -58,11 +58,6 @@ PaneDocument* paneDocument(const MainWindow& window, const char* name)
     return editor(window, name)->findChild<PaneDocument*>();
 }
 
-long caret(const MainWindow& window, const char* name)
-{
-    return editor(window, name)->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
-}
-
 QString fieldText(const MainWindow& window, const QString& name)
 {
     QWidget* field = control(window, name);
@@ -97,8 +92,8 @@ class SessionKeeperTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void init();
-    void cleanupTestCase();
+    void init() { removeStores(); }
+    void cleanupTestCase() { removeStores(); }
     void bothPanesAndAllFieldsComeBackAsTheyWere();
     void aPaneThatMatchesItsFileKeepsOnlyItsPath();
     void aFileChangedOnDiskLeavesTheUnsavedTextInThePane();
@@ -112,16 +107,6 @@ private:
 
     QTemporaryDir dir_;
 };
-
-void SessionKeeperTest::init()
-{
-    removeStores();
-}
-
-void SessionKeeperTest::cleanupTestCase()
-{
-    removeStores();
-}
 
 void SessionKeeperTest::removeStores()
 {
@@ -154,7 +139,7 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
         QTest::keyClicks(caretToLine(*window, "txtnEdit", 2), "also by hand");
         item = pane(*window, "txtEdit")->script();
         npc = pane(*window, "txtnEdit")->script();
-        itemCaret = caret(*window, "txtEdit");
+        itemCaret = editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
         end(*window, Ending::CtrlQ);
     }
     const auto window = start();
@@ -165,7 +150,7 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     QVERIFY(control(*window, "Command2")->isHidden());
     QCOMPARE(pane(*window, "txtEdit")->script(), item);
     QCOMPARE(pane(*window, "txtnEdit")->script(), npc);
-    QCOMPARE(caret(*window, "txtEdit"), itemCaret);
+    QCOMPARE(editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_GETCURRENTPOS), itemCaret);
     QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QCOMPARE(control<QLabel>(*window, "lblStatusFile")->text(), "chest.scp");
     QCOMPARE(control<QLabel>(*window, "lblStatusModified")->text(), "Modified");
