@@ -9,6 +9,9 @@
 #include "ui/widgets/form_builder.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -75,8 +78,15 @@ SessionKeeper::SessionKeeper(const Parts& parts, SessionStore store)
 {
 }
 
+SessionKeeper::~SessionKeeper() = default;
+
 void SessionKeeper::restore()
 {
+    if (!claimStore()) {
+        tell(tr("Another Defwright is running and keeps its own unsaved work: "
+                "what this window holds is not kept when it ends."));
+        return;
+    }
     keeping_ = true;
     parts_.window->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionKeeper::keep);
@@ -169,6 +179,15 @@ QStringList SessionKeeper::restorePanes(const KeptSession& session) const
         }
     }
     return notes;
+}
+
+// Two programs at once would restore the same work twice and each replace
+// the other's store. A lock left by one that crashed is taken over.
+bool SessionKeeper::claimStore()
+{
+    QDir().mkpath(QFileInfo(store_.path()).absolutePath());
+    lock_ = std::make_unique<QLockFile>(store_.path() + QStringLiteral(".lock"));
+    return lock_->tryLock(0) || lock_->error() != QLockFile::LockFailedError;
 }
 
 // Later, as the file named on the command line opens right after the load

@@ -5,6 +5,9 @@
 #include <QList>
 #include <QObject>
 
+#include <memory>
+
+class QLockFile;
 class QMainWindow;
 
 namespace defwright {
@@ -33,10 +36,12 @@ public:
     };
 
     SessionKeeper(const Parts& parts, SessionStore store = SessionStore());
+    ~SessionKeeper() override;
 
     /// Brings back what the last run kept, says so in the status bar, and
     /// from now on keeps the work when the window closes or the desktop
-    /// session ends.
+    /// session ends. While another Defwright holds the store, this one
+    /// neither restores nor keeps anything, and says so.
     void restore();
 
     /// Writes the work to the store, at once and without a question.
@@ -51,10 +56,12 @@ private:
     /// Whether any field changed; the NPC frames shown as they were.
     bool restoreFields(const KeptSession& session) const;
     [[nodiscard]] QStringList restorePanes(const KeptSession& session) const;
+    [[nodiscard]] bool claimStore();
     void tell(const QString& message) const;
 
     Parts parts_;
     SessionStore store_;
+    std::unique_ptr<QLockFile> lock_;
     bool keeping_ = false;
 };
 

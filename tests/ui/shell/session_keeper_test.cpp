@@ -65,11 +65,6 @@ QString fieldText(const MainWindow& window, const QString& name)
     return box ? box->currentText() : qobject_cast<QLineEdit*>(field)->text();
 }
 
-void undo(const MainWindow& window, const char* pane)
-{
-    QTest::keyClick(editor(window, pane), Qt::Key_Z, Qt::ControlModifier);
-}
-
 QString statusMessage(const MainWindow& window)
 {
     return window.statusBar()->currentMessage();
@@ -82,6 +77,14 @@ KeptSession storedSession()
     if (!decoded.session)
         qFatal("the store is damaged: %s", decoded.damage.c_str());
     return *decoded.session;
+}
+
+void removeStores()
+{
+    for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
+        QFile::remove(path);
+        QDir(path).removeRecursively();
+    }
 }
 
 const QStringList kFields = {"txtidef", "txtBasic(0)", "txtType(1)", "txtndef", "lstCan(0)", "cmbbrain", "txtsl(0)"};
@@ -103,18 +106,8 @@ private slots:
     void aStoreThatCannotBeWrittenIsTold();
 
 private:
-    static void removeStores();
-
     QTemporaryDir dir_;
 };
-
-void SessionKeeperTest::removeStores()
-{
-    for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
-        QFile::remove(path);
-        QDir(path).removeRecursively();
-    }
-}
 
 // Fields on both pages and in the hidden NPC frame, both panes edited by hand
 // after a rebuild, one over a file: all of it back after Ctrl+Q and a start,
@@ -164,9 +157,9 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     window->openItemScript(named);
     QTRY_COMPARE(statusMessage(*window), "Restored unsaved work from the last session");
     QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_named]\r\n");
-    undo(*window, "txtEdit");
+    QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script(), item);
-    undo(*window, "txtEdit");
+    QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript());
 }
 
@@ -219,7 +212,7 @@ void SessionKeeperTest::aFileChangedOnDiskLeavesTheUnsavedTextInThePane()
     QCOMPARE(pane(*window, "txtnEdit")->script(), "");
     QTRY_VERIFY(statusMessage(*window).startsWith("Restored unsaved work from the last session. "));
     QVERIFY(statusMessage(*window).contains(QDir::toNativeSeparators(path) + " changed on disk since"));
-    undo(*window, "txtEdit");
+    QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_b]\r\nNAME=saved elsewhere\r\n");
     QVERIFY(!paneDocument(*window, "txtEdit")->isModified());
 }
@@ -257,7 +250,7 @@ void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced()
     QVERIFY(std::ranges::count(fields, std::pair<std::string, std::string>("txtidef", "kept")) == 1);
 }
 
-// As every other window test makes its windows.
+// As every other window test makes its windows, and a second program at once.
 void SessionKeeperTest::aWindowWithoutTheLoadStepRestoresAndKeepsNothing()
 {
     {
@@ -266,6 +259,16 @@ void SessionKeeperTest::aWindowWithoutTheLoadStepRestoresAndKeepsNothing()
         end(*window, Ending::Exit);
     }
     const QByteArray kept = contents(SessionStore::defaultPath());
+    {
+        const auto first = start();
+        const auto second = start(); // another Defwright at the same time
+        QTRY_VERIFY(statusMessage(*second).startsWith("Another Defwright is running"));
+        QCOMPARE(fieldText(*first, "txtidef"), "sword");
+        QCOMPARE(fieldText(*second, "txtidef"), "");
+        QTest::keyClicks(control(*second, "txtndef"), "guard");
+        end(*second, Ending::Exit);
+        QCOMPARE(contents(SessionStore::defaultPath()), kept);
+    }
     {
         MainWindow window;
         QVERIFY(showActive(window));
