@@ -123,8 +123,10 @@ QString restorePane(PaneDocument* document, const KeptPane& kept)
     document->open(path, kept.format, kept.modified ? file.script : std::string());
     pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
     pane->replacePaneText(*kept.text);
-    if (!kept.modified)
+    if (!kept.modified) { // a pane without a file, as File > New left it
         pane->setModified(false);
+        pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
+    }
     showView(pane, kept.view);
     return changedOnDisk(path, kept.fileStamp);
 }
