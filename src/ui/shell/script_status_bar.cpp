@@ -40,12 +40,14 @@ QString nameOf(const std::array<std::pair<Value, const char*>, 3>& names, Value 
     return {};
 }
 
-// Screen readers hear the part's name and what it shows, as one.
+// Screen readers hear the part's name and what it shows, as one; an empty
+// part is heard as "none".
 void showPart(QWidget* part, QLabel* label, const QString& name, const QString& text)
 {
     if (label != nullptr && label->text() != text)
         label->setText(text);
-    const QString spoken = text.isEmpty() ? name : ScriptStatusBar::tr("%1: %2").arg(name, text);
+    const QString shown = text.isEmpty() ? ScriptStatusBar::tr("none") : text;
+    const QString spoken = ScriptStatusBar::tr("%1: %2").arg(name, shown);
     if (part->accessibleName() != spoken)
         part->setAccessibleName(spoken);
 }

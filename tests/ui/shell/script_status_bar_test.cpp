@@ -65,7 +65,7 @@ void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
     QCOMPARE(control(window, "cmdStatusLineBreaks")->accessibleName(), "Line breaks: CR LF");
     QCOMPARE(control(window, "lblStatusCaret")->accessibleName(), "Caret: Ln 1, Col 1");
     QCOMPARE(control(window, "lblStatusFile")->accessibleName(), "File: No file");
-    QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes");
+    QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes: none");
 }
 
 // No byte-order mark in the pane and every character as it is; Enter, a
