@@ -3,6 +3,7 @@
 #include "ui/panes/front_document.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -117,8 +118,9 @@ void ScriptStatusBar::fillLineBreakMenu(QMenu* menu)
         QAction* action = menu->addAction(tr(name));
         action->setCheckable(true);
         action->setData(static_cast<int>(lineBreak));
-        connect(action, &QAction::triggered, this,
-                [this, lineBreak] { front_->document()->convertLineBreaks(lineBreak); });
+        connect(action, &QAction::triggered, this, [this, lineBreak] {
+            withWaitCursor([this, lineBreak] { front_->document()->convertLineBreaks(lineBreak); });
+        });
     }
 }
 

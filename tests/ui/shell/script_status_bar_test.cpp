@@ -98,7 +98,8 @@ void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak(
     QVERIFY(!pane(window, "txtEdit")->script().contains('\r'));
 }
 
-// Breaks chosen in the bar are converted as one undo step; an encoding chosen
+// Breaks chosen in the bar are converted as one undo step, the caret kept on
+// its line; an encoding chosen
 // changes the bytes only. Save writes the script in front, item or NPC, to its
 // own file, and offers UTF-8 for what Windows-1252 lacks.
 void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront()
@@ -113,8 +114,10 @@ void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront
     QCOMPARE(statusParts(window).at(4), "Mixed");
     QVERIFY2(window.statusBar()->currentMessage().contains("new lines end with LF"),
              qPrintable(window.statusBar()->currentMessage()));
+    caretToLine(window, "txtEdit", 1);
     choose(window, "cmdStatusLineBreaks", "CR");
     QCOMPARE(pane(window, "txtEdit")->script(), "a\rb\rc\r");
+    QCOMPARE(pane(window, "txtEdit")->caretLine(), 1);
     QTest::keyClick(control(window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(window, "txtEdit")->script(), "a\nb\r\nc\n");
     choose(window, "cmdStatusLineBreaks", "CR LF");
