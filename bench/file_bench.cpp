@@ -2,16 +2,16 @@
 // the real code paths minus the dialogs, each beside its floor: a bare editor
 // of the same kind, or plain stdio on the same bytes. Runs offscreen unless
 // QT_QPA_PLATFORM says otherwise.
-#include "core/files/windows_1252.h"
+#include "core/files/script_bytes.h"
 #include "generated_script.h"
 #include "core/items/item_script.h"
 #include "core/script/script_text.h"
 #include "ui/files/recent_files.h"
 #include "ui/files/script_file.h"
+#include "ui/panes/pane_document.h"
 #include "ui/panes/pane_search.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
-#include "ui/widgets/utf16_text.h"
 #include "worked_examples.h"
 
 #include <QApplication>
@@ -34,6 +34,7 @@ namespace defwright {
 namespace {
 
 using bench::generatedScript;
+using bench::utf8Script;
 
 // The process's resident memory, in bytes.
 double residentBytes()
@@ -81,11 +82,13 @@ public:
         : bytes_(generatedScript())
         , text_(QString::fromLatin1(bytes_.data(), qsizetype(bytes_.size())))
         , source_(folder_.filePath(QStringLiteral("generated.scp")))
+        , utf8Source_(folder_.filePath(QStringLiteral("generated-utf8.scp")))
         , target_(folder_.filePath(QStringLiteral("saved.scp")))
         , settings_(folder_.path())
         , pane_(showItemScript(window_))
     {
         writeBytes(source_, bytes_);
+        writeBytes(utf8Source_, utf8Script(bytes_));
         for (QWidget* editor : {static_cast<QWidget*>(&bareEditor_), static_cast<QWidget*>(&plainEditor_)}) {
             editor->resize(pane_->size());
             editor->show();
@@ -97,10 +100,14 @@ public:
 
     // From the moment the dialog hands over the path until the pane has been
     // drawn again, coloured. The pane starts empty each time, in a window of its own.
-    void open(benchmark::State& state)
+    void open(benchmark::State& state) { openFile(state, source_); }
+    void openUtf8(benchmark::State& state) { openFile(state, utf8Source_); }
+
+    void openFile(benchmark::State& state, const QString& path)
     {
         MainWindow window;
         ScriptPane* pane = showItemScript(window);
+        auto* document = pane->findChild<PaneDocument*>();
         QApplication::processEvents();
         const double before = residentBytes();
         for (auto _ : state) {
@@ -109,7 +116,8 @@ public:
             pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
             QApplication::processEvents();
             state.ResumeTiming();
-            pane->replacePaneText(ScriptFile(source_).read().script);
+            const ScriptFile::Contents contents = ScriptFile(path).read();
+            document->open(path, contents.format, contents.script);
             QApplication::processEvents();
         }
         state.counters["added_MB"] = (residentBytes() - before) / 1e6;
@@ -198,6 +206,19 @@ public:
         }
     }
 
+    // The status bar's choice of LF for the whole script, drawn, and undone.
+    void convertLineBreaks(benchmark::State& state)
+    {
+        pane_->replaceScript(text_);
+        auto* document = pane_->findChild<PaneDocument*>();
+        for (auto _ : state) {
+            document->convertLineBreaks(LineBreak::Lf);
+            QApplication::processEvents();
+            pane_->undo();
+            QApplication::processEvents();
+        }
+    }
+
     void readFile(benchmark::State& state)
     {
         for (auto _ : state)
@@ -221,9 +242,9 @@ public:
     void saveAs(benchmark::State& state)
     {
         pane_->replaceScript(text_);
+        const auto* document = pane_->findChild<PaneDocument*>();
         for (auto _ : state) {
-            const QString script = pane_->script();
-            const Windows1252Bytes encoded = encodeWindows1252(utf16View(script));
+            const EncodedScript encoded = document->encoded();
             if (const QString error = ScriptFile(target_).write(encoded.bytes); !error.isEmpty())
                 state.SkipWithError(qPrintable(error));
         }
@@ -233,7 +254,7 @@ public:
     void writeFile(benchmark::State& state)
     {
         for (auto _ : state) {
-            const Windows1252Bytes encoded = encodeWindows1252(utf16View(text_));
+            const EncodedScript encoded = encodeScript(bytes_, ScriptFormat{});
             if (const QString error = ScriptFile(target_).write(encoded.bytes); !error.isEmpty())
                 state.SkipWithError(qPrintable(error));
         }
@@ -256,12 +277,13 @@ public:
     // before touching it, and put it at the top of a full recent files list.
     void checkAndRemember(benchmark::State& state)
     {
-        RecentFiles recent;
+        const QList<PaneDocument*> documents = window_.findChildren<PaneDocument*>();
+        RecentFiles recent(documents);
         for (int i = 0; i < RecentFiles::kMaxEntries; ++i)
-            recent.add(folder_.filePath(QStringLiteral("%1.scp").arg(i)), RecentFiles::Pane::Npc);
+            recent.add(folder_.filePath(QStringLiteral("%1.scp").arg(i)), documents.constLast());
         for (auto _ : state) {
             benchmark::DoNotOptimize(ScriptFile(source_).notAFileReason());
-            recent.add(source_, RecentFiles::Pane::Item);
+            recent.add(source_, documents.constFirst());
         }
     }
 
@@ -270,6 +292,7 @@ private:
     std::string bytes_;
     QString text_;
     QString source_;
+    QString utf8Source_;
     QString target_;
     SettingsIn settings_;
     MainWindow window_;
@@ -286,6 +309,8 @@ void registerBenchmarks(ScriptFileBench& bench)
             ->UseRealTime();
     };
     add("BM_OpenScript", &ScriptFileBench::open);
+    add("BM_OpenUtf8Script", &ScriptFileBench::openUtf8);
+    add("BM_ConvertLineBreaks", &ScriptFileBench::convertLineBreaks)->Iterations(3);
     add("BM_BareSetTextFloor", &ScriptFileBench::bareSetText);
     add("BM_PlainTextEditSetText", &ScriptFileBench::plainSetText)->Iterations(2);
     add("BM_FindOnLastLine", &ScriptFileBench::findLastLine);

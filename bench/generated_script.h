@@ -23,4 +23,17 @@ inline std::string generatedScript()
     return script;
 }
 
+// The same script in UTF-8, with a non-ASCII letter in every item's name.
+inline std::string utf8Script(const std::string& script)
+{
+    std::string utf8;
+    utf8.reserve(script.size() + script.size() / 16);
+    std::size_t at = 0;
+    for (std::size_t found = script.find("NAME=", at); found != std::string::npos; found = script.find("NAME=", at)) {
+        utf8.append(script, at, found + 5 - at).append("\xC3\x86");
+        at = found + 5;
+    }
+    return utf8.append(script, at);
+}
+
 } // namespace defwright::bench

@@ -1,51 +1,62 @@
 #include "core/files/line_breaks.h"
 
-#include <cassert>
+#include <algorithm>
 
 namespace defwright {
 namespace {
 
-bool crLfAt(std::u16string_view text, std::size_t i)
+bool isBreak(char byte)
 {
-    return text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n';
+    return byte == '\r' || byte == '\n';
 }
 
 } // namespace
 
-std::size_t crLfLength(std::u16string_view text)
+std::string_view lineBreakText(LineBreak lineBreak)
 {
-    std::size_t length = text.size();
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (crLfAt(text, i))
-            ++i;
-        else if (text[i] == u'\r' || text[i] == u'\n')
-            ++length;
+    switch (lineBreak) {
+    case LineBreak::Lf:
+        return "\n";
+    case LineBreak::Cr:
+        return "\r";
+    case LineBreak::CrLf:
+        break;
     }
-    return length;
+    return "\r\n";
 }
 
-std::u16string withCrLfLineBreaks(std::u16string_view text)
+bool hasOnlyLineBreaks(std::string_view text, LineBreak lineBreak)
 {
-    std::u16string script(crLfLength(text), u'\0');
-    withCrLfLineBreaks(text, script);
-    return script;
-}
-
-void withCrLfLineBreaks(std::u16string_view text, std::span<char16_t> script)
-{
-    assert(script.size() == crLfLength(text));
-    auto out = script.begin();
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool lineBreak = text[i] == u'\r' || text[i] == u'\n';
-        if (!lineBreak) {
-            *out++ = text[i];
-            continue;
+        const bool crLf = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        if (crLf) {
+            if (lineBreak != LineBreak::CrLf)
+                return false;
+            ++i;
+        } else if (text[i] == '\r' ? lineBreak != LineBreak::Cr : text[i] == '\n' && lineBreak != LineBreak::Lf) {
+            return false;
         }
-        if (crLfAt(text, i))
-            ++i;
-        *out++ = u'\r';
-        *out++ = u'\n';
     }
+    return true;
+}
+
+std::string withLineBreaks(std::string_view text, LineBreak lineBreak)
+{
+    const std::string_view wanted = lineBreakText(lineBreak);
+    std::string result;
+    result.reserve(text.size() + text.size() / 16);
+    auto at = text.begin();
+    while (at != text.end()) {
+        const auto found = std::find_if(at, text.end(), isBreak);
+        result.append(at, found);
+        if (found == text.end())
+            break;
+        at = found + 1;
+        if (*found == '\r' && at != text.end() && *at == '\n')
+            ++at;
+        result += wanted;
+    }
+    return result;
 }
 
 } // namespace defwright

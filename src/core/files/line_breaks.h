@@ -1,22 +1,21 @@
 #pragma once
 
-#include <cstddef>
-#include <span>
 #include <string>
 #include <string_view>
 
 namespace defwright {
 
-/// The number of characters withCrLfLineBreaks() makes of the text. It equals
-/// the text's own length exactly when every line break already is a CR LF.
-[[nodiscard]] std::size_t crLfLength(std::u16string_view text);
+/// How a script's lines end.
+enum class LineBreak { CrLf, Lf, Cr };
 
-/// A script as the panes and .scp files hold it: a CR LF stays, and a lone CR
-/// or a lone LF becomes CR LF. Nothing else changes.
-[[nodiscard]] std::u16string withCrLfLineBreaks(std::u16string_view text);
+[[nodiscard]] std::string_view lineBreakText(LineBreak lineBreak);
 
-/// withCrLfLineBreaks() into a buffer of exactly crLfLength(text) characters,
-/// so a large script is written straight into the string that will hold it.
-void withCrLfLineBreaks(std::u16string_view text, std::span<char16_t> script);
+/// True when every CR LF, lone CR and lone LF of the text already is `lineBreak`.
+[[nodiscard]] bool hasOnlyLineBreaks(std::string_view text, LineBreak lineBreak);
+
+/// The text with every CR LF, every lone CR and every lone LF made `lineBreak`;
+/// nothing else changes. Works on UTF-8 as on any bytes, since neither CR nor
+/// LF is part of another character there.
+[[nodiscard]] std::string withLineBreaks(std::string_view text, LineBreak lineBreak);
 
 } // namespace defwright

@@ -1,5 +1,7 @@
 #include "core/files/windows_1252.h"
 
+#include "core/files/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cassert>
@@ -49,24 +51,26 @@ constexpr std::array<Utf8Units, 256> utf8Table()
     std::array<Utf8Units, 256> table{};
     for (std::size_t byte = 0; byte < table.size(); ++byte)
         table[byte] = utf8Units(kDecoding[byte]);
-    // Every line break counts as a CR LF; paneUtf8Length() takes back the
-    // two extra of each CR LF already there.
-    table['\r'].size = 2;
-    table['\n'].size = 2;
     return table;
 }
 
 constexpr std::array<Utf8Units, 256> kUtf8 = utf8Table();
 
-std::size_t paneUtf8Length(std::string_view bytes)
+// Without a branch, so that the compiler makes vector code of it.
+bool hasHighByte(std::string_view bytes)
+{
+    unsigned bits = 0;
+    for (const char byte : bytes)
+        bits |= static_cast<std::uint8_t>(byte);
+    return (bits & 0x80) != 0;
+}
+
+std::size_t utf8Length(std::string_view bytes)
 {
     std::size_t length = 0;
     for (const char byte : bytes)
         length += kUtf8[static_cast<std::uint8_t>(byte)].size;
-    std::size_t crLfs = 0;
-    for (std::size_t i = 1; i < bytes.size(); ++i)
-        crLfs += static_cast<std::size_t>(bytes[i - 1] == '\r' && bytes[i] == '\n');
-    return length - 2 * crLfs;
+    return length;
 }
 
 std::optional<char> encodedByte(char16_t character)
@@ -98,31 +102,25 @@ void decodeWindows1252(std::string_view bytes, std::span<char16_t> text)
                    [](char byte) { return kDecoding[static_cast<std::uint8_t>(byte)]; });
 }
 
-// Runs of plain ASCII, most of a script, are copied whole; only line breaks
-// and the bytes from 0x80 up are looked at one by one.
-std::string paneUtf8FromWindows1252(std::string_view bytes)
+// Runs of plain ASCII, most of a script, are copied whole; only the bytes
+// from 0x80 up are looked at one by one.
+std::string utf8FromWindows1252(std::string_view bytes)
 {
-    std::string utf8(paneUtf8Length(bytes), '\0');
+    if (!hasHighByte(bytes))
+        return std::string(bytes);
+    std::string utf8(utf8Length(bytes), '\0');
     char* out = utf8.data();
     const char* in = bytes.data();
     const char* const end = in + bytes.size();
     while (in != end) {
-        const char* const run = std::find_if(in, end, [](char byte) {
-            return static_cast<std::uint8_t>(byte) >= 0x80 || byte == '\r' || byte == '\n';
-        });
+        const char* const run
+            = std::find_if(in, end, [](char byte) { return static_cast<std::uint8_t>(byte) >= 0x80; });
         out = std::copy(in, run, out);
         if (run == end)
             break;
-        in = run + 1;
-        if (*run == '\r' || *run == '\n') {
-            if (*run == '\r' && in != end && *in == '\n')
-                ++in;
-            *out++ = '\r';
-            *out++ = '\n';
-            continue;
-        }
         const Utf8Units& units = kUtf8[static_cast<std::uint8_t>(*run)];
         out = std::copy_n(units.units.begin(), units.size, out);
+        in = run + 1;
     }
     assert(out == utf8.data() + utf8.size());
     return utf8;
@@ -142,6 +140,33 @@ Windows1252Bytes encodeWindows1252(std::u16string_view text)
             ++i;
         *out++ = '?';
         ++encoded.replaced;
+    }
+    encoded.bytes.resize(static_cast<std::size_t>(out - encoded.bytes.data()));
+    return encoded;
+}
+
+Windows1252Bytes windows1252FromUtf8(std::string_view utf8)
+{
+    Windows1252Bytes encoded;
+    encoded.bytes.resize(utf8.size());
+    char* out = encoded.bytes.data();
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        const auto run = std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(at), utf8.end(),
+                                      [](char unit) { return static_cast<std::uint8_t>(unit) >= 0x80; });
+        const auto ascii = static_cast<std::size_t>(run - utf8.begin()) - at;
+        out = std::copy_n(utf8.data() + at, ascii, out);
+        at += ascii;
+        if (at == utf8.size())
+            break;
+        const Utf8Character character = nextUtf8Character(utf8, at);
+        at += character.size;
+        const std::optional<char> byte = character.valid && character.codePoint <= 0xFFFF
+            ? encodedByte(static_cast<char16_t>(character.codePoint))
+            : std::nullopt;
+        // A byte that begins no character (not UTF-8 at all) is one "?" too.
+        *out++ = byte.value_or('?');
+        encoded.replaced += static_cast<std::size_t>(!byte);
     }
     encoded.bytes.resize(static_cast<std::size_t>(out - encoded.bytes.data()));
     return encoded;

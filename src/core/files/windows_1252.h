@@ -23,13 +23,17 @@ struct Windows1252Bytes {
 /// large file is decoded straight into the string that will hold it.
 void decodeWindows1252(std::string_view bytes, std::span<char16_t> text);
 
-/// The bytes of a file as a script pane holds them, in one pass: each byte
-/// decoded as decodeWindows1252() does and written in UTF-8, and each lone CR
-/// or lone LF made a CR LF, as withCrLfLineBreaks() does.
-[[nodiscard]] std::string paneUtf8FromWindows1252(std::string_view bytes);
+/// The bytes of a file as a script pane holds them, UTF-8, in one pass: each
+/// byte decoded as decodeWindows1252() does. Line breaks stay as they are.
+[[nodiscard]] std::string utf8FromWindows1252(std::string_view bytes);
 
 /// The inverse of decodeWindows1252(). A character without a byte, a
 /// surrogate pair (one character) or a lone surrogate alike, becomes one "?".
 [[nodiscard]] Windows1252Bytes encodeWindows1252(std::u16string_view text);
+
+/// The inverse of utf8FromWindows1252(), for a pane's text. A character
+/// without a byte, and each byte that is not part of a UTF-8 character,
+/// becomes one "?".
+[[nodiscard]] Windows1252Bytes windows1252FromUtf8(std::string_view utf8);
 
 } // namespace defwright

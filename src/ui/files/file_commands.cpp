@@ -1,16 +1,16 @@
 #include "ui/files/file_commands.h"
 
-#include "core/files/windows_1252.h"
 #include "core/script/script_text.h"
 #include "ui/files/native_paths.h"
 #include "ui/files/script_file.h"
-#include "ui/panes/script_document.h"
-#include "ui/widgets/utf16_text.h"
+#include "ui/panes/front_document.h"
+#include "ui/panes/pane_document.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QPushButton>
 
 #include <optional>
 
@@ -40,62 +40,77 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
 
 } // namespace
 
-FileCommands::FileCommands(QMainWindow* window, ScriptDocument* itemPane, ScriptDocument* npcPane)
+FileCommands::FileCommands(QMainWindow* window, FrontDocument* front, const PaneDocument* captioned)
     : QObject(window)
     , window_(window)
-    , itemPane_(itemPane)
-    , npcPane_(npcPane)
+    , front_(front)
+    , captioned_(captioned)
     , diaOpen_(createDialog(window, QStringLiteral("diaOpen"), QFileDialog::AcceptOpen))
     , diaSave_(createDialog(window, QStringLiteral("diaSave"), QFileDialog::AcceptSave))
-    , recentFiles_(new RecentFiles(this))
+    , recentFiles_(new RecentFiles(front->documents(), this))
 {
     connect(recentFiles_, &RecentFiles::chosen, this, &FileCommands::openRecent);
 }
 
-void FileCommands::newScript()
+// The pane forgets its file, so the caption no longer names one.
+void FileCommands::newScript(PaneDocument* document)
 {
-    itemPane_->replaceScript(QString::fromStdString(bannerText()));
+    document->startWithoutFile(QString::fromStdString(bannerText()));
+    if (document == captioned_)
+        window_->setWindowTitle(QStringLiteral("Defwright"));
 }
 
-void FileCommands::open(ScriptDocument* pane)
+void FileCommands::open(PaneDocument* document)
 {
     if (const std::optional<QString> path = chosenPath(diaOpen_))
-        openFile(pane, *path);
+        openFile(document, *path);
 }
 
-void FileCommands::openFile(ScriptDocument* pane, const QString& path)
+void FileCommands::openFile(PaneDocument* document, const QString& path)
 {
     diaOpen_->selectFile(path);
-    const QString error = withWaitCursor([pane, &path] {
+    const QString error = withWaitCursor([document, &path] {
         const ScriptFile::Contents contents = ScriptFile(path).read();
         if (contents.error.isEmpty())
-            pane->replacePaneText(contents.script);
+            document->open(path, contents.format, contents.script);
         return contents.error;
     });
     if (!error.isEmpty()) {
         cannotOpen(path, error);
         return;
     }
-    remember(pane, path);
+    front_->bringToFront(document);
+    remember(document, path);
 }
 
 // A file that has gone since is taken off the list rather than offered again.
-void FileCommands::openRecent(const QString& path, RecentFiles::Pane pane)
+void FileCommands::openRecent(const QString& path, PaneDocument* document)
 {
     if (!QFileInfo::exists(path)) {
         recentFiles_->remove(path);
         cannotOpen(path, tr("The file is no longer there; it was taken off the recent files."));
         return;
     }
-    openFile(pane == RecentFiles::Pane::Npc ? npcPane_ : itemPane_, path);
+    openFile(document, path);
 }
 
+// Writes the script in front to its own file, in that file's format.
 void FileCommands::save()
 {
-    showMessage(QMessageBox::NoIcon, tr("Use Save As...  Save will be finished soon."));
+    PaneDocument* document = front_->document();
+    const QString path = document->filePath();
+    if (path.isEmpty()) {
+        showMessage(QMessageBox::NoIcon, tr("Use Save As...  Save will be finished soon."));
+        return;
+    }
+    if (const QString reason = ScriptFile(path).notAFileReason(); !reason.isEmpty()) {
+        cannotSave(path, reason);
+        return;
+    }
+    writeFile(document, path);
 }
 
-void FileCommands::saveAs(ScriptDocument* pane)
+void FileCommands::saveAs(PaneDocument* document)
 {
     const std::optional<QString> path = chosenPath(diaSave_);
     if (!path) {
@@ -108,23 +123,28 @@ void FileCommands::saveAs(ScriptDocument* pane)
     }
     if (QFileInfo(*path).isFile() && !confirmOverwrite(*path))
         return;
-    writeFile(pane, *path);
+    writeFile(document, *path);
 }
 
-void FileCommands::writeFile(ScriptDocument* pane, const QString& path)
+void FileCommands::writeFile(PaneDocument* document, const QString& path)
 {
-    const Windows1252Bytes encoded = withWaitCursor([pane] {
-        const QString script = pane->script();
-        return encodeWindows1252(utf16View(script));
-    });
-    if (encoded.replaced > 0 && !confirmReplacement(encoded.replaced))
-        return;
+    EncodedScript encoded = withWaitCursor([document] { return document->encoded(); });
+    if (encoded.unencodable > 0) {
+        const Unencodable answer = askUnencodable(encoded.unencodable);
+        if (answer == Unencodable::Cancel)
+            return;
+        if (answer == Unencodable::SaveAsUtf8) {
+            document->setEncoding(TextEncoding::Utf8);
+            encoded = withWaitCursor([document] { return document->encoded(); });
+        }
+    }
     const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(path).write(encoded.bytes); });
     if (!error.isEmpty()) {
         cannotSave(path, error);
         return;
     }
-    remember(pane, path);
+    document->markSaved(path);
+    remember(document, path);
 }
 
 void FileCommands::showRecentFilesIn(QMenu* menu)
@@ -134,12 +154,11 @@ void FileCommands::showRecentFilesIn(QMenu* menu)
 
 // Only once the file was read or written, so the caption never names a file
 // that does not hold the item pane's text.
-void FileCommands::remember(ScriptDocument* pane, const QString& path)
+void FileCommands::remember(const PaneDocument* document, const QString& path)
 {
-    const bool item = pane == itemPane_;
-    if (item)
+    if (document == captioned_)
         window_->setWindowTitle(QStringLiteral("File : ") + shownPath(path));
-    recentFiles_->add(path, item ? RecentFiles::Pane::Item : RecentFiles::Pane::Npc);
+    recentFiles_->add(path, document);
 }
 
 bool FileCommands::confirmOverwrite(const QString& path) const
@@ -149,16 +168,25 @@ bool FileCommands::confirmOverwrite(const QString& path) const
         == QMessageBox::Yes;
 }
 
-// A .scp file holds Windows-1252 alone; writing "?" for what it lacks must
-// never happen unasked. No is the default, as the file would lose text.
-bool FileCommands::confirmReplacement(std::size_t replaced) const
+// Writing "?" for what Windows-1252 lacks must never happen unasked. No is
+// the default, as the file would lose text; UTF-8 keeps every character.
+FileCommands::Unencodable FileCommands::askUnencodable(std::size_t count) const
 {
-    const QString count = replaced == 1 ? tr("1 character") : tr("%1 characters").arg(replaced);
-    const QString text = tr("The script holds %1 that a .scp file cannot store (it holds Windows-1252 "
-                            "only). Each would be written as \"?\".\n\nSave anyway?")
-                             .arg(count);
-    return showMessage(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
+    const QString characters = count == 1 ? tr("1 character") : tr("%1 characters").arg(count);
+    const QString text = tr("The script holds %1 that Windows-1252, the encoding of this file, cannot store. "
+                            "Each would be written as \"?\".\n\nSave the file as UTF-8 instead, which keeps "
+                            "them, or save anyway?")
+                             .arg(characters);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Defwright"), text, QMessageBox::Yes | QMessageBox::No,
+                    window_);
+    QPushButton* utf8 = box.addButton(tr("Save as &UTF-8"), QMessageBox::AcceptRole);
+    utf8->setObjectName(QStringLiteral("cmdSaveAsUtf8"));
+    box.setDefaultButton(QMessageBox::No);
+    box.exec();
+    if (box.clickedButton() == utf8)
+        return Unencodable::SaveAsUtf8;
+    return box.clickedButton() == box.button(QMessageBox::Yes) ? Unencodable::WriteQuestionMarks
+                                                               : Unencodable::Cancel;
 }
 
 void FileCommands::cannotOpen(const QString& path, const QString& reason) const

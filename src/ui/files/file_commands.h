@@ -14,35 +14,39 @@ class QMenu;
 
 namespace defwright {
 
-class ScriptDocument;
+class FrontDocument;
+class PaneDocument;
 
-/// The File menu's commands. Open and Save As work on whichever script pane
-/// they are given, through the same dialogs; only the item pane's file is
-/// named in the window's caption. They never touch the fields, and never
-/// write a file the user did not confirm.
+/// The File menu's commands. New, Open and Save As work on whichever script
+/// pane's document they are given, through the same dialogs; Save on the
+/// script in front. Only the captioned document's file is named in the
+/// window's caption. They never touch the fields, and never write a file the
+/// user did not confirm.
 class FileCommands : public QObject {
     Q_OBJECT
 
 public:
-    FileCommands(QMainWindow* window, ScriptDocument* itemPane, ScriptDocument* npcPane);
+    FileCommands(QMainWindow* window, FrontDocument* front, const PaneDocument* captioned);
 
-    void newScript();
-    void open(ScriptDocument* pane);
+    void newScript(PaneDocument* document);
+    void open(PaneDocument* document);
     void save();
-    void saveAs(ScriptDocument* pane);
+    void saveAs(PaneDocument* document);
 
     /// Open without the dialog, for a file named on the command line or in
     /// the recent files; the dialog offers its folder next time.
-    void openFile(ScriptDocument* pane, const QString& path);
+    void openFile(PaneDocument* document, const QString& path);
 
     void showRecentFilesIn(QMenu* menu);
 
 private:
-    void openRecent(const QString& path, RecentFiles::Pane pane);
-    void writeFile(ScriptDocument* pane, const QString& path);
-    void remember(ScriptDocument* pane, const QString& path);
+    enum class Unencodable { Cancel, WriteQuestionMarks, SaveAsUtf8 };
+
+    void openRecent(const QString& path, PaneDocument* document);
+    void writeFile(PaneDocument* document, const QString& path);
+    void remember(const PaneDocument* document, const QString& path);
     [[nodiscard]] bool confirmOverwrite(const QString& path) const;
-    [[nodiscard]] bool confirmReplacement(std::size_t replaced) const;
+    [[nodiscard]] Unencodable askUnencodable(std::size_t count) const;
     void cannotOpen(const QString& path, const QString& reason) const;
     void cannotSave(const QString& path, const QString& reason) const;
     QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString& text,
@@ -50,8 +54,8 @@ private:
                                             QMessageBox::StandardButton defaultButton = QMessageBox::Ok) const;
 
     QMainWindow* window_;
-    ScriptDocument* itemPane_;
-    ScriptDocument* npcPane_;
+    FrontDocument* front_;
+    const PaneDocument* captioned_;
     QFileDialog* diaOpen_;
     QFileDialog* diaSave_;
     RecentFiles* recentFiles_;

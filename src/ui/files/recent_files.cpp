@@ -1,6 +1,7 @@
 #include "ui/files/recent_files.h"
 
 #include "ui/files/native_paths.h"
+#include "ui/panes/pane_document.h"
 
 #include <QAction>
 #include <QDir>
@@ -8,14 +9,15 @@
 #include <QMenu>
 #include <QSettings>
 
+#include <algorithm>
+#include <utility>
+
 namespace defwright {
 namespace {
 
 constexpr QLatin1StringView kGroup("recentFiles");
 constexpr QLatin1StringView kPath("path");
 constexpr QLatin1StringView kPane("pane");
-constexpr QLatin1StringView kNpc("npc");
-constexpr QLatin1StringView kItem("item");
 
 // "&" in a file name would otherwise mark an access key.
 QString menuText(qsizetype index, const RecentFiles::Entry& entry)
@@ -23,14 +25,23 @@ QString menuText(qsizetype index, const RecentFiles::Entry& entry)
     QString name = QFileInfo(entry.path).fileName();
     name.replace(u'&', QStringLiteral("&&"));
     const QString text = QStringLiteral("&%1 %2").arg(index + 1).arg(name);
-    return entry.pane == RecentFiles::Pane::Npc ? RecentFiles::tr("%1 (NPC script)").arg(text) : text;
+    const QString& note = entry.document->recentNote();
+    return note.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, note);
 }
 
 } // namespace
 
-RecentFiles::RecentFiles(QObject* parent)
+RecentFiles::RecentFiles(QList<PaneDocument*> documents, QObject* parent)
     : QObject(parent)
+    , documents_(std::move(documents))
 {
+}
+
+PaneDocument* RecentFiles::documentOf(const QString& key) const
+{
+    const auto found = std::find_if(documents_.cbegin(), documents_.cend(),
+                                    [&key](const PaneDocument* document) { return document->recentKey() == key; });
+    return found != documents_.cend() ? *found : documents_.constFirst();
 }
 
 // Read afresh each time, so a second window's changes are not overwritten.
@@ -42,20 +53,19 @@ QList<RecentFiles::Entry> RecentFiles::entries() const
     for (int i = 0; i < size && entries.size() < kMaxEntries; ++i) {
         settings.setArrayIndex(i);
         const QString path = settings.value(kPath).toString();
-        const Pane pane = settings.value(kPane).toString() == kNpc ? Pane::Npc : Pane::Item;
         if (!path.isEmpty())
-            entries.append({path, pane});
+            entries.append({path, documentOf(settings.value(kPane).toString())});
     }
     settings.endArray();
     return entries;
 }
 
-void RecentFiles::add(const QString& path, Pane pane)
+void RecentFiles::add(const QString& path, const PaneDocument* document)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     QList<Entry> list = entries();
     list.removeIf([&absolute](const Entry& entry) { return samePath(entry.path, absolute); });
-    list.prepend({absolute, pane});
+    list.prepend({absolute, documentOf(document->recentKey())});
     store(list.mid(0, kMaxEntries));
 }
 
@@ -84,7 +94,7 @@ void RecentFiles::showIn(QMenu* menu)
         connect(action, &QAction::triggered, this, [this, i] {
             if (i < shown_.size()) {
                 const Entry entry = shown_[i];
-                emit chosen(entry.path, entry.pane);
+                emit chosen(entry.path, entry.document);
             }
         });
     }
@@ -102,7 +112,7 @@ void RecentFiles::store(const QList<Entry>& entries)
     for (int i = 0; i < entries.size(); ++i) {
         settings.setArrayIndex(i);
         settings.setValue(kPath, entries[i].path);
-        settings.setValue(kPane, QString(entries[i].pane == Pane::Npc ? kNpc : kItem));
+        settings.setValue(kPane, entries[i].document->recentKey());
     }
     settings.endArray();
     fillMenu();

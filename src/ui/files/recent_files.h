@@ -8,29 +8,30 @@ class QMenu;
 
 namespace defwright {
 
+class PaneDocument;
+
 /// The scripts last opened or saved, newest first, kept in the user's
 /// settings so that the list outlives the run. Each remembers which pane it
-/// was in, so choosing it opens it there again.
+/// was in, by the pane document's key, so choosing it opens it there again.
 class RecentFiles : public QObject {
     Q_OBJECT
 
 public:
     static constexpr qsizetype kMaxEntries = 8;
 
-    enum class Pane { Item, Npc };
-
     struct Entry {
         QString path;
-        Pane pane = Pane::Item;
+        PaneDocument* document = nullptr;
         friend bool operator==(const Entry&, const Entry&) = default;
     };
 
-    explicit RecentFiles(QObject* parent = nullptr);
+    /// @param documents the panes' documents; an entry of an unknown pane goes to the first
+    RecentFiles(QList<PaneDocument*> documents, QObject* parent = nullptr);
 
     [[nodiscard]] QList<Entry> entries() const;
 
     /// Puts the file at the top of the list; an older entry of it goes.
-    void add(const QString& path, Pane pane);
+    void add(const QString& path, const PaneDocument* document);
     void remove(const QString& path);
     void clear();
 
@@ -38,12 +39,15 @@ public:
     void showIn(QMenu* menu);
 
 signals:
-    void chosen(const QString& path, RecentFiles::Pane pane);
+    void chosen(const QString& path, PaneDocument* document);
 
 private:
     void store(const QList<Entry>& entries);
     void fillMenu();
 
+    [[nodiscard]] PaneDocument* documentOf(const QString& key) const;
+
+    QList<PaneDocument*> documents_;
     QMenu* menu_ = nullptr;
     QList<Entry> shown_;
 };

@@ -1,7 +1,6 @@
 #include "ui/files/script_file.h"
 
-#include "core/files/windows_1252.h"
-#include "core/script/script_text.h"
+#include "core/files/script_bytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -35,14 +34,16 @@ ScriptFile::ScriptFile(QString path)
 ScriptFile::Contents ScriptFile::read() const
 {
     if (const QString reason = unreadableReason(); !reason.isEmpty())
-        return {{}, reason};
+        return {{}, {}, reason};
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+        return {{}, {}, file.errorString()};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {{}, file.errorString()};
-    return {paneUtf8FromWindows1252({bytes.constData(), static_cast<std::size_t>(bytes.size())}), {}};
+        return {{}, {}, file.errorString()};
+    const std::string_view fileBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const ScriptFormat format = detectFormat(fileBytes);
+    return {decodeScript(fileBytes, format.encoding), format, {}};
 }
 
 QString ScriptFile::unreadableReason() const
@@ -74,7 +75,7 @@ QString ScriptFile::write(std::string_view encodedScript) const
     QSaveFile file(path_);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (!writeAll(file, encodedScript) || !writeAll(file, kLineBreak) || !file.commit())
+    if (!writeAll(file, encodedScript) || !file.commit())
         return file.errorString();
     return {};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/files/script_format.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -8,8 +10,8 @@
 
 namespace defwright {
 
-/// A .scp file on disk: script text in Windows-1252, one byte per character,
-/// ending with the CR LF that Save As always adds.
+/// A .scp file on disk: script text in the format its bytes say (see
+/// detectFormat()), read whole and written whole.
 class ScriptFile {
     Q_DECLARE_TR_FUNCTIONS(ScriptFile)
 
@@ -19,17 +21,17 @@ public:
 
     /// The whole text of the file, or why it could not be read.
     struct Contents {
-        std::string script; ///< as a script pane holds it: UTF-8, each line break a CR LF
+        std::string script; ///< as a script pane holds it: UTF-8, line breaks as in the file
+        ScriptFormat format;
         QString error; ///< empty when the file was read
     };
 
     explicit ScriptFile(QString path);
 
-    /// Reads the whole file, every byte as one character, each lone CR or LF
-    /// made a CR LF.
+    /// Reads the whole file and decodes it in the format its bytes have.
     [[nodiscard]] Contents read() const;
 
-    /// Writes the encoded script and then CR LF. An existing file is replaced
+    /// Writes the bytes, and nothing else. An existing file is replaced
     /// only once the new one is complete, so a failed write leaves it as it
     /// was. Returns the reason of a failure, or an empty string.
     [[nodiscard]] QString write(std::string_view encodedScript) const;

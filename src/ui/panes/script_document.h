@@ -6,8 +6,8 @@
 
 namespace defwright {
 
-/// What the File commands need of a script pane, and nothing more: the whole
-/// script with CR LF between lines, and a way to replace it.
+/// The text face of a script pane: the whole script, every line break as the
+/// pane holds it, and ways to replace it.
 class ScriptDocument {
 public:
     virtual ~ScriptDocument() = default;
@@ -17,11 +17,12 @@ public:
     /// The line the caret stands on, counting from 0.
     [[nodiscard]] virtual int caretLine() const = 0;
 
-    /// Replaces the whole text as one undoable edit and puts the caret at the end.
+    /// Replaces the whole text as one undoable edit and puts the caret at the
+    /// end; every line break of `script` becomes the pane's own.
     virtual void replaceScript(const QString& script) = 0;
 
-    /// The same with the text already as the pane holds it, UTF-8 with every
-    /// line break a CR LF, so a large file goes in without a copy in UTF-16.
+    /// The same with the text already as the pane holds it, UTF-8, its line
+    /// breaks kept, so a large file goes in without a copy in UTF-16.
     virtual void replacePaneText(std::string_view paneText) = 0;
 
 protected:

@@ -2,7 +2,6 @@
 
 #include "core/files/line_breaks.h"
 #include "ui/panes/script_lexer.h"
-#include "ui/widgets/utf16_text.h"
 
 #include <QContextMenuEvent>
 #include <QEvent>
@@ -107,15 +106,31 @@ int ScriptPane::caretLine() const
     return static_cast<int>(send(SCI_LINEFROMPOSITION, static_cast<unsigned long>(send(SCI_GETCURRENTPOS))));
 }
 
-QByteArray ScriptPane::paneBytes(const QString& script)
+LineBreak ScriptPane::lineBreak() const
 {
-    const std::u16string_view text = utf16View(script);
-    const std::size_t length = crLfLength(text);
-    if (length == text.size())
-        return script.toUtf8();
-    QString converted(static_cast<qsizetype>(length), Qt::Uninitialized);
-    withCrLfLineBreaks(text, mutableUtf16(converted));
-    return converted.toUtf8();
+    switch (eolMode()) {
+    case EolUnix:
+        return LineBreak::Lf;
+    case EolMac:
+        return LineBreak::Cr;
+    case EolWindows:
+        break;
+    }
+    return LineBreak::CrLf;
+}
+
+void ScriptPane::useLineBreak(LineBreak lineBreak)
+{
+    setEolMode(lineBreak == LineBreak::Lf ? EolUnix : lineBreak == LineBreak::Cr ? EolMac : EolWindows);
+}
+
+QByteArray ScriptPane::paneBytes(const QString& script) const
+{
+    QByteArray bytes = script.toUtf8();
+    const std::string_view text(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (hasOnlyLineBreaks(text, lineBreak()))
+        return bytes;
+    return QByteArray::fromStdString(withLineBreaks(text, lineBreak()));
 }
 
 // The editor keeps Tab for indenting; in this window it moves the focus, as

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/files/line_breaks.h"
 #include "ui/panes/script_document.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -16,9 +17,9 @@ class ScriptLexer;
 
 /// A script pane: the editable text of one script, with line numbers, a fold
 /// margin for each "[...]" block, the caret's line marked and matching braces
-/// lit. It holds lines as the .scp files do, ending in CR LF; Enter types a
-/// CR LF, and a lone CR or LF put in or pasted becomes one. A ScriptLexer
-/// colours it.
+/// lit. Its text keeps the line breaks of the file it came from; Enter, a
+/// paste and every text put in get the pane's own break, CR LF unless told
+/// otherwise. A ScriptLexer colours it.
 ///
 /// Tab and Shift+Tab move the focus as in every other control of the window;
 /// Ctrl+I types a tab character.
@@ -37,7 +38,7 @@ public:
     /// undoable edit; the caret ends after the inserted text.
     void insertScript(const QString& script);
 
-    /// The pane's text, CR LF between lines, every character as it was put in.
+    /// The pane's text, every character and line break as it was put in.
     [[nodiscard]] QString script() const override;
 
     [[nodiscard]] int caretLine() const override;
@@ -48,8 +49,12 @@ public:
     /// script. The colours, line numbers and listeners learn of the change once.
     void changeInBulk(const std::function<void()>& edits);
 
-    /// A script as the pane holds it: UTF-8, each line break a CR LF.
-    [[nodiscard]] static QByteArray paneBytes(const QString& script);
+    /// The break that Enter, pastes and texts put in get.
+    [[nodiscard]] LineBreak lineBreak() const;
+    void useLineBreak(LineBreak lineBreak);
+
+    /// A script as the pane holds it: UTF-8, each line break the pane's own.
+    [[nodiscard]] QByteArray paneBytes(const QString& script) const;
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -1,23 +1,19 @@
 #include "ui/shell/edit_commands.h"
 
+#include "ui/panes/front_document.h"
+#include "ui/panes/pane_document.h"
 #include "ui/panes/script_page.h"
-#include "ui/widgets/tab_control.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
-#include <algorithm>
-#include <utility>
-
 namespace defwright {
 
-EditCommands::EditCommands(QWidget* window, TabControl* tabs, QList<ScriptTab> scripts)
+EditCommands::EditCommands(QWidget* window, const FrontDocument* front)
     : QObject(window)
     , window_(window)
-    , tabs_(tabs)
-    , scripts_(std::move(scripts))
+    , front_(front)
 {
     action("mnuFind", tr("&Find..."), QKeySequence(Qt::CTRL | Qt::Key_F), &EditCommands::mnuFind_Click);
     action("mnuFindNext", tr("Find &Next"), QKeySequence(Qt::Key_F3), &EditCommands::mnuFindNext_Click);
@@ -85,18 +81,9 @@ void EditCommands::mnuGoToLine_Click()
 
 FindBar* EditCommands::targetBar() const
 {
-    const QWidget* focused = QApplication::focusWidget();
-    const int front = tabs_->currentIndex();
-    auto target = std::find_if(scripts_.cbegin(), scripts_.cend(),
-                               [focused](const ScriptTab& script) { return script.page->isAncestorOf(focused); });
-    if (target == scripts_.cend()) {
-        target = std::find_if(scripts_.cbegin(), scripts_.cend(), [front](const ScriptTab& script) {
-            return script.scriptTab == front || script.fieldsTab == front;
-        });
-    }
-    const ScriptTab& script = target != scripts_.cend() ? *target : scripts_.constFirst();
-    tabs_->setCurrentIndex(script.scriptTab);
-    return script.page->findBar();
+    ScriptPage* page = front_->page();
+    front_->bringToFront(front_->document());
+    return page->findBar();
 }
 
 } // namespace defwright

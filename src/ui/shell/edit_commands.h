@@ -12,25 +12,15 @@ class QMenuBar;
 
 namespace defwright {
 
-class ScriptPage;
-class TabControl;
+class FrontDocument;
 
-/// A script page and the tabs it goes with: its own, and the field page
-/// whose script it shows.
-struct ScriptTab {
-    int fieldsTab;
-    int scriptTab;
-    ScriptPage* page;
-};
-
-/// The Edit menu: find, replace and go to line, in the pane that has the
-/// focus, or else in the pane of the page in front (from a field page, the
-/// pane of that page's script, which is brought to the front).
+/// The Edit menu: find, replace and go to line, in the script in front (from
+/// a field page, that page's script, which is brought to the front).
 class EditCommands : public QObject {
     Q_OBJECT
 
 public:
-    EditCommands(QWidget* window, TabControl* tabs, QList<ScriptTab> scripts);
+    EditCommands(QWidget* window, const FrontDocument* front);
 
     /// Adds the "&Edit" menu at the end of the menu bar.
     void addMenu(QMenuBar* menuBar) const;
@@ -50,8 +40,7 @@ private:
     [[nodiscard]] FindBar* targetBar() const;
 
     QWidget* window_;
-    TabControl* tabs_;
-    QList<ScriptTab> scripts_;
+    const FrontDocument* front_;
     QList<QAction*> actions_;
 };
 

@@ -8,6 +8,8 @@
 #include "ui/files/file_commands.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
+#include "ui/panes/front_document.h"
+#include "ui/panes/pane_document.h"
 #include "ui/panes/script_page.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/about_dialog.h"
@@ -17,6 +19,8 @@
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/script_commands.h"
+#include "ui/shell/script_page_layouts.h"
+#include "ui/shell/script_status_bar.h"
 #include "ui/shell/splash_window.h"
 #include "ui/shell/view_commands.h"
 #include "ui/widgets/focus_marker.h"
@@ -38,28 +42,6 @@ constexpr int kClientHeight = 7845;
 constexpr TwipsRect kTabControl{120, 120, 9135, 7695};
 constexpr int kTabRows = 2;
 
-const ScriptPageLayout kItemScriptPage{
-    .paneFrameName = "Frame1",
-    .paneFrameCaption = "Compiled Item Script",
-    .paneInsideFrame = true,
-    .paneName = "txtEdit",
-    .triggerFrameName = "Frame2",
-    .triggerFrame = {6600, 870, 2415, 5655},
-    .buttonName = "cmdtriggers",
-    .triggers = kItemTriggers,
-};
-
-const ScriptPageLayout kNpcScriptPage{
-    .paneFrameName = "Frame5",
-    .paneFrameCaption = "Compiled NPC Script",
-    .paneInsideFrame = false,
-    .paneName = "txtnEdit",
-    .triggerFrameName = "Frame4",
-    .triggerFrame = {6600, 870, 2415, 6135},
-    .buttonName = "cmdntriggers",
-    .triggers = kNpcTriggers,
-};
-
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
@@ -70,17 +52,25 @@ MainWindow::MainWindow(QWidget* parent)
     setFont(windowFont(Typeface::Verdana, 8.25));
     setWindowIcon(programIcon());
     createPages();
+    createDocuments();
     setFocusOrder();
     new FocusMarker(this);
     connectPages();
-    fileCommands_ = new FileCommands(this, itemScript_->pane(), npcScript_->pane());
-    scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_});
-    editCommands_ = new EditCommands(this, SSTab1_, {{0, 1, itemScript_}, {2, 3, npcScript_}});
+    fileCommands_ = new FileCommands(this, front_, itemDocument_);
+    scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_, front_});
+    editCommands_ = new EditCommands(this, front_);
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
     createActions();
     createMenus();
     guardMenuShortcuts();
     placeWindow();
+}
+
+// The status bar goes first: while the pages go, the tabs still report
+// changes, and it must not read what has gone.
+MainWindow::~MainWindow()
+{
+    delete statusBar_;
 }
 
 void MainWindow::Form_Load()
@@ -92,7 +82,7 @@ void MainWindow::Form_Load()
 
 void MainWindow::openItemScript(const QString& path)
 {
-    fileCommands_->openFile(itemScript_->pane(), path);
+    fileCommands_->openFile(itemDocument_, path);
 }
 
 // Every page is laid out in the window's own twips; the pages' corner is where
@@ -117,6 +107,15 @@ void MainWindow::createPages()
     SSTab1_->addPage(npcScript_, tr("Compiled NPC Script"));
 }
 
+void MainWindow::createDocuments()
+{
+    itemDocument_ = new PaneDocument(itemScript_->pane(), QStringLiteral("item"), QString());
+    npcDocument_ = new PaneDocument(npcScript_->pane(), QStringLiteral("npc"), tr("NPC script"));
+    front_ = new FrontDocument(SSTab1_, {{0, 1, itemScript_, itemDocument_}, {2, 3, npcScript_, npcDocument_}}, this);
+    statusBar_ = new ScriptStatusBar(front_, this);
+    setStatusBar(statusBar_);
+}
+
 // The tab control first, then each page's controls in their own order; Tab
 // skips what is not shown, so each page is visited on its own.
 void MainWindow::setFocusOrder()
@@ -139,10 +138,12 @@ void MainWindow::connectPages()
     connect(npcScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdntriggers_Click);
 }
 
-// The window opens at its design size; what a larger one does is the View menu's.
+// The window opens at its design size, with the menu bar above the client area
+// and the status bar below it; what a larger one does is the View menu's.
 void MainWindow::placeWindow()
 {
-    resize(pixelSize(kClientWidth, kClientHeight) + QSize(0, menuBar()->sizeHint().height()));
+    const int bars = menuBar()->sizeHint().height() + statusBar_->sizeHint().height();
+    resize(pixelSize(kClientWidth, kClientHeight) + QSize(0, bars));
     if (const QScreen* screen = this->screen())
         move(screen->availableGeometry().topLeft());
 }
@@ -236,12 +237,12 @@ void MainWindow::guardMenuShortcuts()
 
 void MainWindow::mnuNew_Click()
 {
-    fileCommands_->newScript();
+    fileCommands_->newScript(itemDocument_);
 }
 
 void MainWindow::mnuOpen_Click()
 {
-    fileCommands_->open(itemScript_->pane());
+    fileCommands_->open(itemDocument_);
 }
 
 void MainWindow::mnuSave_Click()
@@ -251,17 +252,17 @@ void MainWindow::mnuSave_Click()
 
 void MainWindow::mnuSaveAs_Click()
 {
-    fileCommands_->saveAs(itemScript_->pane());
+    fileCommands_->saveAs(itemDocument_);
 }
 
 void MainWindow::mnuOpenNpc_Click()
 {
-    fileCommands_->open(npcScript_->pane());
+    fileCommands_->open(npcDocument_);
 }
 
 void MainWindow::mnuSaveNpcAs_Click()
 {
-    fileCommands_->saveAs(npcScript_->pane());
+    fileCommands_->saveAs(npcDocument_);
 }
 
 // Ends the program at once: nothing asks about unsaved script text.

@@ -8,10 +8,13 @@ namespace defwright {
 
 class EditCommands;
 class FileCommands;
+class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
+class PaneDocument;
 class ScriptCommands;
 class ScriptPage;
+class ScriptStatusBar;
 class TabControl;
 class ViewCommands;
 
@@ -23,13 +26,14 @@ class MainWindow : public QMainWindow {
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     /// The load step, run once before the window is first shown: puts the NPC
     /// page into its start state and shows the splash until it is clicked away.
     void Form_Load();
 
     /// Opens a script into the item pane as File > Open does, for a file
-    /// named on the command line.
+    /// named on the command line, and shows it.
     void openItemScript(const QString& path);
 
 private slots:
@@ -52,6 +56,7 @@ private slots:
 
 private:
     void createPages();
+    void createDocuments();
     void setFocusOrder();
     void connectPages();
     void createActions();
@@ -64,6 +69,10 @@ private:
     ScriptPage* itemScript_ = nullptr;
     NpcFieldsPage* npcFields_ = nullptr;
     ScriptPage* npcScript_ = nullptr;
+    PaneDocument* itemDocument_ = nullptr;
+    PaneDocument* npcDocument_ = nullptr;
+    FrontDocument* front_ = nullptr;
+    ScriptStatusBar* statusBar_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;

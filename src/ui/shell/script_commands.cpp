@@ -6,6 +6,7 @@
 #include "core/npcs/npc_tables.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
+#include "ui/panes/front_document.h"
 #include "ui/panes/script_page.h"
 #include "ui/panes/script_pane.h"
 #include "ui/widgets/form_builder.h"
@@ -13,7 +14,6 @@
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,11 +27,6 @@ namespace {
 
 constexpr std::size_t kUnheldShown = 5;
 constexpr qsizetype kUnheldWidth = 60;
-
-bool holds(const QWidget* pane, const QWidget* widget)
-{
-    return widget != nullptr && (widget == pane || pane->isAncestorOf(widget));
-}
 
 QString unheldEntry(const UnheldLine& line)
 {
@@ -56,29 +51,11 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     mnuScript_->addAction(mnuFieldsFromScript_);
     window->addAction(mnuFieldsFromScript_); // its shortcut works wherever the focus is in the window
     connect(mnuFieldsFromScript_, &QAction::triggered, this, &ScriptCommands::mnuFieldsFromScript_Click);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { rememberPane(now); });
-}
-
-void ScriptCommands::rememberPane(QWidget* now)
-{
-    if (holds(pages_.itemScript->pane(), now))
-        itemPaneLast_ = true;
-    else if (holds(pages_.npcScript->pane(), now))
-        itemPaneLast_ = false;
-}
-
-// The script page in front decides; on a field page, the pane that last had
-// the focus, or else the pane of the fields in front.
-bool ScriptCommands::itemPaneChosen() const
-{
-    if (pages_.itemScript->isVisibleTo(pages_.tabs) || pages_.npcScript->isVisibleTo(pages_.tabs))
-        return pages_.itemScript->isVisibleTo(pages_.tabs);
-    return itemPaneLast_.value_or(!pages_.npcFields->isVisibleTo(pages_.tabs));
 }
 
 void ScriptCommands::mnuFieldsFromScript_Click()
 {
-    const bool item = itemPaneChosen();
+    const bool item = pages_.front->page() == pages_.itemScript;
     const ScriptDocument* pane = item ? pages_.itemScript->pane() : pages_.npcScript->pane();
     const auto caretLine = static_cast<std::size_t>(std::max(0, pane->caretLine()));
     const auto read = [pane, caretLine](auto reader) {

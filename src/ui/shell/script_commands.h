@@ -11,10 +11,10 @@
 class QAction;
 class QMainWindow;
 class QMenu;
-class QWidget;
 
 namespace defwright {
 
+class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
 class ScriptPage;
@@ -33,6 +33,7 @@ public:
         ScriptPage* itemScript;
         NpcFieldsPage* npcFields;
         ScriptPage* npcScript;
+        const FrontDocument* front; ///< says which of the two scripts is read
     };
 
     ScriptCommands(QMainWindow* window, const Pages& pages);
@@ -45,9 +46,6 @@ public slots:
     void mnuFieldsFromScript_Click();
 
 private:
-    void rememberPane(QWidget* now);
-    [[nodiscard]] bool itemPaneChosen() const;
-
     template <typename Reading, typename FieldsPage>
     void fill(const std::optional<Reading>& reading, FieldsPage* fields, const QString& kind);
 
@@ -58,7 +56,6 @@ private:
     Pages pages_;
     QMenu* mnuScript_;
     QAction* mnuFieldsFromScript_;
-    std::optional<bool> itemPaneLast_; // which pane last had the focus, if one has had it
 };
 
 } // namespace defwright

@@ -2,24 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace defwright {
 namespace {
 
-TEST(LineBreaks, LoneCrAndLoneLfBecomeCrLfAndNothingElseChanges)
+TEST(LineBreaks, EveryBreakBecomesTheOneAskedForAndNothingElseChanges)
 {
     const struct {
-        std::u16string_view text;
-        std::u16string_view script;
+        std::string_view text;
+        std::string_view crLf;
+        std::string_view lf;
+        std::string_view cr;
     } cases[] = {
-        {u"a\r\nb\rc\nd", u"a\r\nb\r\nc\r\nd"},
-        {u"\n\r\r\n\r", u"\r\n\r\n\r\n\r\n"},
-        {u"\r\r\n\n", u"\r\n\r\n\r\n"},
-        {u"", u""},
-        {{u"\0\t\u00A0 x\u2029", 6}, {u"\0\t\u00A0 x\u2029", 6}},
+        {"a\r\nb\rc\nd", "a\r\nb\r\nc\r\nd", "a\nb\nc\nd", "a\rb\rc\rd"},
+        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n", "\n\n\n\n", "\r\r\r\r"},
+        {"\r\r\n\n", "\r\n\r\n\r\n", "\n\n\n", "\r\r\r"},
+        {"", "", "", ""},
+        {{"\0\t\xC3\xA9 x", 6}, {"\0\t\xC3\xA9 x", 6}, {"\0\t\xC3\xA9 x", 6}, {"\0\t\xC3\xA9 x", 6}},
     };
-    for (const auto& [text, script] : cases) {
-        EXPECT_EQ(withCrLfLineBreaks(text), script);
-        EXPECT_EQ(crLfLength(text), script.size());
+    for (const auto& [text, crLf, lf, cr] : cases) {
+        EXPECT_EQ(withLineBreaks(text, LineBreak::CrLf), crLf);
+        EXPECT_EQ(withLineBreaks(text, LineBreak::Lf), lf);
+        EXPECT_EQ(withLineBreaks(text, LineBreak::Cr), cr);
+        for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr})
+            EXPECT_EQ(hasOnlyLineBreaks(text, lineBreak), withLineBreaks(text, lineBreak) == text) << text;
     }
 }
 

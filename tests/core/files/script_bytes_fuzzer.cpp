@@ -1,6 +1,9 @@
-// libFuzzer target for the .scp byte mapping and the line-break conversion.
-// Built with clang by run_fuzzer.sh; any broken property aborts.
+// libFuzzer target for the .scp formats: detection, decoding, encoding, the
+// byte mapping and the line-break conversion. Built with clang by
+// run_fuzzer.sh; any broken property aborts.
 #include "core/files/line_breaks.h"
+#include "core/files/script_bytes.h"
+#include "core/files/utf8.h"
 #include "core/files/windows_1252.h"
 
 #include <cstddef>
@@ -20,21 +23,52 @@ void check(bool holds)
         std::abort();
 }
 
-// What Open and then Save As make of a text: every CR LF, lone CR and lone LF
-// becomes CR LF. Written character by character, unlike the code under test.
-std::u16string withCrLfLineEnds(std::u16string_view text)
+// Any file, opened and saved untouched, gives its bytes back; its text is
+// valid UTF-8 unless a byte-order mark said so of bytes that are not.
+void openThenSaveGivesTheBytes(std::string_view bytes)
 {
-    std::u16string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == u'\r' || text[i] == u'\n') {
-            if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+    const ScriptFormat format = detectFormat(bytes);
+    const std::string text = decodeScript(bytes, format.encoding);
+    const EncodedScript saved = encodeScript(text, format);
+    check(saved.bytes == bytes && saved.unencodable == 0);
+    check(format.encoding == TextEncoding::Utf8WithBom || isValidUtf8(text));
+
+    // Typed at the end: a file that ended with a line break ends with the
+    // pane's break again, and one that did not ends with what was typed.
+    const std::string_view body = bytes.substr(format.encoding == TextEncoding::Utf8WithBom ? kUtf8Bom.size() : 0);
+    const bool endedWithBreak = !body.empty() && (body.back() == '\r' || body.back() == '\n');
+    const std::string typed = encodeScript(text + "x", format).bytes;
+    check(typed.ends_with(endedWithBreak ? std::string("x") + std::string(lineBreakText(format.lineBreak))
+                                         : std::string("x")));
+
+    // Saved as UTF-8 instead, the same text comes back, unless it starts with
+    // U+FEFF, which then reads as a byte-order mark.
+    const ScriptFormat utf8{TextEncoding::Utf8, format.lineBreak, format.mixedLineBreaks, false};
+    const std::string asUtf8 = encodeScript(text, utf8).bytes;
+    check(decodeScript(asUtf8, detectFormat(asUtf8).encoding) == text || !isValidUtf8(text)
+          || text.starts_with(kUtf8Bom));
+}
+
+// What Enter, a paste or a chosen break make of the text: every break the
+// asked one, and nothing else changed. Checked byte by byte here.
+void lineBreaksConvert(std::string_view text)
+{
+    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
+        const std::string converted = withLineBreaks(text, lineBreak);
+        check(hasOnlyLineBreaks(converted, lineBreak));
+        check(hasOnlyLineBreaks(text, lineBreak) == (converted == text));
+        std::string expected;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            if (text[i] != '\r' && text[i] != '\n') {
+                expected += text[i];
+                continue;
+            }
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
                 ++i;
-            result += u"\r\n";
-        } else {
-            result += text[i];
+            expected += lineBreakText(lineBreak);
         }
+        check(converted == expected);
     }
-    return result;
 }
 
 void bytesRoundTrip(std::string_view bytes)
@@ -43,10 +77,8 @@ void bytesRoundTrip(std::string_view bytes)
     check(text.size() == bytes.size());
     const Windows1252Bytes encoded = encodeWindows1252(text);
     check(encoded.replaced == 0 && encoded.bytes == bytes);
-
-    const std::u16string script = withCrLfLineBreaks(text);
-    check(script == withCrLfLineEnds(text));
-    check(crLfLength(text) == script.size() && withCrLfLineBreaks(script) == script);
+    const Windows1252Bytes fromUtf8 = windows1252FromUtf8(utf8FromWindows1252(bytes));
+    check(fromUtf8.replaced == 0 && fromUtf8.bytes == bytes);
 }
 
 std::size_t codePoints(std::u16string_view text)
@@ -78,7 +110,10 @@ void anyTextEncodes(const std::uint8_t* data, std::size_t size)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    bytesRoundTrip({reinterpret_cast<const char*>(data), size});
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    openThenSaveGivesTheBytes(bytes);
+    lineBreaksConvert(bytes);
+    bytesRoundTrip(bytes);
     anyTextEncodes(data, size);
     return 0;
 }

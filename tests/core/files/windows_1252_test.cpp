@@ -29,17 +29,24 @@ TEST(Windows1252, EveryByteRoundTripsAndEachCharacterItLacksIsOneQuestionMark)
     EXPECT_EQ(encoded.replaced, 5U);
 }
 
-TEST(Windows1252, FileBytesBecomePaneUtf8WithCrLfInOnePass)
+TEST(Windows1252, FileBytesBecomePaneUtf8AndBackWithTheirLineBreaks)
 {
     const std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"a\r\nb", "a\r\nb"},
-        {"\n\r\r\n\r", "\r\n\r\n\r\n\r\n"},
+        {"\n\r\r\n\r", "\n\r\r\n\r"},
         {"\x80\x81\x9D\xE9\xFF\x7F", "\xE2\x82\xAC\xC2\x81\xC2\x9D\xC3\xA9\xC3\xBF\x7F"},
-        {std::string("x\0\r", 3), std::string("x\0\r\n", 4)},
+        {std::string("x\0\r", 3), std::string("x\0\r", 3)},
     };
-    for (const auto& [bytes, utf8] : cases)
-        EXPECT_EQ(paneUtf8FromWindows1252(bytes), utf8) << bytes;
+    for (const auto& [bytes, utf8] : cases) {
+        EXPECT_EQ(utf8FromWindows1252(bytes), utf8) << bytes;
+        EXPECT_EQ(windows1252FromUtf8(utf8).bytes, bytes);
+    }
+    // A CJK character, an emoji (four bytes, one character), U+0080 and two
+    // bytes that begin no character.
+    const Windows1252Bytes encoded = windows1252FromUtf8("a\xE6\x97\xA5\xF0\x9F\x98\x80\xC2\x80\xFFz\xC3");
+    EXPECT_EQ(encoded.bytes, "a????z?");
+    EXPECT_EQ(encoded.replaced, 5U);
 }
 
 } // namespace

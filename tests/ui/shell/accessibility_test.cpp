@@ -83,8 +83,8 @@ private slots:
 };
 
 // Every control on the way has a name, taken from its label even where that
-// stands in another frame. The last walk is the NPC page's create frame, after
-// "@Create" is pressed.
+// stands in another frame; the status bar's two buttons end each walk. The
+// last walk is the NPC page's create frame, after "@Create" is pressed.
 void AccessibilityTest::tabAndShiftTabWalkEveryPageInOrder()
 {
     MainWindow window;
@@ -106,7 +106,9 @@ void AccessibilityTest::tabAndShiftTabWalkEveryPageInOrder()
         {3, QStringList{QStringLiteral("txtnEdit")} + names("cmdntriggers", 0, 11)},
         {2, createFrame + QStringList{QStringLiteral("Command3")}},
     };
-    for (const auto& [page, order] : pages) {
+    const QStringList statusBar = {QStringLiteral("cmdStatusEncoding"), QStringLiteral("cmdStatusLineBreaks")};
+    for (const auto& [page, pageOrder] : pages) {
+        const QStringList order = pageOrder + statusBar;
         showPage(window, page);
         if (order.first() == QStringLiteral("cmbbrain"))
             QTest::mouseClick(control(window, QStringLiteral("Command2")), Qt::LeftButton);

@@ -49,7 +49,7 @@ private slots:
 };
 
 // The item script is read from its pane; the troll guard, among other
-// definitions, from a field box, so from the pane that last had the focus.
+// definitions, from an NPC field box, so from the NPC script.
 // The banners between definitions are not asked about.
 void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
 {
@@ -72,8 +72,8 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
     const auto trollStart = static_cast<int>(qt(before).count(QStringLiteral("\r\n")));
     const std::string script = before + npcScript(troll) + "\r\n\r\n" + npcScript(other);
     caretInScript(window, kNpcPane, script, trollStart + 20);
-    showPage(window, 0);
-    QWidget* name = control(window, QStringLiteral("txtBasic(0)"));
+    showPage(window, 2);
+    QWidget* name = control(window, QStringLiteral("txtnBasic(1)"));
     name->setFocus();
     const ModalAnswers none;
     fieldsFromScript(name);

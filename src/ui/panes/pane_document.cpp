@@ -1,0 +1,93 @@
+#include "ui/panes/pane_document.h"
+
+#include "core/files/line_breaks.h"
+#include "ui/panes/script_pane.h"
+
+#include <utility>
+
+namespace defwright {
+
+// A child of its pane: it goes when the pane goes.
+PaneDocument::PaneDocument(ScriptPane* pane, QString recentKey, QString recentNote)
+    : QObject(pane)
+    , pane_(pane)
+    , recentKey_(std::move(recentKey))
+    , recentNote_(std::move(recentNote))
+{
+    pane_->useLineBreak(format_.lineBreak);
+    connect(pane_, &ScriptPane::modificationChanged, this, &PaneDocument::changed);
+}
+
+bool PaneDocument::isModified() const
+{
+    return pane_->isModified();
+}
+
+void PaneDocument::startWithoutFile(const QString& script)
+{
+    filePath_.clear();
+    format_ = {};
+    pane_->useLineBreak(format_.lineBreak);
+    pane_->replaceScript(script);
+    pane_->setModified(false);
+    emit changed();
+}
+
+void PaneDocument::open(const QString& path, const ScriptFormat& format, std::string_view paneText)
+{
+    filePath_ = path;
+    format_ = format;
+    pane_->useLineBreak(format_.lineBreak);
+    pane_->replacePaneText(paneText);
+    pane_->setModified(false);
+    emit changed();
+    emit opened();
+}
+
+EncodedScript PaneDocument::encoded() const
+{
+    return encodeScript(paneText(), format_);
+}
+
+void PaneDocument::markSaved(const QString& path)
+{
+    filePath_ = path;
+    pane_->setModified(false);
+    emit changed();
+}
+
+void PaneDocument::setEncoding(TextEncoding encoding)
+{
+    format_.encoding = encoding;
+    emit changed();
+}
+
+// The text goes in whole, as one edit: converted line by line, a long script
+// would take minutes to change and as long to undo. Each break stays one
+// break, so the caret keeps its line and column and the view its first line.
+void PaneDocument::convertLineBreaks(LineBreak lineBreak)
+{
+    pane_->useLineBreak(lineBreak);
+    const std::string converted = withLineBreaks(paneText(), lineBreak);
+    if (converted != paneText()) {
+        const long caret = pane_->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
+        const long line = pane_->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, caret);
+        const long column = pane_->SendScintilla(ScriptPane::SCI_GETCOLUMN, caret);
+        const long firstShown = pane_->SendScintilla(ScriptPane::SCI_GETFIRSTVISIBLELINE);
+        pane_->replacePaneText(converted);
+        pane_->SendScintilla(ScriptPane::SCI_GOTOPOS, pane_->SendScintilla(ScriptPane::SCI_FINDCOLUMN, line, column));
+        pane_->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, firstShown);
+    }
+    format_.lineBreak = lineBreak;
+    format_.mixedLineBreaks = false;
+    emit changed();
+}
+
+// The editor's own bytes, without a copy; valid until the next edit.
+std::string_view PaneDocument::paneText() const
+{
+    const auto* bytes = static_cast<const char*>(pane_->SendScintillaPtrResult(ScriptPane::SCI_GETCHARACTERPOINTER));
+    return {bytes, static_cast<std::size_t>(pane_->SendScintilla(ScriptPane::SCI_GETLENGTH))};
+}
+
+} // namespace defwright
