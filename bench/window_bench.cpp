@@ -10,6 +10,9 @@
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <Qsci/qsciscintilla.h>
 
@@ -72,10 +75,13 @@ public:
     {
         window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
         window_.show();
+        // Until the window system says the window is shown, nothing is drawn.
+        if (!QTest::qWaitForWindowExposed(&window_))
+            qFatal("the window was not shown");
         const std::string script = bench::generatedScript();
         pane_->replacePaneText(script);
         const long lines = pane_->SendScintilla(ScriptPane::SCI_GETLINECOUNT);
-        const long line = std::clamp(lines * atPercent / 100, 5L, lines - 5);
+        const long line = std::clamp(lines * atPercent / 100, 40L, lines - 40);
         pane_->setFocus();
         pane_->SendScintilla(ScriptPane::SCI_GOTOLINE, static_cast<unsigned long>(line));
         pane_->SendScintilla(ScriptPane::SCI_LINEEND);
@@ -99,11 +105,12 @@ public:
         window_.findChild<QAbstractButton*>(QStringLiteral("cmdtriggers(0)"))->click();
     }
 
-    // What the key set off, up to the pane drawn again.
+    // The pane drawn again after a key, and what the key and the drawing left
+    // for the event loop.
     void draw() const
     {
-        QCoreApplication::sendPostedEvents();
         pane_->repaint();
+        QCoreApplication::sendPostedEvents();
     }
 
     long length() const { return pane_->SendScintilla(ScriptPane::SCI_GETLENGTH); }
@@ -131,6 +138,9 @@ void typeAndDraw(benchmark::State& state, Act act, Prepare prepare = nullptr)
         act(bench);
         bench.draw();
     }
+    // What each key did, to see that it did what it says.
+    state.counters["bytes_added"] = benchmark::Counter(double(bench.length() - bench.lengthAtStart()),
+                                                       benchmark::Counter::kAvgIterations);
 }
 
 void atThreePlaces(benchmark::internal::Benchmark* benchmark)
@@ -144,6 +154,16 @@ void BM_TypeKey(benchmark::State& state)
     typeAndDraw(state, [](const TypingBench& bench) { bench.key(Qt::Key_A); });
 }
 BENCHMARK(BM_TypeKey)->Apply(atThreePlaces);
+
+// The same while a screen reader runs: the pane tells it of each letter put in
+// and of the caret's move, at character offsets.
+void BM_TypeKeyWithScreenReader(benchmark::State& state)
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+    typeAndDraw(state, [](const TypingBench& bench) { bench.key(Qt::Key_A); });
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
+}
+BENCHMARK(BM_TypeKeyWithScreenReader)->Apply(atThreePlaces);
 
 void BM_TypeKeyOverSelection(benchmark::State& state)
 {

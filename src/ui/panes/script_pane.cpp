@@ -72,11 +72,12 @@ void ScriptPane::insertScript(const QString& script)
 // The bytes go in with their length, so a NUL character is kept like any other.
 void ScriptPane::putInPlace(long start, long end, std::string_view bytes)
 {
+    const auto length = static_cast<long>(bytes.size());
     send(SCI_BEGINUNDOACTION);
     send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
     SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.data());
     send(SCI_ENDUNDOACTION);
-    send(SCI_GOTOPOS, static_cast<unsigned long>(start + static_cast<long>(bytes.size())));
+    send(SCI_GOTOPOS, static_cast<unsigned long>(start + length));
     notices_->tell();
 }
 
