@@ -1,6 +1,7 @@
 #include "long_script.h"
 #include "ui/panes/pane_search.h"
 #include "ui/panes/script_pane.h"
+#include "ui/widgets/wait_cursor.h"
 #include "window_probe.h"
 
 #include <QClipboard>
@@ -54,8 +55,8 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
 }
 
 // The text's and the line count's change signals come once an edit is made,
-// before anything is drawn; a line number with another digit widens the
-// margin, and the pane knows it is changed.
+// before anything is drawn (a file read in is told of under the wait cursor);
+// a line number with another digit widens the margin, and the pane knows it is changed.
 void PaneChangeNoticesTest::listenersHearOfEveryEdit()
 {
     QFETCH(int, lines);
@@ -63,12 +64,19 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit()
     for (int line = 1; line < lines; ++line)
         script += "ID=0f5c\r\n";
     MainWindow window;
-    ScriptPane* pane = itemPane(window, script + "ID=0f5c");
-    pane->setModified(false);
-    const long margin = send(pane, ScriptPane::SCI_GETMARGINWIDTHN, 0);
+    ScriptPane* pane = itemPane(window, {});
     QSignalSpy text(pane, &ScriptPane::textChanged);
     QSignalSpy linesChanged(pane, &ScriptPane::linesChanged);
     const auto heard = [&] { return std::pair(int(text.count()), int(linesChanged.count())); };
+    bool waiting = false;
+    connect(pane, &ScriptPane::textChanged, this, [&] { waiting = QGuiApplication::overrideCursor() != nullptr; });
+    withWaitCursor([&] { pane->replacePaneText(script + "ID=0f5c"); });
+    QVERIFY(waiting && heard() == std::pair(1, 1));
+    text.clear();
+    linesChanged.clear();
+    pane->repaint();
+    pane->setModified(false);
+    const long margin = send(pane, ScriptPane::SCI_GETMARGINWIDTHN, 0);
 
     QTest::keyClick(pane, Qt::Key_X);
     QCOMPARE(heard(), std::pair(1, 0));
