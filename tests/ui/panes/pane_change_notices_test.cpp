@@ -45,6 +45,8 @@ private slots:
     void listenersHearOfEveryEdit();
     void typedLinesAreColouredMarkedAndFolded_data();
     void typedLinesAreColouredMarkedAndFolded();
+    void typedBracesAreLit_data();
+    void typedBracesAreLit();
 };
 
 void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
@@ -136,6 +138,34 @@ void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded()
     QTest::keyClicks(pane, QStringLiteral("x"));
     pane->repaint();
     QCOMPARE(send(pane, ScriptPane::SCI_GETLINEVISIBLE, static_cast<unsigned long>(header + 2)), 1L);
+}
+
+void PaneChangeNoticesTest::typedBracesAreLit_data()
+{
+    typedLinesAreColouredMarkedAndFolded_data();
+}
+
+// A brace next to the caret and its match are drawn on their own background.
+void PaneChangeNoticesTest::typedBracesAreLit()
+{
+    QFETCH(qsizetype, bytes);
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    const long back = send(pane, ScriptPane::SCI_STYLEGETBACK, ScriptPane::STYLE_BRACELIGHT);
+    const QRgb lit = qRgb(back & 0xff, (back >> 8) & 0xff, (back >> 16) & 0xff);
+    const auto litPixels = [pane, lit] {
+        const QImage image = pane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        qsizetype count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            count += std::count(line, line + image.width(), lit);
+        }
+        return count;
+    };
+    QTest::keyClicks(pane, QStringLiteral("RANGE={1,2}"));
+    QVERIFY(litPixels() > 0);
+    QTest::keyClick(pane, Qt::Key_Home);
+    QCOMPARE(litPixels(), 0);
 }
 
 QTEST_MAIN(PaneChangeNoticesTest)
