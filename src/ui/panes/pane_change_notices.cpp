@@ -24,6 +24,8 @@ PaneChangeNotices::PaneChangeNotices(QsciScintillaBase* pane)
     , pane_(pane)
     , lines_(send(Sci::SCI_GETLINECOUNT))
 {
+    // The editor itself needs the fold notice: on it, a folded block whose
+    // header line stops being one is unfolded.
     send(Sci::SCI_SETMODEVENTMASK, Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE | Sci::SC_MOD_CHANGEFOLD);
     connect(pane, &Sci::SCN_MODIFIED, this,
             [this](int position, int modification, const char*, int length, int, int, int, int, int, int) {
