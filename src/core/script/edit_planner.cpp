@@ -29,12 +29,22 @@ public:
         if (change_.field.slot == FieldId::kIdentifier)
             return identifier();
         if (const std::optional<ScriptLine> line = ownLine())
-            return onLine(*line);
+            return keptApart(onLine(*line));
         return newLine();
     }
 
 private:
     const LineSlot& slot() const { return layout_.lineSlots[change_.field.slot]; }
+
+    // A "/" typed next to a "/" of the line would begin a comment that swallows the value.
+    TextEdit keptApart(TextEdit edit) const
+    {
+        if (edit.replacement.ends_with('/') && edit.end < script_.size() && script_[edit.end] == '/')
+            edit.replacement += ' ';
+        if (edit.replacement.starts_with('/') && edit.start > 0 && script_[edit.start - 1] == '/')
+            edit.replacement.insert(0, " ");
+        return edit;
+    }
 
     SlotValues after() const
     {
@@ -116,6 +126,8 @@ private:
             return range.separated ? TextEdit{range.separator.start, range.high.end, {}} : TextEdit{};
         if (range.separated)
             return {range.high.start, range.high.end, high};
+        if (range.low.empty() && slot().form == SlotForm::Range)
+            return {}; // "{ high}" would read as a low value, and without one the line says nothing
         if (range.braced)
             return {range.high.start, range.high.start, " " + high};
         return {line.value.start, line.value.end, bracedRange(range.low.of(script_), high)};

@@ -39,6 +39,8 @@ TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLine)
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\r\nNAME=a\r\nTYPE=t", itemTypeField(), ""), "[ITEMDEF 01]\r\nNAME=a");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=   //c", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x   //c");
+    // A "/" at the value's end never joins the comment's.
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=//c", itemBasicField(0), "a/"), "[ITEMDEF 01]\nNAME=a/ //c");
 }
 
 // A new line goes where the generator would write it among the lines there are.
@@ -76,6 +78,7 @@ TEST(EditPlanner, KeepsTheFormOfARange)
               "[ITEMDEF 01]\nON=@CREATE");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nON=@CREATE", itemHitPointsField(FieldPart::High), "4"),
               "[ITEMDEF 01]\nON=@CREATE"); // the low value decides
+    EXPECT_EQ(hitPoints("", FieldPart::High, "4"), " //hp"); // and "{ 4}" would read as a low value
 }
 
 TEST(EditPlanner, ChangesTheIdentifierInTheHeaderItself)
