@@ -61,8 +61,8 @@ TEST(NpcScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
 // with a blank, without a low or a high value. Skills are the creation block's.
 TEST(NpcReader, GroupsFillTheirBoxesInOrderAndListWhatIsLeftOver)
 {
-    Lines lines = {"[CHARDEF c_ogre]", "CAN=MT_WALK", "TEVENTS=e_one", "can=MT_RUN", "TSPEECH=s_one",
-                   "CAN=MT_FLY", "CAN=MT_SWIM", "wrestling = 70,85", "FOO={1 2}", "CAN=", "ON=@CREATE",
+    Lines lines = {"[CHARDEF c_ogre]", "CAN=MT_WALK", "CAN=", "TEVENTS=e_one", "can=MT_RUN", "TSPEECH=s_one",
+                   "CAN=MT_FLY", "CAN=MT_SWIM", "wrestling = 70,85", "FOO={1 2}", "ON=@CREATE",
                    "STR={200,250}", "INT=5 6", "DEX={  9}", "KARMA={7 }", "FAME={1 2}", "FAME={3 4}",
                    "\twrestling = 70,85 // a listed skill in any form", "MAXHITS=118"};
     for (int slot = 1; slot <= 6; ++slot)
@@ -76,7 +76,7 @@ TEST(NpcReader, GroupsFillTheirBoxesInOrderAndListWhatIsLeftOver)
                           "my skill 2={2 9}", "my skill 3={3 9}", "my skill 4={4 9}", "my skill 5={5 9}"}));
     EXPECT_EQ(reading->record.stats[4], (RangeValues{"", "9"}));
     EXPECT_EQ(test::unheldLines(reading->unheld),
-              (Lines{"7 CAN=MT_SWIM", "8 wrestling = 70,85", "9 FOO={1 2}", "10 CAN=", "17 FAME={3 4}",
+              (Lines{"3 CAN=", "8 CAN=MT_SWIM", "9 wrestling = 70,85", "10 FOO={1 2}", "17 FAME={3 4}",
                      "19 MAXHITS=118", "25 my skill 6={6 9}"}));
 }
 
