@@ -88,6 +88,25 @@ bool groupFull(const DefinitionLines& lines, const DefinitionLayout& layout, con
     return true;
 }
 
+// A range whose values hold a separator ("{a b c}" is low "a", high "b c") may
+// be read otherwise once one of them changes.
+bool rangeReadsBack(const DefinitionLines& lines, const DefinitionLayout& layout, const FieldId& field,
+                    std::string_view script)
+{
+    if (field.slot == FieldId::kIdentifier || layout.lineSlots[field.slot].form == SlotForm::Plain)
+        return true;
+    const auto plain = [](std::string_view part) { return part.find_first_of(" \t,{}") == part.npos; };
+    const SlotGroup group = slotGroup(layout, field.slot);
+    for (std::size_t slot = group.first; slot < group.end; ++slot) {
+        if (!lines.slotLines[slot])
+            continue;
+        const SlotValues values = slotValues(script, layout.lineSlots[slot], *lines.slotLines[slot]);
+        if (!plain(values.value) || !plain(values.high))
+            return false;
+    }
+    return true;
+}
+
 // The edit is one change within a line, one whole line with its break taken
 // away, or new lines put in at a line's start or end; undone, it gives the
 // text back; and the definition still begins where it did.
@@ -109,7 +128,8 @@ void plansLocally(std::string_view script, std::size_t header, const DefinitionL
         check(breaks(replaced) == 0 && breaks(edit->replacement) == 0);
     const std::string edited = applyEdit(script, *edit);
     check(applyEdit(edited, inverseEdit(script, *edit)) == script);
-    if (!readsBackAsTyped(value, field, layout) || groupFull(reading->lines, layout, field))
+    if (!readsBackAsTyped(value, field, layout) || groupFull(reading->lines, layout, field)
+        || !rangeReadsBack(reading->lines, layout, field, script))
         return;
     auto expected = reading->record;
     set(expected, field) = value;
