@@ -13,6 +13,7 @@
 #include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -69,8 +70,9 @@ bool readsBackAsTyped(std::string_view value, const FieldId& field, const Defini
         return false;
     if (field.slot == FieldId::kIdentifier)
         return !has("[]") && !startsIgnoringCase(value, layout.kind.identifierPrefix);
-    if (field.part == FieldPart::Name)
-        return !has("=[ \t") && !value.empty() && !startsIgnoringCase(value, "ON");
+    if (field.part == FieldPart::Name) // only a listed skill's line is read as one
+        return std::any_of(layout.skillNames.begin(), layout.skillNames.end(),
+                           [value](std::string_view name) { return equalsIgnoringCase(name, value); });
     return field.part == FieldPart::Value || !has(" \t,{}");
 }
 

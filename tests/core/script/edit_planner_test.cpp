@@ -119,6 +119,11 @@ TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
     // A name off the list keeps the line a skill's through braces.
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"),
               "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={95.1}\n  WRESTLING={60 75}");
+    NpcRecord renamed = fields;
+    renamed.skills[0].name = "my_skill"; // off the list: not read back, but found by its name
+    EXPECT_EQ(npcEdited(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"), renamed,
+                        npcSkillField(0, FieldPart::Low), "90"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={90}\n  WRESTLING={60 75}");
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(1, FieldPart::Low), ""),
               "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={ 75}");
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(2, FieldPart::Name), "HIDING"),
