@@ -1,38 +1,31 @@
 #include "core/items/item_reader.h"
 
-#include "core/items/item_tables.h"
-#include "core/script/field_targets.h"
+#include "core/items/item_layout.h"
 
 namespace defwright {
 namespace {
 
-void addTargets(FieldTargets& targets, ItemRecord& item)
+ItemReading readAt(std::string_view script, const DefinitionPlace& place)
 {
-    for (std::size_t i = 0; i < item.basic.size(); ++i)
-        targets.add(kItemBasicKeys[i], &item.basic[i], false);
-    targets.add(kItemTypeKey, &item.type, false);
-    for (std::size_t i = 0; i < item.axis.size(); ++i)
-        targets.add(kItemAxisKeys[i], &item.axis[i], false);
-    targets.addRange(kItemHitPointsKey, &item.hitPointsLow, &item.hitPointsHigh, true);
-    targets.add(kItemColorKey, &item.color, true);
+    ItemReading reading{{}, readDefinitionLines(script, place, itemLayout()), {}};
+    reading.record.identifier = place.identifier.of(script);
+    fillFields(script, reading.lines, itemLayout(), itemSlotFields(reading.record));
+    reading.unheld = unheldLines(script, reading.lines);
+    return reading;
 }
 
 } // namespace
 
-std::optional<ItemReading> readItemDefinition(std::string_view script, std::size_t caretLine)
+std::optional<ItemReading> readItemDefinition(std::string_view script, std::size_t caret)
 {
-    constexpr DefinitionKind kKind = definitionKind(kItemHeaderCaption);
-    const std::optional<DefinitionText> definition = definitionAt(script, caretLine, kKind);
-    if (!definition)
-        return std::nullopt;
-    ItemReading reading;
-    reading.record.identifier = definition->identifier;
-    FieldTargets targets;
-    addTargets(targets, reading.record);
-    reading.unheld = DefinitionReader::read(*definition, [&targets](const KeyedLine& line) {
-        return targets.fill(line.key, line.value, line.inCreateBlock) == FieldTargets::Fill::Filled;
-    });
-    return reading;
+    const std::optional<DefinitionPlace> place = definitionAt(script, caret, itemLayout().kind);
+    return place ? std::optional(readAt(script, *place)) : std::nullopt;
+}
+
+std::optional<ItemReading> readItemDefinitionAt(std::string_view script, std::size_t headerStart)
+{
+    const std::optional<DefinitionPlace> place = definitionAtHeader(script, headerStart, itemLayout().kind);
+    return place ? std::optional(readAt(script, *place)) : std::nullopt;
 }
 
 } // namespace defwright

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/items/item_record.h"
-#include "core/script/definition_reader.h"
+#include "core/script/definition_fields.h"
 
 #include <cstddef>
 #include <optional>
@@ -11,14 +11,18 @@ namespace defwright {
 
 using ItemReading = DefinitionReading<ItemRecord>;
 
-/// The item record that itemScript() would have been given for the
-/// "[ITEMDEF i_<id>]" definition holding the caret's line (counting from 0), or
-/// the first one when the caret stands before any header, with the lines of it
-/// that the record cannot hold. Keys are those of the item page's labels, each
-/// read in the block the generator writes it in: "HITPOINTS=" and "COLOR=" after
-/// "ON=@CREATE", the others before it. "HITPOINTS=" fills the low and the high
-/// box. A field the definition does not give is empty. None when the caret is in a definition of another kind, or
-/// the script holds no item definition.
-[[nodiscard]] std::optional<ItemReading> readItemDefinition(std::string_view script, std::size_t caretLine = 0);
+/// The item record of the item definition that holds byte `caret` of the
+/// script, or of the first one when the caret stands before any header; none
+/// when the caret is in a definition of another kind, or there is no item
+/// definition. The header may be "[ITEMDEF i_x]" (identifier "x"),
+/// "[itemdef 0x0f5e]" or any other form with blanks and a comment. Each key of
+/// the item page, in any case, is read in the block the generator writes it
+/// in: "HITPOINTS=" and "COLOR=" after "ON=@CREATE", the others before it. A
+/// value is the text after "=" without the blanks around it and without a
+/// comment. A field the definition does not give is empty.
+[[nodiscard]] std::optional<ItemReading> readItemDefinition(std::string_view script, std::size_t caret = 0);
+
+/// The same for the item definition whose header line begins at `headerStart`.
+[[nodiscard]] std::optional<ItemReading> readItemDefinitionAt(std::string_view script, std::size_t headerStart);
 
 } // namespace defwright

@@ -1,105 +1,95 @@
 #include "core/script/definition_text.h"
 
+#include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
 
 namespace defwright {
 namespace {
 
-// The start of the header at or above `start`, with its line number, if there is one.
-struct HeaderPlace {
-    std::size_t start;
-    std::size_t line;
-};
-
-std::optional<HeaderPlace> headerAtOrAbove(const TextLines& lines, std::size_t start, std::size_t line)
+std::optional<std::size_t> headerAtOrAbove(std::string_view script, std::size_t start)
 {
-    while (!isHeaderLine(lines.line(start))) {
+    const TextLines lines(script);
+    while (scriptLineAt(script, start).kind != LineKind::Header) {
         if (start == 0)
             return std::nullopt;
         start = lines.previousLineStart(start);
-        --line;
     }
-    return HeaderPlace{start, line};
+    return start;
 }
 
-std::optional<HeaderPlace> firstHeaderOfKind(const TextLines& lines, const DefinitionKind& kind)
+std::optional<DefinitionPlace> firstOfKind(std::string_view script, const DefinitionKind& kind)
 {
-    std::size_t line = 0;
-    for (std::size_t start = 0;; ++line) {
-        const std::size_t end = lines.lineEnd(start);
-        if (headerIdentifier(lines.line(start), kind))
-            return HeaderPlace{start, line};
-        if (end == lines.size())
+    for (std::size_t start = 0;;) {
+        const ScriptLine line = scriptLineAt(script, start);
+        if (line.kind == LineKind::Header) {
+            if (std::optional<DefinitionPlace> place = headerPlace(script, line, kind))
+                return place;
+        }
+        if (line.isLast())
             return std::nullopt;
-        start = lines.nextLineStart(end);
+        start = line.next();
     }
 }
 
-bool isCommentOrBlank(std::string_view line)
+bool isContent(LineKind kind)
 {
-    const std::string_view trimmed = trimBlanks(line);
-    return trimmed.empty() || trimmed.starts_with("//");
+    return kind != LineKind::Blank && kind != LineKind::Comment;
 }
 
-// The definition ends where the next header begins, its break not included.
-// Comments right above that header are the next definition's, as a banner is.
-std::size_t definitionEnd(const TextLines& lines, std::size_t headerStart)
+std::size_t definitionEnd(std::string_view script, const ScriptLine& header)
 {
-    std::size_t end = lines.lineEnd(headerStart);
-    std::size_t contentEnd = end;
-    while (end < lines.size()) {
-        const std::size_t next = lines.nextLineStart(end);
-        const std::string_view line = lines.line(next);
-        if (isHeaderLine(line))
-            return contentEnd;
-        end = next + line.size();
-        if (!isCommentOrBlank(line))
-            contentEnd = end;
+    std::size_t end = header.text.end;
+    for (ScriptLine line = header; !line.isLast();) {
+        line = scriptLineAt(script, line.next());
+        if (line.kind == LineKind::Header)
+            break;
+        if (isContent(line.kind))
+            end = line.text.end;
     }
     return end;
 }
 
 } // namespace
 
-bool isHeaderLine(std::string_view line)
+std::optional<DefinitionPlace> headerPlace(std::string_view script, const ScriptLine& header,
+                                           const DefinitionKind& kind)
 {
-    const std::string_view trimmed = trimBlanks(line);
-    return trimmed.size() >= 2 && trimmed.front() == '[' && trimmed.back() == ']';
+    if (header.kind != LineKind::Header)
+        return std::nullopt;
+    const std::string_view words = header.key.of(script);
+    const std::size_t sectionEnd = std::min(words.size(), words.find_first_of(" \t"));
+    if (!equalsIgnoringCase(words.substr(0, sectionEnd), kind.section))
+        return std::nullopt;
+    DefinitionPlace place;
+    place.start = header.start();
+    std::size_t identifier = header.key.start + sectionEnd;
+    while (identifier < header.key.end && isBlank(script[identifier]))
+        ++identifier;
+    place.prefixed = startsIgnoringCase(script.substr(identifier, header.key.end - identifier), kind.identifierPrefix);
+    if (place.prefixed)
+        identifier += kind.identifierPrefix.size();
+    place.identifier = {identifier, header.key.end};
+    return place;
 }
 
-std::optional<std::string_view> headerIdentifier(std::string_view line, const DefinitionKind& kind)
+std::optional<DefinitionPlace> definitionAtHeader(std::string_view script, std::size_t headerStart,
+                                                  const DefinitionKind& kind)
 {
-    if (!isHeaderLine(line))
+    if (headerStart > script.size() || lineStartAt(script, headerStart) != headerStart)
         return std::nullopt;
-    std::string_view inside = trimBlanks(line);
-    inside = inside.substr(1, inside.size() - 2);
-    inside.remove_prefix(std::min(inside.size(), inside.find_first_not_of(" \t")));
-    if (!startsIgnoringCase(inside, kind.section))
-        return std::nullopt;
-    inside.remove_prefix(kind.section.size());
-    const std::size_t identifierStart = inside.find_first_not_of(" \t");
-    if (identifierStart == 0 || identifierStart == std::string_view::npos)
-        return std::nullopt;
-    inside.remove_prefix(identifierStart);
-    if (!startsIgnoringCase(inside, kind.identifierPrefix))
-        return std::nullopt;
-    return inside.substr(kind.identifierPrefix.size());
+    const ScriptLine header = scriptLineAt(script, headerStart);
+    std::optional<DefinitionPlace> place = headerPlace(script, header, kind);
+    if (place)
+        place->end = definitionEnd(script, header);
+    return place;
 }
 
-std::optional<DefinitionText> definitionAt(std::string_view script, std::size_t caretLine, const DefinitionKind& kind)
+std::optional<DefinitionPlace> definitionAt(std::string_view script, std::size_t caret, const DefinitionKind& kind)
 {
-    const TextLines lines(script);
-    const TextLines::Place caret = lines.lineStart(caretLine);
-    std::optional<HeaderPlace> header = headerAtOrAbove(lines, caret.start, caret.line);
-    if (!header)
-        header = firstHeaderOfKind(lines, kind);
-    if (!header)
-        return std::nullopt;
-    const std::optional<std::string_view> identifier = headerIdentifier(lines.line(header->start), kind);
-    if (!identifier)
-        return std::nullopt;
-    const std::size_t end = definitionEnd(lines, header->start);
-    return DefinitionText{script.substr(header->start, end - header->start), header->line, *identifier};
+    if (const std::optional<std::size_t> header = headerAtOrAbove(script, lineStartAt(script, caret)))
+        return definitionAtHeader(script, *header, kind);
+    const std::optional<DefinitionPlace> first = firstOfKind(script, kind);
+    return first ? definitionAtHeader(script, first->start, kind) : std::nullopt;
 }
 
 } // namespace defwright

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/script/script_line.h"
+
 #include <cstddef>
 #include <optional>
 #include <string_view>
@@ -20,27 +22,31 @@ struct DefinitionKind {
     return {caption.substr(1, blank - 1), caption.substr(blank + 1)};
 }
 
-/// One definition within a script: its header line and every line up to the
-/// next header or the end of the script. Comment lines right above the next
-/// header are not the definition's: they belong with that header, as its banner.
-struct DefinitionText {
-    std::string_view text;
-    std::size_t headerLine = 0; // counting from 0 in the whole script
-    std::string_view identifier; // what the header names, after its prefix
+/// Where one definition stands in a script: from its header line to its last
+/// line that is neither blank nor a comment, before the next header. Comment
+/// lines right above the next header are that header's, as a banner is.
+struct DefinitionPlace {
+    std::size_t start = 0;   // where the header line begins
+    std::size_t end = 0;     // where its last line ends, before that line's break
+    TextSpan identifier;     // in the header: after the prefix when the header writes one
+    bool prefixed = false;   // whether the header writes the kind's prefix, "i_" or "c_"
 };
 
-/// Whether the line is a section header: "[" first and "]" last, blanks aside.
-[[nodiscard]] bool isHeaderLine(std::string_view line);
-
-/// The identifier of a header of this kind, matched without regard to case and
-/// with blanks allowed around the section name; none if the line is another header
-/// or no header. The identifier is everything between the prefix and the last "]".
-[[nodiscard]] std::optional<std::string_view> headerIdentifier(std::string_view line, const DefinitionKind& kind);
-
-/// The definition of this kind that holds the caret's line, or the first one in
-/// the script when the caret stands before any header. None when the caret is
-/// within a definition of another kind, or the script has none of this kind.
-[[nodiscard]] std::optional<DefinitionText> definitionAt(std::string_view script, std::size_t caretLine,
+/// The identifier of a header of this kind: the header's words are the
+/// section name in any case and the identifier; "[ITEMDEF i_x]" names "x",
+/// "[itemdef 0x0f5e]" names "0x0f5e". None for a header of another kind.
+[[nodiscard]] std::optional<DefinitionPlace> headerPlace(std::string_view script, const ScriptLine& header,
                                                          const DefinitionKind& kind);
+
+/// The definition of this kind whose header line begins at `headerStart`; none
+/// when no header of this kind begins there.
+[[nodiscard]] std::optional<DefinitionPlace> definitionAtHeader(std::string_view script, std::size_t headerStart,
+                                                                const DefinitionKind& kind);
+
+/// The definition of this kind that holds byte `caret`, or the first one in the
+/// script when the caret stands before any header. None when the caret is
+/// within a definition of another kind, or the script has none of this kind.
+[[nodiscard]] std::optional<DefinitionPlace> definitionAt(std::string_view script, std::size_t caret,
+                                                          const DefinitionKind& kind);
 
 } // namespace defwright

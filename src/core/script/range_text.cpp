@@ -1,48 +1,73 @@
 #include "core/script/range_text.h"
 
-#include "core/script/text_lines.h"
 
 namespace defwright {
 namespace {
 
-RangeText splitAt(std::string_view text, std::size_t at)
+bool isBraced(std::string_view value)
 {
-    if (at == std::string_view::npos)
-        return {text, {}};
-    return {text.substr(0, at), text.substr(at + 1)};
+    return value.size() >= 2 && value.front() == '{' && value.back() == '}';
 }
 
-bool isBraced(std::string_view text)
+std::size_t separatorAt(std::string_view inside, bool braced, bool lowMayBeEmpty)
 {
-    return text.size() >= 2 && text.front() == '{' && text.back() == '}';
+    const std::size_t blank = inside.find_first_of(" \t", braced && !lowMayBeEmpty ? 1 : 0);
+    const std::size_t comma = inside.find(',');
+    if (braced)
+        return blank != std::string_view::npos ? blank : comma;
+    return comma != std::string_view::npos ? comma : blank;
+}
+
+bool isSeparatorPart(char character)
+{
+    return isBlank(character) || character == ',';
+}
+
+TextSpan withoutBlanks(std::string_view text, TextSpan span)
+{
+    while (span.start < span.end && isBlank(text[span.start]))
+        ++span.start;
+    while (span.end > span.start && isBlank(text[span.end - 1]))
+        --span.end;
+    return span;
 }
 
 } // namespace
 
-RangeText splitRange(std::string_view value, bool lowMayBeEmpty)
+RangeSpans splitRange(std::string_view text, TextSpan value, bool lowMayBeEmpty)
 {
-    const std::string_view trimmed = trimBlanks(value);
-    if (isBraced(trimmed)) {
-        const std::string_view inside = trimmed.substr(1, trimmed.size() - 2);
-        const std::size_t blank = inside.find(' ', lowMayBeEmpty ? 0 : 1);
-        return splitAt(inside, blank != std::string_view::npos ? blank : inside.find(','));
+    RangeSpans range;
+    range.braced = isBraced(value.of(text));
+    const TextSpan inside = range.braced ? TextSpan{value.start + 1, value.end - 1} : value;
+    const std::size_t at = separatorAt(inside.of(text), range.braced, lowMayBeEmpty);
+    if (at == std::string_view::npos) {
+        range.low = withoutBlanks(text, inside);
+        range.separator = range.high = {range.low.end, range.low.end};
+        return range;
     }
-    std::size_t at = trimmed.find(',');
-    if (at == std::string_view::npos)
-        at = trimmed.find_first_of(" \t");
-    const RangeText parts = splitAt(trimmed, at);
-    return {trimBlanks(parts.low), trimBlanks(parts.high)};
+    range.separated = true;
+    std::size_t start = inside.start + at;
+    std::size_t end = start + 1;
+    while (start > inside.start && isSeparatorPart(text[start - 1]))
+        --start;
+    while (end < inside.end && isSeparatorPart(text[end]))
+        ++end;
+    range.low = withoutBlanks(text, {inside.start, start});
+    range.separator = {start, end};
+    range.high = withoutBlanks(text, {end, inside.end});
+    return range;
 }
 
-std::optional<SkillLine> splitSkillLine(std::string_view line)
+std::string bracedRange(std::string_view low, std::string_view high)
 {
-    const std::size_t at = line.find("={", 1);
-    if (at == std::string_view::npos)
-        return std::nullopt;
-    const std::string_view values = trimBlanks(line.substr(at + 1));
-    if (!isBraced(values))
-        return std::nullopt;
-    return SkillLine{line.substr(0, at), splitRange(values, true)};
+    std::string range = "{";
+    range += low;
+    if (!high.empty()) {
+        range += ' ';
+        range += high;
+    }
+    range += '}';
+    return range;
 }
 
 } // namespace defwright

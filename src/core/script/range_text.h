@@ -1,30 +1,30 @@
 #pragma once
 
-#include <optional>
+#include "core/script/script_line.h"
+
+#include <string>
 #include <string_view>
 
 namespace defwright {
 
-/// The two values of a range line, as views into the line.
-struct RangeText {
-    std::string_view low;
-    std::string_view high;
+/// Where the two values of a range stand within a line's value. A range is
+/// written "{low high}", "{low,high}", "low,high", "low high" or as a single
+/// low value; the separator is the first blank (or, failing one, the first
+/// comma) with the blanks and commas around it. Without a separator the high
+/// value is empty and stands where the separator would go.
+struct RangeSpans {
+    TextSpan low;
+    TextSpan separator;
+    TextSpan high;
+    bool braced = false;
+    bool separated = false;
 };
 
-/// Splits a range value the way the generators join it. "{low high}" is split at
-/// its first blank (after the first character unless `lowMayBeEmpty`, since a
-/// written stat or hit-point range always has a low value), or failing one at its
-/// first comma. A value without braces, such as 30,40, is split at its first
-/// comma or else its first blank, and both parts lose their outer blanks.
-[[nodiscard]] RangeText splitRange(std::string_view value, bool lowMayBeEmpty);
+/// @param lowMayBeEmpty whether a blank right after "{" separates an empty low
+///        value: so a skill's "{ 80.0}" is written, while a stat always has a low one.
+[[nodiscard]] RangeSpans splitRange(std::string_view text, TextSpan value, bool lowMayBeEmpty);
 
-/// A skill line as the generator writes it: the name, "={", the values and "}".
-/// The name is everything before the first "={" that is not the line's start.
-struct SkillLine {
-    std::string_view name;
-    RangeText values;
-};
-
-[[nodiscard]] std::optional<SkillLine> splitSkillLine(std::string_view line);
+/// A range as the generators write it: "{low high}", or "{low}" without a high value.
+[[nodiscard]] std::string bracedRange(std::string_view low, std::string_view high);
 
 } // namespace defwright

@@ -45,11 +45,6 @@ std::size_t breaksIn(std::string_view text, std::size_t begin, std::size_t end)
     return count;
 }
 
-char lower(char character)
-{
-    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a') : character;
-}
-
 } // namespace
 
 TextLines::Place TextLines::lineStart(std::size_t line) const
@@ -73,6 +68,15 @@ TextLines::Place TextLines::lineStart(std::size_t line) const
     while (last > 0 && !isBreak(text_[last - 1]))
         --last;
     return {last, line - remaining};
+}
+
+std::size_t TextLines::lineAt(std::size_t position) const
+{
+    position = std::min(position, text_.size());
+    std::size_t line = 0;
+    for (std::size_t start = 0; start < position; start += kBlockBytes)
+        line += breaksIn(text_, start, std::min(position, start + kBlockBytes));
+    return line;
 }
 
 std::size_t TextLines::lineEnd(std::size_t start) const
@@ -105,17 +109,6 @@ std::string_view trimBlanks(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-bool equalsIgnoringCase(std::string_view left, std::string_view right)
-{
-    return left.size() == right.size()
-        && std::equal(left.begin(), left.end(), right.begin(), [](char a, char b) { return lower(a) == lower(b); });
-}
-
-bool startsIgnoringCase(std::string_view text, std::string_view prefix)
-{
-    return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 } // namespace defwright

@@ -28,6 +28,9 @@ public:
     /// Where the line after the one ending at `end` begins.
     [[nodiscard]] std::size_t nextLineStart(std::size_t end) const;
 
+    /// The number (from 0) of the line that holds byte `position`.
+    [[nodiscard]] std::size_t lineAt(std::size_t position) const;
+
     /// Where the line before the one beginning at `start` begins; `start` must not be 0.
     [[nodiscard]] std::size_t previousLineStart(std::size_t start) const;
 
@@ -44,11 +47,5 @@ private:
 
 /// The text without the blanks (spaces and tabs) at its start and end.
 [[nodiscard]] std::string_view trimBlanks(std::string_view text);
-
-/// Whether two ASCII texts are equal when letters are compared without regard to case.
-[[nodiscard]] bool equalsIgnoringCase(std::string_view left, std::string_view right);
-
-/// Whether `text` begins with `prefix`, letters compared without regard to case.
-[[nodiscard]] bool startsIgnoringCase(std::string_view text, std::string_view prefix);
 
 } // namespace defwright

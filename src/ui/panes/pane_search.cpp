@@ -1,5 +1,6 @@
 #include "ui/panes/pane_search.h"
 
+#include "core/script/ascii_case.h"
 #include "ui/panes/script_pane.h"
 
 #include <QByteArray>
@@ -29,11 +30,6 @@ long searchFlags(const SearchQuery& query)
     return flags;
 }
 
-char asciiLower(char character)
-{
-    return character >= 'A' && character <= 'Z' ? static_cast<char>(character - 'A' + 'a') : character;
-}
-
 bool isAscii(std::string_view text)
 {
     return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
@@ -54,7 +50,7 @@ std::optional<std::size_t> findAsciiFolded(std::string_view text, std::string_vi
     std::string folded(pattern.size(), '\0');
     std::transform(pattern.begin(), pattern.end(), folded.begin(), asciiLower);
     const char first = folded.front();
-    const char firstUpper = first >= 'a' && first <= 'z' ? static_cast<char>(first - 'a' + 'A') : first;
+    const char firstUpper = asciiUpper(first);
     for (std::size_t at = 0; at + folded.size() <= text.size(); ++at) {
         if (text[at] != first && text[at] != firstUpper)
             continue;

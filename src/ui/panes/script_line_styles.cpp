@@ -1,8 +1,9 @@
 #include "ui/panes/script_line_styles.h"
 
+#include "core/script/script_line.h"
+
 #include <algorithm>
 #include <cassert>
-#include <cctype>
 
 namespace defwright {
 namespace {
@@ -10,35 +11,15 @@ namespace {
 using Position = std::string_view::size_type;
 constexpr Position npos = std::string_view::npos;
 
-bool isBlank(char character)
-{
-    return character == ' ' || character == '\t' || character == '\v' || character == '\f';
-}
-
-Position firstNonBlank(std::string_view line, Position from = 0)
-{
-    while (from < line.size() && isBlank(line[from]))
-        ++from;
-    return from;
-}
-
 void paint(std::span<ScriptStyle> styles, Position from, Position to, ScriptStyle style)
 {
     std::fill(styles.begin() + static_cast<std::ptrdiff_t>(from), styles.begin() + static_cast<std::ptrdiff_t>(to),
               style);
 }
 
-void styleKeyAndValue(std::string_view line, std::span<ScriptStyle> styles)
+void paint(std::span<ScriptStyle> styles, TextSpan span, ScriptStyle style)
 {
-    const Position equals = line.find('=');
-    if (equals == npos)
-        return;
-    const Position keyStart = firstNonBlank(line);
-    Position keyEnd = equals;
-    while (keyEnd > keyStart && isBlank(line[keyEnd - 1]))
-        --keyEnd;
-    paint(styles, keyStart, keyEnd, ScriptStyle::Key);
-    paint(styles, equals + 1, line.size(), ScriptStyle::Value);
+    paint(styles, span.start, span.end, style);
 }
 
 void styleRanges(std::string_view line, std::span<ScriptStyle> styles)
@@ -56,33 +37,11 @@ void styleRanges(std::string_view line, std::span<ScriptStyle> styles)
     }
 }
 
-// "ON", blanks, "=", blanks, "@" and at least one more character that is not a blank.
-void styleTrigger(std::string_view line, std::span<ScriptStyle> styles)
+// The trigger's key, "=" and name, up to the first blank after the name.
+TextSpan triggerSpan(std::string_view line, const ScriptLine& parts)
 {
-    const Position start = firstNonBlank(line);
-    if (line.size() < start + 2 || std::toupper(static_cast<unsigned char>(line[start])) != 'O'
-        || std::toupper(static_cast<unsigned char>(line[start + 1])) != 'N')
-        return;
-    Position at = firstNonBlank(line, start + 2);
-    if (at >= line.size() || line[at] != '=')
-        return;
-    at = firstNonBlank(line, at + 1);
-    if (at + 1 >= line.size() || line[at] != '@' || isBlank(line[at + 1]))
-        return;
-    Position end = at + 1;
-    while (end < line.size() && !isBlank(line[end]))
-        ++end;
-    paint(styles, start, end, ScriptStyle::Trigger);
-}
-
-void styleHeader(std::string_view line, std::span<ScriptStyle> styles)
-{
-    if (!opensSection(line))
-        return;
-    const Position open = firstNonBlank(line);
-    const Position close = line.find(']', open);
-    if (close != npos)
-        paint(styles, open, close + 1, ScriptStyle::Header);
+    const Position nameEnd = line.find_first_of(" \t", parts.value.start);
+    return {parts.key.start, std::min(nameEnd, parts.value.end)};
 }
 
 } // namespace
@@ -91,18 +50,22 @@ void styleScriptLine(std::string_view line, std::span<ScriptStyle> styles)
 {
     assert(styles.size() == line.size());
     paint(styles, 0, line.size(), ScriptStyle::Plain);
-    styleKeyAndValue(line, styles);
+    const ScriptLine parts = scriptLineAt(line, 0);
+    if (parts.equals != ScriptLine::kNone) {
+        paint(styles, parts.key, ScriptStyle::Key);
+        paint(styles, parts.equals + 1, line.size(), ScriptStyle::Value);
+    }
     styleRanges(line, styles);
-    styleTrigger(line, styles);
-    styleHeader(line, styles);
-    if (const Position comment = line.find("//"); comment != npos)
-        paint(styles, comment, line.size(), ScriptStyle::Comment);
+    if (parts.kind == LineKind::Trigger)
+        paint(styles, triggerSpan(line, parts), ScriptStyle::Trigger);
+    if (parts.kind == LineKind::Header)
+        paint(styles, parts.section, ScriptStyle::Header);
+    paint(styles, parts.comment, ScriptStyle::Comment);
 }
 
 bool opensSection(std::string_view line)
 {
-    const Position start = firstNonBlank(line);
-    return start < line.size() && line[start] == '[';
+    return scriptLineAt(line, 0).kind == LineKind::Header;
 }
 
 } // namespace defwright

@@ -11,15 +11,13 @@ namespace defwright {
 enum class ScriptStyle : std::uint8_t { Plain, Key, Value, Range, Trigger, Header, Comment };
 
 /// Gives each byte of one line (UTF-8, without its line break) its style.
-/// The rules, where a later one wins over an earlier one on the same bytes:
-/// a key is the text before the line's first "=" (leading and trailing blanks
-/// left out); a value everything after that "="; a range "{...}" with no
-/// brace inside; a trigger "ON=@NAME" at the line's start, in any case and
-/// with blanks around the "="; a section header "[...]" at the line's start;
-/// a comment from "//" to the end of the line.
+/// The parts are those of the script's line grammar (ScriptLine), and where
+/// two rules meet, the later wins: a key; a value, everything after the "=";
+/// a range "{...}" with no brace inside; a trigger "ON=@NAME"; a section
+/// header's brackets and what they hold; a comment.
 void styleScriptLine(std::string_view line, std::span<ScriptStyle> styles);
 
-/// Whether a line opens a section: "[" is its first character after blanks.
+/// Whether a line opens a section: it is a section header to the readers too.
 [[nodiscard]] bool opensSection(std::string_view line);
 
 } // namespace defwright

@@ -4,6 +4,7 @@
 #include "core/items/item_tables.h"
 #include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_tables.h"
+#include "core/script/text_lines.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/front_document.h"
@@ -59,7 +60,10 @@ void ScriptCommands::mnuFieldsFromScript_Click()
     const ScriptDocument* pane = item ? pages_.itemScript->pane() : pages_.npcScript->pane();
     const auto caretLine = static_cast<std::size_t>(std::max(0, pane->caretLine()));
     const auto read = [pane, caretLine](auto reader) {
-        return withWaitCursor([pane, caretLine, reader] { return reader(pane->script().toStdString(), caretLine); });
+        return withWaitCursor([pane, caretLine, reader] {
+            const std::string script = pane->script().toStdString();
+            return reader(script, TextLines(script).lineStart(caretLine).start);
+        });
     };
     if (item)
         fill(read(readItemDefinition), pages_.itemFields, toQString(kItemHeaderCaption));

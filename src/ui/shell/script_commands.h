@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/script/definition_reader.h"
+#include "core/script/definition_lines.h"
 
 #include <QObject>
 #include <QString>

@@ -2,6 +2,7 @@
 #include "core/items/item_script.h"
 
 #include "core/script/script_lines.h"
+#include "core/script/text_lines.h"
 #include "worked_examples.h"
 
 #include <gtest/gtest.h>
@@ -61,46 +62,82 @@ TEST(ItemFocusScript, StopsAfterTheAxisLines)
     EXPECT_TRUE(itemFocusScript(item).ends_with("TYPE=T_WEAPON_SWORD\r\n"));
 }
 
+// Headers and keys as real scripts write them: any case, blanks and tabs,
+// comments after the "]" and after values, values without their outer blanks.
 TEST(ItemReader, HandWrittenLinesFillTheirFieldsOrAreListed)
 {
     const std::optional<ItemReading> reading = readItemDefinition(scriptText({
-        "[itemdef  I_axe]",      // 1
-        "  name =Axe",           // 2: blanks before the key and the "=" are not the key's
-        "ARMOR=   ",             // 3: a value of blanks is a value
-        "Name=Second",           // 4: given twice
-        "FOO=1",                 // 5: no field
-        "a line without a key",  // 6
-        "COLOR=1",               // 7: the colour belongs to the creation block
-        "Type=T_NORMAL",
-        "",
+        " [itemdef\t I_axe ] // a tool", // 1
+        "  name =\tAxe //Ægis",          // 2: blanks and the comment are the line's
+        "ARMOR=   ",                      // 3: a value of blanks is empty
+        "Name=Second",                    // 4: given twice
+        "FOO=1",                          // 5: no field
+        "a line without a key",           // 6
+        "COLOR=1",                        // 7: the colour belongs to the creation block
+        "\tType = T_NORMAL",
+        "// a comment line",
         "on=@create",
         "hitpoints= 30,40 ",
         "COLOR=0481",
-        "ON=@CLICK",             // 13: a trigger block and all of its lines
-        "SAY hello",             // 14
-        "DYE=2",                 // 15
+        "ON=@CLICK",                      // 13: a trigger block and all of its lines
+        "SAY hello",                      // 14
+        "DYE=2",                          // 15
     }));
     ASSERT_TRUE(reading);
     EXPECT_EQ(itemScript(reading->record),
-              withBanner({"[ITEMDEF i_axe]", "NAME=Axe", "ARMOR=   ", "TYPE=T_NORMAL", "", "", "ON=@CREATE",
-                          "HITPOINTS={30 40}", "COLOR=0481"}));
+              withBanner({"[ITEMDEF i_axe]", "NAME=Axe", "TYPE=T_NORMAL", "", "", "ON=@CREATE", "HITPOINTS={30 40}",
+                          "COLOR=0481"}));
     EXPECT_EQ(unheldLines(reading->unheld), (Lines{"4 Name=Second", "5 FOO=1", "6 a line without a key",
                                                    "7 COLOR=1", "13 ON=@CLICK", "14 SAY hello", "15 DYE=2"}));
+}
+
+// Real headers name their item by number, the name in a DEFNAME line the fields do not show.
+TEST(ItemReader, ReadsEveryFormOfHeaderAndRange)
+{
+    const std::vector<std::pair<std::string, std::string>> identifierOf = {
+        {"[ITEMDEF i_x]", "x"}, {"[ITEMDEF 0f5e]", "0f5e"}, {"[itemdef 0x0f5e]", "0x0f5e"},
+        {"[ItemDef\ti_x]//c", "x"}, {"[ITEMDEF 0a25] // lantern", "0a25"}, {"[ITEMDEF]", ""},
+    };
+    for (const auto& [header, identifier] : identifierOf) {
+        const std::optional<ItemReading> reading = readItemDefinition(header + "\nNAME=n");
+        ASSERT_TRUE(reading) << header;
+        EXPECT_EQ(reading->record.identifier, identifier) << header;
+        EXPECT_EQ(reading->record.basic[0], "n") << header;
+    }
+    EXPECT_FALSE(readItemDefinition("[ITEMDEFX i_x]\nNAME=n"));
+    EXPECT_FALSE(readItemDefinition("[ITEMDEF i_x\nNAME=n")); // no "]": not a header
+    const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> rangeOf = {
+        {"{30 40}", {"30", "40"}}, {"30,40", {"30", "40"}}, {"{30,40}", {"30", "40"}}, {"30", {"30", ""}},
+        {"{ 30\t40 } //hp", {"30", "40"}}, {"30 , 40", {"30", "40"}}, {"{30}", {"30", ""}},
+    };
+    for (const auto& [value, range] : rangeOf) {
+        const std::optional<ItemReading> reading = readItemDefinition("[ITEMDEF 01]\rON=@Create\rHITPOINTS=" + value);
+        ASSERT_TRUE(reading) << value;
+        EXPECT_EQ(std::pair(reading->record.hitPointsLow, reading->record.hitPointsHigh), range) << value;
+    }
 }
 
 TEST(ItemReader, ReadsTheItemDefinitionThatHoldsTheCaret)
 {
     // Lines 0 to 8; the comment right above the NPC header is the NPC definition's.
     const std::string script = scriptText({"//banner", "[ITEMDEF i_a]", "NAME=A", "// the ogre",
-                                           "[CHARDEF c_b]", "NAME=B", "[ITEMDEF i_c]", "NAME=C", "EXTRA=1"});
+                                           "[CHARDEF c_b]", "NAME=B", "[ITEMDEF 0c] //c", "NAME=C", "EXTRA=1"});
+    const TextLines lines(script);
     const std::vector<std::pair<std::size_t, std::string>> identifierAtLine = {
-        {0, "a"}, {3, "a"}, {4, ""}, {5, ""}, {6, "c"}, {8, "c"}, {99, "c"}};
+        {0, "a"}, {3, "a"}, {4, ""}, {5, ""}, {6, "0c"}, {8, "0c"}, {99, "0c"}};
     for (const auto& [caretLine, identifier] : identifierAtLine) {
-        const std::optional<ItemReading> reading = readItemDefinition(script, caretLine);
+        const std::optional<ItemReading> reading = readItemDefinition(script, lines.lineStart(caretLine).start + 1);
         EXPECT_EQ(reading ? reading->record.identifier : "", identifier) << caretLine;
     }
-    EXPECT_TRUE(readItemDefinition(script, 1)->unheld.empty());
-    EXPECT_EQ(unheldLines(readItemDefinition(script, 7)->unheld), Lines{"9 EXTRA=1"});
+    const std::optional<ItemReading> first = readItemDefinition(script, 0);
+    EXPECT_TRUE(first->unheld.empty());
+    EXPECT_EQ(first->lines.place.start, lines.lineStart(1).start);
+    EXPECT_EQ(first->lines.place.end, lines.lineStart(3).start - 2); // "// the ogre" is not the item's
+    EXPECT_EQ(first->lines.slotLines[0]->text.of(script), "NAME=A");
+    EXPECT_EQ(unheldLines(readItemDefinition(script, script.size())->unheld), Lines{"9 EXTRA=1"});
+    EXPECT_EQ(readItemDefinitionAt(script, lines.lineStart(6).start)->record.basic[0], "C");
+    EXPECT_FALSE(readItemDefinitionAt(script, lines.lineStart(4).start));
+    EXPECT_FALSE(readItemDefinitionAt(script, lines.lineStart(6).start + 1));
     EXPECT_FALSE(readItemDefinition("NAME=x\r\n[CHARDEF c_x]", 0));
     EXPECT_FALSE(readItemDefinition("", 0));
 }

@@ -1,8 +1,12 @@
+#include "core/items/item_edit.h"
 #include "core/items/item_reader.h"
 #include "core/items/item_script.h"
+#include "core/npcs/npc_edit.h"
 #include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_script.h"
 #include "core/script/text_lines.h"
+
+#include "random_scripts.h"
 
 #include <gtest/gtest.h>
 
@@ -15,71 +19,138 @@
 namespace defwright {
 namespace {
 
-// Fills fields with short printable texts, heavy in the characters of the
-// script's own syntax: blanks, braces, commas and "=". A third of them are empty.
-class RandomFields {
-public:
-    explicit RandomFields(unsigned seed)
-        : random_(seed)
-    {
-    }
+using test::RandomScripts;
 
-    template <typename... Fields>
-    void fill(Fields&... fields)
-    {
-        (fillOne(fields), ...);
-    }
-
-private:
-    using Pick = std::uniform_int_distribution<std::size_t>;
-
-    void fillOne(std::string& value)
-    {
-        static constexpr std::string_view kSyntax = " {},=";
-        value.assign(std::bernoulli_distribution(1.0 / 3)(random_) ? 0 : Pick(1, 10)(random_), ' ');
-        for (char& character : value) {
-            const bool syntax = std::bernoulli_distribution(0.5)(random_);
-            character = syntax ? kSyntax[Pick(0, kSyntax.size() - 1)(random_)]
-                               : static_cast<char>(Pick(0x20, 0x7e)(random_));
-        }
-    }
-
-    void fillOne(RangeValues& range) { fill(range.low, range.high); }
-    void fillOne(SkillSlot& skill) { fill(skill.name, skill.low, skill.high); }
-
-    template <typename Value, std::size_t size>
-    void fillOne(std::array<Value, size>& values)
-    {
-        for (Value& value : values)
-            fillOne(value);
-    }
-
-    std::mt19937 random_;
+struct ItemKind {
+    using Record = ItemRecord;
+    static constexpr auto read = readItemDefinitionAt;
+    static constexpr auto plan = planItemEdit;
+    static std::string write(const ItemRecord& item) { return itemScript(item); }
+    static const DefinitionLayout& layout() { return itemLayout(); }
+    static std::string& field(ItemRecord& item, const FieldId& id) { return itemField(item, id); }
 };
 
-// Whatever the record holds, its script reads back into a record that writes
-// the same script, with every line held.
-template <typename Read, typename Write, typename Record>
-void expectReadsBack(Read read, Write write, const Record& record)
-{
-    const std::string script = write(record);
-    const auto reading = read(script, 0);
-    ASSERT_TRUE(reading) << script;
-    ASSERT_EQ(write(reading->record), script);
-    ASSERT_TRUE(reading->unheld.empty()) << script;
-}
+struct NpcKind {
+    using Record = NpcRecord;
+    static constexpr auto read = readNpcDefinitionAt;
+    static constexpr auto plan = planNpcEdit;
+    static std::string write(const NpcRecord& npc) { return npcScript(npc); }
+    static const DefinitionLayout& layout() { return npcLayout(); }
+    static std::string& field(NpcRecord& npc, const FieldId& id) { return npcField(npc, id); }
+};
 
+// Whatever the record holds (values without blanks at their ends or "//"),
+// its script reads back into a record that writes the same script, every line held.
 TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
 {
-    RandomFields random(1306);
+    RandomScripts random(1306);
     for (int run = 0; run < 10'000; ++run) {
-        ItemRecord item;
-        random.fill(item.identifier, item.basic, item.type, item.axis, item.hitPointsLow, item.hitPointsHigh,
-                    item.color);
-        ASSERT_NO_FATAL_FAILURE(expectReadsBack(readItemDefinition, itemScript, item));
-        NpcRecord npc;
-        random.fill(npc.identifier, npc.basic, npc.lists, npc.brain, npc.stats, npc.creation, npc.skills);
-        ASSERT_NO_FATAL_FAILURE(expectReadsBack(readNpcDefinition, npcScript, npc));
+        const std::string item = itemScript(random.item());
+        const std::optional<ItemReading> itemReading = readItemDefinition(item);
+        ASSERT_TRUE(itemReading && itemReading->unheld.empty()) << item;
+        ASSERT_EQ(itemScript(itemReading->record), item);
+        const std::string npc = npcScript(random.npc());
+        const std::optional<NpcReading> npcReading = readNpcDefinition(npc);
+        ASSERT_TRUE(npcReading && npcReading->unheld.empty()) << npc;
+        ASSERT_EQ(npcScript(npcReading->record), npc);
+    }
+}
+
+FieldId randomField(RandomScripts& random, const DefinitionLayout& layout)
+{
+    if (random.chance(0.1))
+        return {};
+    const std::size_t slot = random.below(layout.lineSlots.size());
+    switch (layout.lineSlots[slot].form) {
+    case SlotForm::Plain:
+        return {slot, FieldPart::Value};
+    case SlotForm::Range:
+        return {slot, random.chance(0.5) ? FieldPart::Low : FieldPart::High};
+    case SlotForm::Skill:
+        break;
+    }
+    return {slot, random.pick(std::array{FieldPart::Name, FieldPart::Low, FieldPart::High})};
+}
+
+std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, const FieldId& field)
+{
+    if (random.chance(0.3))
+        return {};
+    if (field.slot == FieldId::kIdentifier) {
+        std::string identifier = random.identifier();
+        std::erase_if(identifier, [](char c) { return c == '[' || c == ']'; });
+        return startsIgnoringCase(identifier, layout.kind.identifierPrefix) ? "x" + identifier : identifier;
+    }
+    if (field.part == FieldPart::Name)
+        return random.skillName();
+    return field.part == FieldPart::Value ? random.value() : random.rangeValue();
+}
+
+// Where an edit may touch the text: within one line, a whole line with one
+// break, or new lines put in at a line's start or end.
+void expectOneLineTouched(std::string_view text, const TextEdit& edit, std::string_view lineBreak)
+{
+    const std::string_view replaced = text.substr(edit.start, edit.end - edit.start);
+    const auto breaks = [](std::string_view part) { return TextLines(part).lineAt(part.size()); };
+    if (edit.start == edit.end && breaks(edit.replacement) > 0) {
+        const std::size_t added = breaks(edit.replacement);
+        EXPECT_TRUE(added == 1 || (added == 2 && edit.replacement.find("ON=@CREATE") != std::string::npos));
+        EXPECT_TRUE(edit.replacement.starts_with(lineBreak) || edit.replacement.ends_with(lineBreak));
+        const std::size_t at = edit.start;
+        EXPECT_TRUE(at == text.size() || text[at] == '\r' || text[at] == '\n' || at == lineStartAt(text, at));
+    } else if (edit.replacement.empty() && breaks(replaced) == 1) {
+        EXPECT_TRUE(edit.end == text.size() || lineStartAt(text, edit.end) == edit.end);
+    } else {
+        EXPECT_EQ(breaks(replaced), 0u);
+        EXPECT_EQ(breaks(edit.replacement), 0u);
+        const bool wholeLine = edit.start == lineStartAt(text, edit.start)
+            && (edit.end == text.size() || text[edit.end] == '\r' || text[edit.end] == '\n');
+        EXPECT_FALSE(wholeLine && edit.replacement.empty()) << "an emptied line stays behind";
+    }
+}
+
+template <typename Kind>
+void expectEditReadsBack(RandomScripts& random, const std::string& text, std::size_t header,
+                         const typename Kind::Record& written, std::string_view lineBreak)
+{
+    const auto reading = Kind::read(text, header);
+    ASSERT_TRUE(reading) << text;
+    ASSERT_EQ(Kind::write(reading->record), Kind::write(written)) << text;
+    const FieldId field = randomField(random, Kind::layout());
+    const std::string value = randomValue(random, Kind::layout(), field);
+    const std::optional<TextEdit> edit = Kind::plan(text, header, reading->record, field, value, lineBreak);
+    ASSERT_TRUE(edit);
+    const std::string edited = applyEdit(text, *edit);
+    ASSERT_EQ(applyEdit(edited, inverseEdit(text, *edit)), text);
+    SCOPED_TRACE(text + "\n--- becomes ---\n" + edited);
+    ASSERT_NO_FATAL_FAILURE(expectOneLineTouched(text, *edit, lineBreak));
+    typename Kind::Record expected = reading->record;
+    Kind::field(expected, field) = value;
+    const auto again = Kind::read(edited, header);
+    ASSERT_TRUE(again);
+    ASSERT_EQ(Kind::write(again->record), Kind::write(expected));
+}
+
+// Scripts of many definitions, each written its own way, and one random field
+// edit in one of them: nothing but the field's line changes, the definition
+// then reads as the fields say, and the edit's inverse gives the text back.
+TEST(ScriptProperties, EveryFieldEditChangesOnlyItsLineAndReadsBack)
+{
+    RandomScripts random(1912);
+    constexpr std::array<std::string_view, 4> kBreaks = {"\r\n", "\n", "\r\n", "\r"};
+    for (int run = 0; run < 12'000; ++run) {
+        const std::string_view lineBreak = kBreaks[static_cast<std::size_t>(run) % kBreaks.size()];
+        const test::RandomScript script = test::randomScript(random, lineBreak);
+        SCOPED_TRACE(run);
+        if (!script.itemHeaders.empty() && (script.npcHeaders.empty() || random.chance(0.5))) {
+            const std::size_t i = random.below(script.itemHeaders.size());
+            ASSERT_NO_FATAL_FAILURE(expectEditReadsBack<ItemKind>(random, script.text, script.itemHeaders[i],
+                                                                  script.items[i], lineBreak));
+        } else {
+            const std::size_t i = random.below(script.npcHeaders.size());
+            ASSERT_NO_FATAL_FAILURE(
+                expectEditReadsBack<NpcKind>(random, script.text, script.npcHeaders[i], script.npcs[i], lineBreak));
+        }
     }
 }
 
@@ -98,8 +169,14 @@ TEST(TextLines, LineStartsAgreeWithABreakByBreakCount)
         starts.push_back(text.size());
     }
     const TextLines lines(text);
-    for (std::size_t line = 0; line < starts.size(); ++line)
+    for (std::size_t line = 0; line < starts.size(); ++line) {
         ASSERT_EQ(lines.lineStart(line).start, starts[line]) << line;
+        ASSERT_EQ(lines.lineAt(starts[line]), line);
+        ASSERT_EQ(lineStartAt(text, starts[line]), starts[line]);
+        if (line + 1 < starts.size()) {
+            ASSERT_EQ(lineStartAt(text, starts[line + 1] - 1), starts[line]) << line; // its break is its own
+        }
+    }
     EXPECT_EQ(lines.lineStart(starts.size() + 5).line, starts.size() - 1);
     EXPECT_EQ(TextLines("ab\r\ncd").lineStart(9).start, 4u);
     EXPECT_EQ(TextLines("").lineStart(3).line, 0u);

@@ -1,0 +1,146 @@
+#include "core/items/item_edit.h"
+#include "core/items/item_layout.h"
+#include "core/items/item_reader.h"
+#include "core/npcs/npc_edit.h"
+#include "core/npcs/npc_layout.h"
+#include "core/npcs/npc_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace defwright {
+namespace {
+
+// The script after the item at the first header has had one field changed,
+// with the fields as the reader gives them.
+std::string itemEdited(const std::string& script, const FieldId& field, const std::string& value,
+                       std::string_view lineBreak = "\n")
+{
+    const std::optional<ItemReading> reading = readItemDefinition(script);
+    const std::optional<TextEdit> edit =
+        planItemEdit(script, reading.value().lines.place.start, reading->record, field, value, lineBreak);
+    return applyEdit(script, edit.value());
+}
+
+std::string npcEdited(const std::string& script, const NpcRecord& fields, const FieldId& field,
+                      const std::string& value)
+{
+    return applyEdit(script, planNpcEdit(script, 0, fields, field, value, "\n").value());
+}
+
+TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLine)
+{
+    const std::string script = "VERSION=1\n[ITEMDEF 0f5e] // sword\n\tName = Aegis //\xC3\x86gis\nTYPE=t_normal\n";
+    EXPECT_EQ(itemEdited(script, itemBasicField(0), "Shield"),
+              "VERSION=1\n[ITEMDEF 0f5e] // sword\n\tName = Shield //\xC3\x86gis\nTYPE=t_normal\n");
+    EXPECT_EQ(itemEdited(script, itemBasicField(0), ""), "VERSION=1\n[ITEMDEF 0f5e] // sword\nTYPE=t_normal\n");
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\r\nNAME=a\r\nTYPE=t", itemTypeField(), ""), "[ITEMDEF 01]\r\nNAME=a");
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x");
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=   //c", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x   //c");
+    // A "/" at the value's end never joins the comment's.
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=//c", itemBasicField(0), "a/"), "[ITEMDEF 01]\nNAME=a/ //c");
+}
+
+// A new line goes where the generator would write it among the lines there are.
+TEST(EditPlanner, PutsANewLineAfterTheNearestEarlierKeyElseBeforeALaterOne)
+{
+    const std::string script = "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nTYPE=t\r\n\r\n// next\r\n[ITEMDEF i_b]";
+    EXPECT_EQ(itemEdited(script, itemBasicField(8), "5", "\r\n"),
+              "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nVALUE=5\r\nTYPE=t\r\n\r\n// next\r\n[ITEMDEF i_b]");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nTYPE=t", itemBasicField(0), "A"), "[ITEMDEF i_a]\nNAME=A\nTYPE=t");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_a] //c\nDEFNAME=x", itemBasicField(1), "0f5e"),
+              "[ITEMDEF i_a] //c\nID=0f5e\nDEFNAME=x");
+    // The creation block, and the line that opens it when there is none.
+    EXPECT_EQ(itemEdited(script, itemColorField(), "5", "\r\n"),
+              "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nTYPE=t\r\nON=@CREATE\r\nCOLOR=5\r\n\r\n// next\r\n[ITEMDEF i_b]");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nON=@Create\n  COLOR=1\nON=@Click\nSAY hi", itemHitPointsField(FieldPart::Low), "9"),
+              "[ITEMDEF i_a]\nON=@Create\nHITPOINTS=9\n  COLOR=1\nON=@Click\nSAY hi");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nON=@Click\nSAY hi\nON=@create", itemColorField(), "2"),
+              "[ITEMDEF i_a]\nON=@Click\nSAY hi\nON=@create\nCOLOR=2");
+}
+
+TEST(EditPlanner, KeepsTheFormOfARange)
+{
+    const auto hitPoints = [](const std::string& value, FieldPart part, const std::string& typed) {
+        const std::string edited = itemEdited("[ITEMDEF 01]\nON=@CREATE\nHITPOINTS=" + value + " //hp", itemHitPointsField(part), typed);
+        return edited.substr(edited.find("HITPOINTS=") + 10);
+    };
+    EXPECT_EQ(hitPoints("30", FieldPart::Low, "35"), "35 //hp");
+    EXPECT_EQ(hitPoints("30", FieldPart::High, "40"), "{30 40} //hp");
+    EXPECT_EQ(hitPoints("{30,40}", FieldPart::High, "45"), "{30,45} //hp");
+    EXPECT_EQ(hitPoints("{30, 40}", FieldPart::Low, "1"), "{1, 40} //hp");
+    EXPECT_EQ(hitPoints("30,40", FieldPart::High, ""), "30 //hp");
+    EXPECT_EQ(hitPoints("{30 40}", FieldPart::High, ""), "{30} //hp");
+    EXPECT_EQ(hitPoints("{30}", FieldPart::High, "9"), "{30 9} //hp");
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nON=@CREATE\nHITPOINTS={30 40}", itemHitPointsField(FieldPart::Low), ""),
+              "[ITEMDEF 01]\nON=@CREATE");
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nON=@CREATE", itemHitPointsField(FieldPart::High), "4"),
+              "[ITEMDEF 01]\nON=@CREATE"); // the low value decides
+    EXPECT_EQ(hitPoints("", FieldPart::High, "4"), " //hp"); // and "{ 4}" would read as a low value
+}
+
+TEST(EditPlanner, ChangesTheIdentifierInTheHeaderItself)
+{
+    EXPECT_EQ(itemEdited("[ITEMDEF i_x] //c\nNAME=a", kItemIdentifierField, "sword"), "[ITEMDEF i_sword] //c\nNAME=a");
+    EXPECT_EQ(itemEdited("[itemdef\t0f5e ]\nNAME=a", kItemIdentifierField, "0f5f"), "[itemdef\t0f5f ]\nNAME=a");
+    EXPECT_EQ(itemEdited("[ITEMDEF]", kItemIdentifierField, "x"), "[ITEMDEF x]");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_x]", kItemIdentifierField, ""), "[ITEMDEF i_]");
+}
+
+// Typed key by key, a name passes through "Magic " with a blank at its end:
+// the blank belongs to the value then, and never stays behind.
+TEST(EditPlanner, TypingAValueWithABlankInItLeavesNoBlankBehind)
+{
+    for (const std::string comment : {"", " //c"}) {
+        std::string script = "[ITEMDEF 01]\nNAME=" + comment;
+        ItemRecord fields;
+        for (const std::string typed : {"M", "Magic", "Magic ", "Magic S", "Magic Sword", "Magic ", "Magic"}) {
+            script = applyEdit(script, planItemEdit(script, 0, fields, itemBasicField(0), typed, "\n").value());
+            fields.basic[0] = typed;
+        }
+        EXPECT_EQ(script, "[ITEMDEF 01]\nNAME=Magic" + comment);
+    }
+}
+
+// The k-th filled box of a group is its k-th line.
+TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
+{
+    const std::string script = "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}";
+    NpcRecord fields = readNpcDefinition(script).value().record;
+    fields.lists = {"A", "", "C"};
+    EXPECT_EQ(npcEdited(script, fields, npcListField(2), "D"),
+              "[CHARDEF 01]\nCAN=A\nCAN=D\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
+    EXPECT_EQ(npcEdited(script, fields, npcListField(1), "B"),
+              "[CHARDEF 01]\nCAN=A\nCAN=B\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
+    EXPECT_EQ(npcEdited(script, fields, npcListField(0), ""),
+              "[CHARDEF 01]\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
+    // A name off the list keeps the line a skill's through braces.
+    EXPECT_EQ(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={95.1}\n  WRESTLING={60 75}");
+    NpcRecord renamed = fields;
+    renamed.skills[0].name = "my_skill"; // off the list: not read back, but found by its name
+    EXPECT_EQ(npcEdited(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"), renamed,
+                        npcSkillField(0, FieldPart::Low), "90"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={90}\n  WRESTLING={60 75}");
+    EXPECT_EQ(npcEdited(script, fields, npcSkillField(1, FieldPart::Low), ""),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={ 75}");
+    EXPECT_EQ(npcEdited(script, fields, npcSkillField(2, FieldPart::Name), "HIDING"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}\nHIDING={}");
+    EXPECT_EQ(npcEdited(script, fields, npcStatField(2, FieldPart::Low), "200"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\nSTR=200\n  TAMING=95.1\n  WRESTLING={60 75}");
+}
+
+TEST(EditPlanner, RefusesAPlaceWhereNoHeaderOfItsKindBegins)
+{
+    const std::string script = "[CHARDEF 01]\nNAME=a\n[ITEMDEF 02]";
+    EXPECT_FALSE(planItemEdit(script, 0, {}, itemBasicField(0), "x", "\n"));
+    EXPECT_FALSE(planItemEdit(script, 1, {}, itemBasicField(0), "x", "\n"));
+    EXPECT_FALSE(planNpcEdit(script, 0, {}, {kNpcSlotCount, FieldPart::Value}, "x", "\n"));
+    EXPECT_FALSE(planNpcEdit(script, 0, {}, FieldId{0, FieldPart::High}, "x", "\n"));
+    EXPECT_TRUE(planItemEdit(script, script.find("[ITEMDEF"), {}, itemBasicField(0), "x", "\n"));
+}
+
+} // namespace
+} // namespace defwright
