@@ -206,6 +206,19 @@ public:
         }
     }
 
+    // The status bar's choice of LF for the whole script, drawn, and undone.
+    void convertLineBreaks(benchmark::State& state)
+    {
+        pane_->replaceScript(text_);
+        auto* document = pane_->findChild<PaneDocument*>();
+        for (auto _ : state) {
+            document->convertLineBreaks(LineBreak::Lf);
+            QApplication::processEvents();
+            pane_->undo();
+            QApplication::processEvents();
+        }
+    }
+
     void readFile(benchmark::State& state)
     {
         for (auto _ : state)
@@ -297,6 +310,7 @@ void registerBenchmarks(ScriptFileBench& bench)
     };
     add("BM_OpenScript", &ScriptFileBench::open);
     add("BM_OpenUtf8Script", &ScriptFileBench::openUtf8);
+    add("BM_ConvertLineBreaks", &ScriptFileBench::convertLineBreaks)->Iterations(3);
     add("BM_BareSetTextFloor", &ScriptFileBench::bareSetText);
     add("BM_PlainTextEditSetText", &ScriptFileBench::plainSetText)->Iterations(2);
     add("BM_FindOnLastLine", &ScriptFileBench::findLastLine);

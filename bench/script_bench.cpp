@@ -1,3 +1,5 @@
+#include "core/items/item_edit.h"
+#include "core/items/item_layout.h"
 #include "core/items/item_reader.h"
 #include "core/items/item_script.h"
 #include "core/npcs/npc_script.h"
@@ -101,19 +103,33 @@ void BM_MemcpyFloorNpc(benchmark::State& state)
 }
 BENCHMARK(BM_MemcpyFloorNpc);
 
-// Fields from Script in a long file: find the definition around a caret near
-// the end of the 10 MiB script (its line counted from the start) and read it.
+// Fields from Script in a long file: the definition around a caret near the
+// end of the 10 MiB script found (the pane gives the caret as a byte) and read.
 void BM_ReadDefinitionNearEndOfLongScript(benchmark::State& state)
 {
     const std::string script = bench::generatedScript();
-    const auto lines = static_cast<std::size_t>(std::count(script.begin(), script.end(), '\n')) + 1;
-    const std::size_t caretLine = lines - 10;
+    const std::size_t caret = script.size() - 100;
     for (auto _ : state)
-        benchmark::DoNotOptimize(readItemDefinition(script, caretLine));
-    if (readItemDefinition(script, caretLine)->record != samples::magicSword())
+        benchmark::DoNotOptimize(readItemDefinition(script, caret));
+    if (readItemDefinition(script, caret)->record != samples::magicSword())
         state.SkipWithError("the definition at the caret was not read");
 }
 BENCHMARK(BM_ReadDefinitionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
+
+// A keystroke in a field tied to the last definition of that script: the
+// definition read again from its header and the one replacement planned.
+void BM_PlanEditNearEndOfLongScript(benchmark::State& state)
+{
+    const std::string script = bench::generatedScript();
+    const std::optional<ItemReading> reading = readItemDefinition(script, script.size() - 100);
+    const std::size_t header = reading->lines.place.start;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(planItemEdit(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n"));
+    const std::optional<TextEdit> edit = planItemEdit(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n");
+    if (!edit || edit->replacement != "Magic Swords")
+        state.SkipWithError("the edit was not planned");
+}
+BENCHMARK(BM_PlanEditNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
 
 // The end of the program with both panes holding the 10 MiB script unsaved:
 // the store's bytes, made and read back, beside a copy of the texts.

@@ -113,7 +113,8 @@ std::string utf8FromWindows1252(std::string_view bytes)
     const char* in = bytes.data();
     const char* const end = in + bytes.size();
     while (in != end) {
-        const char* const run = std::find_if(in, end, [](char byte) { return static_cast<std::uint8_t>(byte) >= 0x80; });
+        const char* const run
+            = std::find_if(in, end, [](char byte) { return static_cast<std::uint8_t>(byte) >= 0x80; });
         out = std::copy(in, run, out);
         if (run == end)
             break;

@@ -17,8 +17,9 @@ using NpcReading = DefinitionReading<NpcRecord>;
 /// Headers, keys and values are read as readItemDefinition() reads them.
 /// "CAN=", "TSPEECH=" and "TEVENTS=" lines fill their boxes in order, stat
 /// lines their low and high boxes; in the creation block a line of a listed
-/// skill, or any other NAME={low high} line no field has, fills the next skill
-/// slot. A field the definition does not give is empty, the brain too.
+/// skill fills the next skill slot (a name off the list, like the many
+/// MAXHITS={low high} lines of real scripts, is not read as a skill). A field
+/// the definition does not give is empty, the brain too.
 [[nodiscard]] std::optional<NpcReading> readNpcDefinition(std::string_view script, std::size_t caret = 0);
 
 /// The same for the NPC definition whose header line begins at `headerStart`.

@@ -68,10 +68,15 @@ std::optional<TextEdit> planRecordEdit(std::string_view script, std::size_t head
     if (!place || !fits(layout, field))
         return std::nullopt;
     const DefinitionLines lines = readDefinitionLines(script, *place, layout);
-    FieldChange change{field, value, {{}, identifier, {}}, 0, lineBreak};
+    FieldChange change{field, value, {{}, identifier, {}}, 0, {}, lineBreak};
+    std::vector<SlotValues> group;
     if (field.slot != FieldId::kIdentifier) {
         change.before = valuesOf(fields[field.slot]);
         change.rank = writtenBefore(layout, fields, field.slot);
+        const SlotGroup slots = slotGroup(layout, field.slot);
+        for (std::size_t slot = slots.first; slot < slots.end; ++slot)
+            group.push_back(valuesOf(fields[slot]));
+        change.group = group;
     }
     return planFieldEdit(script, lines, layout, change);
 }

@@ -38,7 +38,7 @@ public:
                 && equalsIgnoringCase(withoutEquals(candidate.key), key))
                 return fill(slotGroup(layout_, slot), line, !line.value.empty());
         }
-        if (!inCreateBlock || !isSkillLine(line, key))
+        if (!inCreateBlock || !isSkillLine(key))
             return false;
         const auto skill = std::find_if(layout_.lineSlots.begin(), layout_.lineSlots.end(),
                                         [](const LineSlot& slot) { return slot.form == SlotForm::Skill; });
@@ -48,11 +48,11 @@ public:
     }
 
 private:
-    bool isSkillLine(const ScriptLine& line, std::string_view key) const
+    // Real scripts give many other NAME={low high} lines in the creation block
+    // (MAXHITS, RESFIRE), so only a listed skill's name makes a line a skill's.
+    bool isSkillLine(std::string_view key) const
     {
-        const std::string_view value = line.value.of(script_);
-        return (value.starts_with('{') && value.ends_with('}'))
-            || std::any_of(layout_.skillNames.begin(), layout_.skillNames.end(),
+        return std::any_of(layout_.skillNames.begin(), layout_.skillNames.end(),
                            [key](std::string_view name) { return equalsIgnoringCase(name, key); });
     }
 

@@ -18,8 +18,8 @@ namespace defwright {
 /// creation block; any other trigger opens a block no slot reads. A keyed line
 /// fills the next free slot of its key's group in its block; in a group of
 /// several boxes a line with an empty value fills none. In the creation block
-/// a line whose key no slot has is a skill's when its key is a listed skill or
-/// its value is braced. Every line that fills no slot is unheld.
+/// a line whose key no slot has is a skill's when its key is a listed skill,
+/// whatever the form of its value. Every line that fills no slot is unheld.
 struct DefinitionLines {
     DefinitionPlace place;
     ScriptLine header;

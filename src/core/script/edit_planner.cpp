@@ -29,12 +29,22 @@ public:
         if (change_.field.slot == FieldId::kIdentifier)
             return identifier();
         if (const std::optional<ScriptLine> line = ownLine())
-            return onLine(*line);
+            return keptApart(onLine(*line));
         return newLine();
     }
 
 private:
     const LineSlot& slot() const { return layout_.lineSlots[change_.field.slot]; }
+
+    // A "/" typed next to a "/" of the line would begin a comment that swallows the value.
+    TextEdit keptApart(TextEdit edit) const
+    {
+        if (edit.replacement.ends_with('/') && edit.end < script_.size() && script_[edit.end] == '/')
+            edit.replacement += ' ';
+        if (edit.replacement.starts_with('/') && edit.start > 0 && script_[edit.start - 1] == '/')
+            edit.replacement.insert(0, " ");
+        return edit;
+    }
 
     SlotValues after() const
     {
@@ -52,12 +62,54 @@ private:
     // and then it is the group's line of its rank.
     std::optional<ScriptLine> ownLine() const
     {
+        if (slot().form == SlotForm::Skill)
+            return skillLine(box());
         const SlotGroup group = slotGroup(layout_, change_.field.slot);
         if (group.end - group.first == 1)
             return lines_.slotLines[change_.field.slot];
         if (!isWritten(slot().form, change_.before) || group.first + change_.rank >= group.end)
             return std::nullopt;
         return lines_.slotLines[group.first + change_.rank];
+    }
+
+    std::size_t box() const { return change_.field.slot - slotGroup(layout_, change_.field.slot).first; }
+
+    bool isListed(std::string_view name) const
+    {
+        return std::any_of(layout_.skillNames.begin(), layout_.skillNames.end(),
+                           [name](std::string_view skill) { return equalsIgnoringCase(skill, name); });
+    }
+
+    // The k-th skill box of a name has the k-th line of that name in the
+    // creation block: a listed skill's, or a braced one no other slot reads.
+    std::optional<ScriptLine> skillLine(std::size_t box) const
+    {
+        const std::string_view name = box < change_.group.size() ? change_.group[box].name : std::string_view();
+        if (name.empty() || !lines_.createLine)
+            return std::nullopt;
+        std::size_t occurrence = 0;
+        for (std::size_t other = 0; other < box; ++other)
+            occurrence += equalsIgnoringCase(change_.group[other].name, name) ? 1 : 0;
+        for (ScriptLine line = *lines_.createLine; !line.isLast() && line.next() <= lines_.place.end;) {
+            line = scriptLineAt(script_, line.next());
+            if (line.kind == LineKind::Trigger)
+                break;
+            if (line.kind == LineKind::Keyed && isSkillNamed(line, name) && occurrence-- == 0)
+                return line;
+        }
+        return std::nullopt;
+    }
+
+    bool isSkillNamed(const ScriptLine& line, std::string_view name) const
+    {
+        if (!equalsIgnoringCase(line.key.of(script_), name))
+            return false;
+        for (std::size_t slot = 0; slot < layout_.lineSlots.size(); ++slot) {
+            if (layout_.lineSlots[slot].form != SlotForm::Skill && lines_.slotLines[slot]
+                && lines_.slotLines[slot]->start() == line.start())
+                return false;
+        }
+        return isListed(name) || isBraced(line.value.of(script_));
     }
 
     // Where the old text stands, when the line holds it with blanks at its ends
@@ -116,6 +168,8 @@ private:
             return range.separated ? TextEdit{range.separator.start, range.high.end, {}} : TextEdit{};
         if (range.separated)
             return {range.high.start, range.high.end, high};
+        if (range.low.empty() && slot().form == SlotForm::Range)
+            return {}; // "{ high}" would read as a low value, and without one the line says nothing
         if (range.braced)
             return {range.high.start, range.high.start, " " + high};
         return {line.value.start, line.value.end, bracedRange(range.low.of(script_), high)};
@@ -125,9 +179,7 @@ private:
     TextEdit renamed(const ScriptLine& line) const
     {
         const std::string name(change_.value);
-        const bool listed = std::any_of(layout_.skillNames.begin(), layout_.skillNames.end(),
-                                        [&name](std::string_view skill) { return equalsIgnoringCase(skill, name); });
-        if (listed || isBraced(line.value.of(script_)))
+        if (isListed(name) || isBraced(line.value.of(script_)))
             return {line.key.start, line.key.end, name};
         const RangeSpans range = slotRange(script_, slot(), line);
         const std::string between(script_.substr(line.key.end, line.value.start - line.key.end));
@@ -189,9 +241,25 @@ private:
         bool after;
     };
 
+    // A skill's new line goes after the line of the nearest box before it that has one, else before a later one's.
+    std::optional<Anchor> skillAnchor() const
+    {
+        for (std::size_t other = box(); other-- > 0;) {
+            if (const std::optional<ScriptLine> line = skillLine(other))
+                return Anchor{*line, true};
+        }
+        for (std::size_t other = box() + 1; other < change_.group.size(); ++other) {
+            if (const std::optional<ScriptLine> line = skillLine(other))
+                return Anchor{*line, false};
+        }
+        return std::nullopt;
+    }
+
     // A group's new line goes after the line of the rank before it, or before its first line.
     std::optional<Anchor> groupAnchor() const
     {
+        if (slot().form == SlotForm::Skill)
+            return skillAnchor();
         const SlotGroup group = slotGroup(layout_, change_.field.slot);
         std::optional<Anchor> anchor;
         for (std::size_t slot = group.first; slot < group.end; ++slot) {

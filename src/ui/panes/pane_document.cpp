@@ -1,5 +1,6 @@
 #include "ui/panes/pane_document.h"
 
+#include "core/files/line_breaks.h"
 #include "ui/panes/script_pane.h"
 
 #include <utility>
@@ -61,10 +62,22 @@ void PaneDocument::setEncoding(TextEncoding encoding)
     emit changed();
 }
 
+// The text goes in whole, as one edit: converted line by line, a long script
+// would take minutes to change and as long to undo. Each break stays one
+// break, so the caret keeps its line and column and the view its first line.
 void PaneDocument::convertLineBreaks(LineBreak lineBreak)
 {
     pane_->useLineBreak(lineBreak);
-    pane_->convertEols(pane_->eolMode());
+    const std::string converted = withLineBreaks(paneText(), lineBreak);
+    if (converted != paneText()) {
+        const long caret = pane_->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
+        const long line = pane_->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, caret);
+        const long column = pane_->SendScintilla(ScriptPane::SCI_GETCOLUMN, caret);
+        const long firstShown = pane_->SendScintilla(ScriptPane::SCI_GETFIRSTVISIBLELINE);
+        pane_->replacePaneText(converted);
+        pane_->SendScintilla(ScriptPane::SCI_GOTOPOS, pane_->SendScintilla(ScriptPane::SCI_FINDCOLUMN, line, column));
+        pane_->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, firstShown);
+    }
     format_.lineBreak = lineBreak;
     format_.mixedLineBreaks = false;
     emit changed();

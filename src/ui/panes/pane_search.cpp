@@ -112,9 +112,8 @@ SearchOutcome PaneSearch::replace(const SearchQuery& query, const QString& repla
 
 std::optional<long> PaneSearch::replaceAll(const SearchQuery& query, const QString& replacement)
 {
-    long replaced = 0;
     send(Sci::SCI_BEGINUNDOACTION);
-    pane_->changeInBulk([&] { replaced = replaceEach(query, replacement.toUtf8()); });
+    const long replaced = replaceEach(query, replacement.toUtf8());
     send(Sci::SCI_ENDUNDOACTION);
     if (lastPatternWasInvalid())
         return std::nullopt;

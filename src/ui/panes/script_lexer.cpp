@@ -90,11 +90,13 @@ void ScriptLexer::setEditor(QsciScintilla* editor)
     if (this->editor() != nullptr)
         disconnect(this->editor(), &Sci::SCN_MODIFIED, this, nullptr);
     QsciLexerCustom::setEditor(editor);
+    changed_.reset();
     if (editor == nullptr)
         return;
     connect(editor, &Sci::SCN_MODIFIED, this,
-            [this](int position, int modification, const char*, int, int linesAdded, int, int, int, int, int) {
-                forgetLines(position, modification, linesAdded);
+            [this](int position, int modification, const char*, int, int, int, int, int, int, int) {
+                if ((modification & (Sci::SC_MOD_BEFOREINSERT | Sci::SC_MOD_BEFOREDELETE)) != 0)
+                    changing(position);
             });
 }
 
@@ -121,6 +123,7 @@ void ScriptLexer::styleText(int start, int end)
 {
     if (editor() == nullptr || end <= start)
         return;
+    forgetChangedLines();
     const long first = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
     const long last = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(end - 1));
     if (last - first < kLinesAtOnce) {
@@ -168,19 +171,31 @@ void ScriptLexer::styleLine(long line)
     send(Sci::SCI_SETLINESTATE, static_cast<unsigned long>(line), colouring_);
 }
 
+// The pane tells of an edit before it is made, when the lines it adds are not
+// known yet; they are once the edit is in place, which the next edit or the
+// next colouring finds.
+void ScriptLexer::changing(int position)
+{
+    forgetChangedLines();
+    changed_ = ChangedLines{send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)),
+                            send(Sci::SCI_GETLINECOUNT)};
+}
+
 // A changed line must be coloured again. When many change at once, as when a
 // file comes in, starting the numbering again is cheaper than visiting them.
-void ScriptLexer::forgetLines(int position, int modification, int linesAdded)
+void ScriptLexer::forgetChangedLines()
 {
-    constexpr int kManyLines = 64;
-    if ((modification & (Sci::SC_MOD_INSERTTEXT | Sci::SC_MOD_DELETETEXT)) == 0)
+    constexpr long kManyLines = 64;
+    if (!changed_)
         return;
+    const long linesAdded = send(Sci::SCI_GETLINECOUNT) - changed_->linesBefore;
+    const long first = changed_->first;
+    changed_.reset();
     if (std::abs(linesAdded) >= kManyLines) {
         ++colouring_;
         return;
     }
-    const long first = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    for (long line = first; line <= first + std::max(linesAdded, 0); ++line)
+    for (long line = first; line <= first + std::max(linesAdded, 0L); ++line)
         send(Sci::SCI_SETLINESTATE, static_cast<unsigned long>(line), 0);
 }
 

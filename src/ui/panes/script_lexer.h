@@ -2,6 +2,8 @@
 
 #include <Qsci/qscilexercustom.h>
 
+#include <optional>
+
 class QPalette;
 
 namespace defwright {
@@ -30,21 +32,26 @@ public:
     void styleText(int start, int end) override;
     void setEditor(QsciScintilla* editor) override;
 
-    /// Makes every line to be coloured again as it comes into view.
-    void forgetAllLines() { ++colouring_; }
-
     /// Chooses the colours and fonts again for the pane's palette and font.
     void useLook(const QPalette& palette, const QFont& font);
 
 private:
     void styleLines(long first, long last, bool knownToo);
     void styleLine(long line);
-    void forgetLines(int position, int modification, int linesAdded);
+    void changing(int position);
+    void forgetChangedLines();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
     // Lines coloured for good carry this number as their line state; a new
     // number makes every line uncoloured at once.
     int colouring_ = 1;
+
+    // The edit the pane told of last: its first line and the line count before it.
+    struct ChangedLines {
+        long first;
+        long linesBefore;
+    };
+    std::optional<ChangedLines> changed_;
 };
 
 } // namespace defwright

@@ -1,8 +1,11 @@
 #include "ui/panes/script_pane.h"
 
 #include "core/files/line_breaks.h"
+#include "ui/panes/pane_change_notices.h"
 #include "ui/panes/script_lexer.h"
+#include "ui/panes/script_pane_accessible.h"
 
+#include <QAccessible>
 #include <QContextMenuEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -14,8 +17,6 @@ namespace {
 constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
 constexpr int kFoldMargin = 2;
-// Texts longer than this go in as one bulk change, see changeInBulk().
-constexpr long kBulkBytes = 1024 * 1024;
 
 // The pane's own colours, mixed from the palette's: a line a shade off the background.
 QColor mixed(const QColor& a, const QColor& b, double share)
@@ -30,7 +31,11 @@ QColor mixed(const QColor& a, const QColor& b, double share)
 ScriptPane::ScriptPane(QWidget* parent)
     : QsciScintilla(parent)
     , lexer_(new ScriptLexer(this))
+    , notices_(new PaneChangeNotices(this))
 {
+    QAccessible::installFactory(&ScriptPaneAccessible::create);
+    connect(notices_, &PaneChangeNotices::textChanged, this, &QsciScintilla::textChanged);
+    connect(notices_, &PaneChangeNotices::linesChanged, this, &QsciScintilla::linesChanged);
     setUtf8(true);
     setEolMode(EolWindows);
     setWrapMode(WrapNone);
@@ -70,29 +75,12 @@ void ScriptPane::insertScript(const QString& script)
 void ScriptPane::putInPlace(long start, long end, std::string_view bytes)
 {
     const auto length = static_cast<long>(bytes.size());
-    const auto put = [&] {
-        send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
-        SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.data());
-    };
     send(SCI_BEGINUNDOACTION);
-    if (length > kBulkBytes || end - start > kBulkBytes)
-        changeInBulk(put);
-    else
-        put();
+    send(SCI_SETTARGETRANGE, static_cast<unsigned long>(start), end);
+    SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(bytes.size()), bytes.data());
     send(SCI_ENDUNDOACTION);
     send(SCI_GOTOPOS, static_cast<unsigned long>(start + length));
-}
-
-void ScriptPane::changeInBulk(const std::function<void()>& edits)
-{
-    const long mask = send(SCI_GETMODEVENTMASK);
-    send(SCI_SETMODEVENTMASK, 0);
-    edits();
-    send(SCI_SETMODEVENTMASK, static_cast<unsigned long>(mask));
-    lexer_->forgetAllLines();
-    fitLineNumbers();
-    emit textChanged();
-    emit linesChanged();
+    notices_->tell();
 }
 
 QString ScriptPane::script() const
@@ -144,9 +132,10 @@ void ScriptPane::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_I && event->modifiers() == Qt::ControlModifier) {
         SendScintilla(SCI_REPLACESEL, "\t");
-        return;
+    } else {
+        QsciScintilla::keyPressEvent(event);
     }
-    QsciScintilla::keyPressEvent(event);
+    notices_->tell();
 }
 
 void ScriptPane::changeEvent(QEvent* event)

@@ -8,11 +8,11 @@
 #include <QByteArray>
 #include <QString>
 
-#include <functional>
 #include <string_view>
 
 namespace defwright {
 
+class PaneChangeNotices;
 class ScriptLexer;
 
 /// A script pane: the editable text of one script, with line numbers, a fold
@@ -43,12 +43,6 @@ public:
 
     [[nodiscard]] int caretLine() const override;
 
-    /// Runs many edits, such as those of Replace All, without telling anyone
-    /// of each one: the editor's own accessibility support counts the
-    /// characters up to every edit, which costs milliseconds each in a long
-    /// script. The colours, line numbers and listeners learn of the change once.
-    void changeInBulk(const std::function<void()>& edits);
-
     /// The break that Enter, pastes and texts put in get.
     [[nodiscard]] LineBreak lineBreak() const;
     void useLineBreak(LineBreak lineBreak);
@@ -70,6 +64,7 @@ private:
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
     ScriptLexer* lexer_;
+    PaneChangeNotices* notices_;
 };
 
 } // namespace defwright

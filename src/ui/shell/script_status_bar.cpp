@@ -3,6 +3,7 @@
 #include "ui/panes/front_document.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -40,12 +41,14 @@ QString nameOf(const std::array<std::pair<Value, const char*>, 3>& names, Value 
     return {};
 }
 
-// Screen readers hear the part's name and what it shows, as one.
+// Screen readers hear the part's name and what it shows, as one; an empty
+// part is heard as "none".
 void showPart(QWidget* part, QLabel* label, const QString& name, const QString& text)
 {
     if (label != nullptr && label->text() != text)
         label->setText(text);
-    const QString spoken = text.isEmpty() ? name : ScriptStatusBar::tr("%1: %2").arg(name, text);
+    const QString shown = text.isEmpty() ? ScriptStatusBar::tr("none") : text;
+    const QString spoken = ScriptStatusBar::tr("%1: %2").arg(name, shown);
     if (part->accessibleName() != spoken)
         part->setAccessibleName(spoken);
 }
@@ -115,8 +118,9 @@ void ScriptStatusBar::fillLineBreakMenu(QMenu* menu)
         QAction* action = menu->addAction(tr(name));
         action->setCheckable(true);
         action->setData(static_cast<int>(lineBreak));
-        connect(action, &QAction::triggered, this,
-                [this, lineBreak] { front_->document()->convertLineBreaks(lineBreak); });
+        connect(action, &QAction::triggered, this, [this, lineBreak] {
+            withWaitCursor([this, lineBreak] { front_->document()->convertLineBreaks(lineBreak); });
+        });
     }
 }
 

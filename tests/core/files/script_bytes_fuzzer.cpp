@@ -33,6 +33,14 @@ void openThenSaveGivesTheBytes(std::string_view bytes)
     check(saved.bytes == bytes && saved.unencodable == 0);
     check(format.encoding == TextEncoding::Utf8WithBom || isValidUtf8(text));
 
+    // Typed at the end: a file that ended with a line break ends with the
+    // pane's break again, and one that did not ends with what was typed.
+    const std::string_view body = bytes.substr(format.encoding == TextEncoding::Utf8WithBom ? kUtf8Bom.size() : 0);
+    const bool endedWithBreak = !body.empty() && (body.back() == '\r' || body.back() == '\n');
+    const std::string typed = encodeScript(text + "x", format).bytes;
+    check(typed.ends_with(endedWithBreak ? std::string("x") + std::string(lineBreakText(format.lineBreak))
+                                         : std::string("x")));
+
     // Saved as UTF-8 instead, the same text comes back, unless it starts with
     // U+FEFF, which then reads as a byte-order mark.
     const ScriptFormat utf8{TextEncoding::Utf8, format.lineBreak, format.mixedLineBreaks, false};

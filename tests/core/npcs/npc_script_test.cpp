@@ -58,26 +58,26 @@ TEST(NpcScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
 }
 
 // Also the ways a range may be written by hand: braced with a comma, unbraced
-// with a blank, without a low or a high value. Skills are the creation block's.
+// with a blank, without a low or a high value. Skills are the creation block's
+// lines of listed skills; other NAME={low high} lines there are not.
 TEST(NpcReader, GroupsFillTheirBoxesInOrderAndListWhatIsLeftOver)
 {
-    Lines lines = {"[CHARDEF c_ogre]", "CAN=MT_WALK", "TEVENTS=e_one", "can=MT_RUN", "TSPEECH=s_one",
-                   "CAN=MT_FLY", "CAN=MT_SWIM", "wrestling = 70,85", "FOO={1 2}", "CAN=", "ON=@CREATE",
+    Lines lines = {"[CHARDEF c_ogre]", "CAN=MT_WALK", "CAN=", "TEVENTS=e_one", "can=MT_RUN", "TSPEECH=s_one",
+                   "CAN=MT_FLY", "CAN=MT_SWIM", "wrestling = 70,85", "FOO={1 2}", "ON=@CREATE",
                    "STR={200,250}", "INT=5 6", "DEX={  9}", "KARMA={7 }", "FAME={1 2}", "FAME={3 4}",
-                   "\twrestling = 70,85 // a listed skill in any form", "MAXHITS=118"};
-    for (int slot = 1; slot <= 6; ++slot)
-        lines.push_back("my skill " + std::to_string(slot) + "={" + std::to_string(slot) + " 9}");
+                   "\twrestling = 70,85 // a listed skill in any form", "MAXHITS={118 132}", "Hiding={1 9}",
+                   "TACTICS=2", "my skill={3 9}", "MAGERY={3,9}", "anatomy={ 9}", "ARCHERY={5 9}", "CAMPING={6 9}"};
     const std::optional<NpcReading> reading = readNpcDefinition(test::scriptText(lines));
     ASSERT_TRUE(reading);
     EXPECT_EQ(npcScript(reading->record),
               withBanner({"[CHARDEF c_ogre]", "CAN=MT_WALK", "CAN=MT_RUN", "CAN=MT_FLY", "TSPEECH=s_one",
                           "TEVENTS=e_one", "", "ON=@CREATE", "NPC=", "FAME={1 2}", "KARMA={7 }",
-                          "STR={200 250}", "INT={5 6}", "wrestling={70 85}", "my skill 1={1 9}",
-                          "my skill 2={2 9}", "my skill 3={3 9}", "my skill 4={4 9}", "my skill 5={5 9}"}));
+                          "STR={200 250}", "INT={5 6}", "wrestling={70 85}", "Hiding={1 9}", "TACTICS={2 }",
+                          "MAGERY={3 9}", "anatomy={ 9}", "ARCHERY={5 9}"}));
     EXPECT_EQ(reading->record.stats[4], (RangeValues{"", "9"}));
     EXPECT_EQ(test::unheldLines(reading->unheld),
-              (Lines{"7 CAN=MT_SWIM", "8 wrestling = 70,85", "9 FOO={1 2}", "10 CAN=", "17 FAME={3 4}",
-                     "19 MAXHITS=118", "25 my skill 6={6 9}"}));
+              (Lines{"3 CAN=", "8 CAN=MT_SWIM", "9 wrestling = 70,85", "10 FOO={1 2}", "17 FAME={3 4}",
+                     "19 MAXHITS={118 132}", "22 my skill={3 9}", "26 CAMPING={6 9}"}));
 }
 
 } // namespace

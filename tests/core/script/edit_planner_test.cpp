@@ -39,6 +39,8 @@ TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLine)
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\r\nNAME=a\r\nTYPE=t", itemTypeField(), ""), "[ITEMDEF 01]\r\nNAME=a");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=   //c", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x   //c");
+    // A "/" at the value's end never joins the comment's.
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=//c", itemBasicField(0), "a/"), "[ITEMDEF 01]\nNAME=a/ //c");
 }
 
 // A new line goes where the generator would write it among the lines there are.
@@ -76,6 +78,7 @@ TEST(EditPlanner, KeepsTheFormOfARange)
               "[ITEMDEF 01]\nON=@CREATE");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nON=@CREATE", itemHitPointsField(FieldPart::High), "4"),
               "[ITEMDEF 01]\nON=@CREATE"); // the low value decides
+    EXPECT_EQ(hitPoints("", FieldPart::High, "4"), " //hp"); // and "{ 4}" would read as a low value
 }
 
 TEST(EditPlanner, ChangesTheIdentifierInTheHeaderItself)
@@ -116,6 +119,11 @@ TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
     // A name off the list keeps the line a skill's through braces.
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"),
               "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={95.1}\n  WRESTLING={60 75}");
+    NpcRecord renamed = fields;
+    renamed.skills[0].name = "my_skill"; // off the list: not read back, but found by its name
+    EXPECT_EQ(npcEdited(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"), renamed,
+                        npcSkillField(0, FieldPart::Low), "90"),
+              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={90}\n  WRESTLING={60 75}");
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(1, FieldPart::Low), ""),
               "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={ 75}");
     EXPECT_EQ(npcEdited(script, fields, npcSkillField(2, FieldPart::Name), "HIDING"),

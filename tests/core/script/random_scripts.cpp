@@ -41,7 +41,7 @@ std::string slotLine(RandomScripts& random, const LineSlot& slot, const SlotFiel
         text = rangeText(random, value, *fields.high, false, false);
     } else {
         key = *fields.name;
-        text = rangeText(random, value, *fields.high, true, key.starts_with("my_"));
+        text = rangeText(random, value, *fields.high, true, false);
     }
     return random.blanks() + key + random.blanks() + "=" + random.blanks() + text + random.comment();
 }

@@ -55,18 +55,8 @@ public:
         return text;
     }
 
-    // A skill's name: listed, in any case, or letters no key has.
-    std::string skillName()
-    {
-        if (chance(0.2))
-            return {};
-        if (chance(0.7))
-            return anyCase(pick(npcLayout().skillNames));
-        std::string name = "my_";
-        for (std::size_t letters = 1 + below(6); letters > 0; --letters)
-            name += static_cast<char>('a' + below(26));
-        return name;
-    }
+    // A skill's name: one of the list, in any case; only those are read as skills.
+    std::string skillName() { return chance(0.2) ? std::string() : anyCase(pick(npcLayout().skillNames)); }
 
     std::string identifier() { return value("{="); }
 

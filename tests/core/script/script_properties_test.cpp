@@ -103,6 +103,9 @@ void expectOneLineTouched(std::string_view text, const TextEdit& edit, std::stri
     } else {
         EXPECT_EQ(breaks(replaced), 0u);
         EXPECT_EQ(breaks(edit.replacement), 0u);
+        const bool wholeLine = edit.start == lineStartAt(text, edit.start)
+            && (edit.end == text.size() || text[edit.end] == '\r' || text[edit.end] == '\n');
+        EXPECT_FALSE(wholeLine && edit.replacement.empty()) << "an emptied line stays behind";
     }
 }
 

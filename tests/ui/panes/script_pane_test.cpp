@@ -108,7 +108,6 @@ void ScriptPaneTest::eachKindOfLineGetsItsStyleAndIsReadAloud()
     int end = -1;
     text->selection(0, &start, &end);
     QCOMPARE(std::pair(start, end), std::pair(5, 9));
-    pane->repaint(); // the editor tells its accessible of the caret as it draws
     QCOMPARE(text->cursorPosition(), 9);
     QCOMPARE(accessible->text(QAccessible::Name), QStringLiteral("Compiled Item Script"));
 }

@@ -66,7 +66,7 @@ void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
     QCOMPARE(control(window, "cmdStatusLineBreaks")->accessibleName(), "Line breaks: CR LF");
     QCOMPARE(control(window, "lblStatusCaret")->accessibleName(), "Caret: Ln 1, Col 1");
     QCOMPARE(control(window, "lblStatusFile")->accessibleName(), "File: No file");
-    QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes");
+    QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes: none");
 }
 
 // No byte-order mark in the pane and every character as it is; Enter, a
@@ -99,7 +99,8 @@ void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak(
     QVERIFY(!pane(window, "txtEdit")->script().contains('\r'));
 }
 
-// Breaks chosen in the bar are converted as one undo step; an encoding chosen
+// Breaks chosen in the bar are converted as one undo step, the caret kept on
+// its line; an encoding chosen
 // changes the bytes only. Save writes the script in front, item or NPC, to its
 // own file, and offers UTF-8 for what Windows-1252 lacks.
 void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront()
@@ -114,8 +115,10 @@ void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront
     QCOMPARE(statusParts(window).at(4), "Mixed");
     QVERIFY2(window.statusBar()->currentMessage().contains("new lines end with LF"),
              qPrintable(window.statusBar()->currentMessage()));
+    caretToLine(window, "txtEdit", 1);
     choose(window, "cmdStatusLineBreaks", "CR");
     QCOMPARE(pane(window, "txtEdit")->script(), "a\rb\rc\r");
+    QCOMPARE(pane(window, "txtEdit")->caretLine(), 1);
     QTest::keyClick(control(window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(window, "txtEdit")->script(), "a\nb\r\nc\n");
     choose(window, "cmdStatusLineBreaks", "CR LF");

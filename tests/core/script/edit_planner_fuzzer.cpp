@@ -1,0 +1,164 @@
+// libFuzzer target for the field edit planner. Built with clang by
+// run_fuzzer.sh; any broken property aborts. The first byte chooses the kind
+// and the field, the second the definition, the third the new value's length;
+// the value follows, and the rest is the script.
+#include "core/items/item_edit.h"
+#include "core/items/item_layout.h"
+#include "core/items/item_reader.h"
+#include "core/items/item_script.h"
+#include "core/npcs/npc_edit.h"
+#include "core/npcs/npc_layout.h"
+#include "core/npcs/npc_reader.h"
+#include "core/npcs/npc_script.h"
+#include "core/script/ascii_case.h"
+#include "core/script/text_lines.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+using namespace defwright;
+
+void check(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
+
+std::size_t breaks(std::string_view text)
+{
+    return TextLines(text).lineAt(text.size());
+}
+
+std::vector<std::size_t> headersOf(std::string_view script, const DefinitionKind& kind)
+{
+    std::vector<std::size_t> headers;
+    for (std::size_t start = 0;;) {
+        const ScriptLine line = scriptLineAt(script, start);
+        if (headerPlace(script, line, kind))
+            headers.push_back(start);
+        if (line.isLast())
+            return headers;
+        start = line.next();
+    }
+}
+
+FieldId fieldFrom(std::uint8_t byte, const DefinitionLayout& layout)
+{
+    const std::size_t slot = byte % (layout.lineSlots.size() + 1);
+    if (slot == layout.lineSlots.size())
+        return {};
+    const SlotForm form = layout.lineSlots[slot].form;
+    if (form == SlotForm::Plain)
+        return {slot, FieldPart::Value};
+    const FieldPart part = (byte / 64) % 3 == 0 ? FieldPart::Low : (byte / 64) % 3 == 1 ? FieldPart::High : FieldPart::Name;
+    return {slot, form == SlotForm::Range && part == FieldPart::Name ? FieldPart::Low : part};
+}
+
+// A value that reads back as typed: no blanks at its ends and no comment; no
+// separator in a range's value, no "=" in a skill's name, no bracket in an identifier.
+bool readsBackAsTyped(std::string_view value, const FieldId& field, const DefinitionLayout& layout)
+{
+    const auto has = [value](std::string_view characters) { return value.find_first_of(characters) != value.npos; };
+    if (value.find("//") != value.npos || (!value.empty() && (isBlank(value.front()) || isBlank(value.back()))))
+        return false;
+    if (field.slot == FieldId::kIdentifier)
+        return !has("[]") && !startsIgnoringCase(value, layout.kind.identifierPrefix);
+    if (field.part == FieldPart::Name) // only a listed skill's line is read as one
+        return std::any_of(layout.skillNames.begin(), layout.skillNames.end(),
+                           [value](std::string_view name) { return equalsIgnoringCase(name, value); });
+    return field.part == FieldPart::Value || !has(" \t,{}");
+}
+
+// A line beyond a full group's boxes (a key given twice, a fourth "CAN=")
+// moves into the box an emptied one leaves.
+bool groupFull(const DefinitionLines& lines, const DefinitionLayout& layout, const FieldId& field)
+{
+    if (field.slot == FieldId::kIdentifier || lines.unheld.empty())
+        return false;
+    const SlotGroup group = slotGroup(layout, field.slot);
+    for (std::size_t slot = group.first; slot < group.end; ++slot) {
+        if (!lines.slotLines[slot])
+            return false;
+    }
+    return true;
+}
+
+// A range whose values hold a separator ("{a b c}" is low "a", high "b c") may
+// be read otherwise once one of them changes.
+bool rangeReadsBack(const DefinitionLines& lines, const DefinitionLayout& layout, const FieldId& field,
+                    std::string_view script)
+{
+    if (field.slot == FieldId::kIdentifier || layout.lineSlots[field.slot].form == SlotForm::Plain)
+        return true;
+    const auto plain = [](std::string_view part) { return part.find_first_of(" \t,{}") == part.npos; };
+    const SlotGroup group = slotGroup(layout, field.slot);
+    for (std::size_t slot = group.first; slot < group.end; ++slot) {
+        if (!lines.slotLines[slot])
+            continue;
+        const SlotValues values = slotValues(script, layout.lineSlots[slot], *lines.slotLines[slot]);
+        if (!plain(values.value) || !plain(values.high))
+            return false;
+    }
+    return true;
+}
+
+// The edit is one change within a line, one whole line with its break taken
+// away, or new lines put in at a line's start or end; undone, it gives the
+// text back; and the definition still begins where it did.
+template <typename Read, typename Plan, typename Write, typename Set>
+void plansLocally(std::string_view script, std::size_t header, const DefinitionLayout& layout, Read read, Plan plan,
+                  Write write, Set set, std::uint8_t fieldByte, std::string_view value)
+{
+    const auto reading = read(script, header);
+    check(reading.has_value());
+    const FieldId field = fieldFrom(fieldByte, layout);
+    const std::optional<TextEdit> edit = plan(script, header, reading->record, field, value, firstLineBreak(script));
+    check(edit && edit->start <= edit->end && edit->end <= script.size());
+    const std::string_view replaced = script.substr(edit->start, edit->end - edit->start);
+    if (edit->start == edit->end && breaks(edit->replacement) > 0)
+        check(breaks(edit->replacement) <= 2 && edit->start >= reading->lines.header.text.end);
+    else if (edit->replacement.empty() && breaks(replaced) > 0)
+        check(breaks(replaced) == 1 && edit->start > header);
+    else
+        check(breaks(replaced) == 0 && breaks(edit->replacement) == 0);
+    const std::string edited = applyEdit(script, *edit);
+    check(applyEdit(edited, inverseEdit(script, *edit)) == script);
+    if (!readsBackAsTyped(value, field, layout) || groupFull(reading->lines, layout, field)
+        || !rangeReadsBack(reading->lines, layout, field, script))
+        return;
+    auto expected = reading->record;
+    set(expected, field) = value;
+    const auto again = read(edited, header);
+    check(again && write(again->record) == write(expected));
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 3 || size < 3u + data[2])
+        return 0;
+    std::string value(reinterpret_cast<const char*>(data) + 3, data[2]);
+    std::erase_if(value, [](char c) { return c == '\r' || c == '\n'; }); // a field holds one line
+    const std::string_view script(reinterpret_cast<const char*>(data) + 3 + data[2], size - 3 - data[2]);
+    const bool item = data[0] % 2 == 0;
+    const DefinitionLayout& layout = item ? itemLayout() : npcLayout();
+    const std::vector<std::size_t> headers = headersOf(script, layout.kind);
+    if (headers.empty())
+        return 0;
+    const std::size_t header = headers[data[1] % headers.size()];
+    if (item)
+        plansLocally(script, header, layout, readItemDefinitionAt, planItemEdit, itemScript, itemField, data[0] / 2,
+                     value);
+    else
+        plansLocally(script, header, layout, readNpcDefinitionAt, planNpcEdit, npcScript, npcField, data[0] / 2,
+                     value);
+    return 0;
+}

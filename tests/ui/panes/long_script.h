@@ -1,0 +1,26 @@
+#pragma once
+
+#include "core/items/item_script.h"
+#include "core/script/script_text.h"
+#include "worked_examples.h"
+
+#include <string>
+
+namespace defwright::test {
+
+// The worked example's item script again and again, as a server file holds
+// many definitions, up to `bytes`; the first line has an accented letter and a
+// character beyond 16 bits, so that bytes, UTF-16 units and characters differ.
+inline std::string longScript(std::size_t bytes)
+{
+    const std::string item = itemScript(samples::magicSword()) + std::string(kLineBreak) + std::string(kLineBreak);
+    std::string script = "// \xC3\xA9p\xC3\xA9" "e \xF0\x9F\x98\x80\r\n";
+    script.reserve(bytes + item.size());
+    while (script.size() < bytes)
+        script += item;
+    return script;
+}
+
+inline constexpr std::size_t kTenMiB = 10 * 1024 * 1024;
+
+} // namespace defwright::test

@@ -1,0 +1,173 @@
+#include "long_script.h"
+#include "window_test_main.h"
+#include "ui/panes/pane_search.h"
+#include "ui/panes/script_pane.h"
+#include "ui/widgets/wait_cursor.h"
+#include "window_probe.h"
+
+#include <QClipboard>
+#include <QSignalSpy>
+
+using namespace defwright;
+using namespace defwright::test;
+
+namespace {
+
+// The item pane of a shown window, holding `script`, with the caret at its end.
+ScriptPane* itemPane(MainWindow& window, const std::string& script)
+{
+    if (!showActive(window))
+        qFatal("the window did not show");
+    showPage(window, 1);
+    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
+    pane->replacePaneText(script);
+    pane->setFocus(Qt::OtherFocusReason);
+    pane->repaint();
+    return pane;
+}
+
+long send(const ScriptPane* pane, unsigned int message, unsigned long wParam = 0)
+{
+    return pane->SendScintilla(message, wParam);
+}
+
+long lastLine(const ScriptPane* pane)
+{
+    return send(pane, ScriptPane::SCI_GETLINECOUNT) - 1;
+}
+
+} // namespace
+
+class PaneChangeNoticesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void listenersHearOfEveryEdit_data();
+    void listenersHearOfEveryEdit();
+    void typedLinesAreColouredMarkedAndFolded_data();
+    void typedLinesAreColouredMarkedAndFolded();
+    void typedBracesAreLit_data();
+    void typedBracesAreLit();
+};
+
+void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::newRow("9 lines") << 9;
+    QTest::newRow("999,999 lines, 9 MB") << 999'999;
+}
+
+// The text's and the line count's change signals come once an edit is made,
+// before anything is drawn (a file read in is told of under the wait cursor);
+// a line number with another digit widens the margin, and the pane knows it is changed.
+void PaneChangeNoticesTest::listenersHearOfEveryEdit()
+{
+    QFETCH(int, lines);
+    std::string script;
+    for (int line = 1; line < lines; ++line)
+        script += "ID=0f5c\r\n";
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, {});
+    QSignalSpy text(pane, &ScriptPane::textChanged);
+    QSignalSpy linesChanged(pane, &ScriptPane::linesChanged);
+    const auto heard = [&] { return std::pair(int(text.count()), int(linesChanged.count())); };
+    bool waiting = false;
+    connect(pane, &ScriptPane::textChanged, this, [&] { waiting = QGuiApplication::overrideCursor() != nullptr; });
+    withWaitCursor([&] { pane->replacePaneText(script + "ID=0f5c"); });
+    QVERIFY(waiting && heard() == std::pair(1, 1));
+    text.clear();
+    linesChanged.clear();
+    pane->repaint();
+    pane->setModified(false);
+    const long margin = send(pane, ScriptPane::SCI_GETMARGINWIDTHN, 0);
+
+    QTest::keyClick(pane, Qt::Key_X);
+    QCOMPARE(heard(), std::pair(1, 0));
+    QVERIFY(pane->isModified());
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(heard(), std::pair(2, 1));
+    QVERIFY(send(pane, ScriptPane::SCI_GETMARGINWIDTHN, 0) > margin);
+    control<QAbstractButton>(window, QStringLiteral("cmdtriggers(0)"))->click();
+    QCOMPARE(heard(), std::pair(3, 2));
+    showPage(window, 0);
+    pane->undo(); // neither a key nor drawn: told when the event loop runs
+    QCOMPARE(heard().first, 3);
+    QTRY_COMPARE(heard(), std::pair(4, 3));
+}
+
+void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded_data()
+{
+    QTest::addColumn<qsizetype>("bytes");
+    QTest::newRow("short") << qsizetype(0);
+    QTest::newRow("10 MiB, coloured where in view") << qsizetype(kTenMiB);
+}
+
+// Lines typed and pasted at the end are coloured, the find bar marks what it
+// finds in them, and a header made and unmade by hand folds and unfolds its block.
+void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded()
+{
+    QFETCH(qsizetype, bytes);
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    QTest::keyClick(pane, Qt::Key_F, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("sword"));
+    pane->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(pane, Qt::Key_Left); // the bar marks what is in view as the caret moves
+    QTest::keyClick(pane, Qt::Key_Right);
+    pane->repaint();
+    QTest::keyClicks(pane, QStringLiteral("ITEMDEF i_x]"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QApplication::clipboard()->setText(QStringLiteral("NAME=sword\nID=1"));
+    QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+    pane->repaint();
+    QTest::keyClick(pane, Qt::Key_Home);
+    QTest::keyClick(pane, Qt::Key_Up);
+    QTest::keyClick(pane, Qt::Key_Up);
+    QTest::keyClicks(pane, QStringLiteral("["));
+    pane->repaint();
+
+    const long header = lastLine(pane) - 2;
+    const long name = send(pane, ScriptPane::SCI_POSITIONFROMLINE, static_cast<unsigned long>(header + 1));
+    QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, send(pane, ScriptPane::SCI_POSITIONFROMLINE, header)), 5L);
+    QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, static_cast<unsigned long>(name)), 1L);
+    QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, static_cast<unsigned long>(name + 5)), 2L);
+    QCOMPARE(pane->SendScintilla(ScriptPane::SCI_INDICATORVALUEAT, PaneSearch::kMatchIndicator, name + 5), 1L);
+
+    pane->foldLine(static_cast<int>(header));
+    QCOMPARE(send(pane, ScriptPane::SCI_GETLINEVISIBLE, static_cast<unsigned long>(header + 2)), 0L);
+    QTest::keyClick(pane, Qt::Key_Home);
+    QTest::keyClicks(pane, QStringLiteral("x"));
+    pane->repaint();
+    QCOMPARE(send(pane, ScriptPane::SCI_GETLINEVISIBLE, static_cast<unsigned long>(header + 2)), 1L);
+}
+
+void PaneChangeNoticesTest::typedBracesAreLit_data()
+{
+    typedLinesAreColouredMarkedAndFolded_data();
+}
+
+// A brace next to the caret and its match are drawn on their own background.
+void PaneChangeNoticesTest::typedBracesAreLit()
+{
+    QFETCH(qsizetype, bytes);
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    const long back = send(pane, ScriptPane::SCI_STYLEGETBACK, ScriptPane::STYLE_BRACELIGHT);
+    const QRgb lit = qRgb(back & 0xff, (back >> 8) & 0xff, (back >> 16) & 0xff);
+    const auto litPixels = [pane, lit] {
+        const QImage image = pane->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        qsizetype count = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+            count += std::count(line, line + image.width(), lit);
+        }
+        return count;
+    };
+    QTest::keyClicks(pane, QStringLiteral("RANGE={1,2}"));
+    QVERIFY(litPixels() > 0);
+    QTest::keyClick(pane, Qt::Key_Home);
+    QCOMPARE(litPixels(), 0);
+}
+
+DEFWRIGHT_WINDOW_TEST_MAIN(PaneChangeNoticesTest)
+#include "pane_change_notices_test.moc"
