@@ -7,6 +7,7 @@
 #include "ui/panes/pane_document.h"
 #include "ui/shell/kept_panes.h"
 #include "ui/widgets/form_builder.h"
+#include "ui/widgets/wait_cursor.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -96,7 +97,7 @@ void SessionKeeper::restore()
         return;
     }
     const bool fieldsChanged = restoreFields(*loaded.session);
-    QStringList notes = restorePanes(*loaded.session);
+    QStringList notes = withWaitCursor([this, &loaded] { return restorePanes(*loaded.session); });
     const auto unsaved = [](const KeptPane& pane) { return pane.text.has_value(); };
     if (fieldsChanged || std::ranges::any_of(loaded.session->panes, unsaved))
         notes.prepend(tr("Restored unsaved work from the last session") + (notes.isEmpty() ? "" : "."));
