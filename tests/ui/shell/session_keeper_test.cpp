@@ -215,6 +215,8 @@ void SessionKeeperTest::aFileChangedOnDiskLeavesTheUnsavedTextInThePane()
     QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_b]\r\nNAME=saved elsewhere\r\n");
     QVERIFY(!paneDocument(*window, "txtEdit")->isModified());
+    QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_a]\r\nNAME=unsaved");
 }
 
 void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced_data()
