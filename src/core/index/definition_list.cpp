@@ -52,7 +52,7 @@ void DefinitionList::addFile(const std::filesystem::path& file, const std::strin
     for (const SectionEntry& section : summary.sections) {
         std::string shown = shownSection(section, shownPath);
         std::string lower = folded(shown);
-        rows_.push_back({std::move(shown), std::move(lower), number, section.name.line});
+        rows_.push_back({std::move(shown), std::move(lower), section.kind, number, section.name.line});
     }
 }
 

@@ -19,6 +19,7 @@ public:
     struct Row {
         std::string shown;
         std::string folded; ///< `shown` with ASCII letters in lower case, for filtering
+        std::string kind;       ///< "ITEMDEF", ...
         std::uint32_t file = 0;
         std::uint32_t line = 0; ///< the header's, from 0
     };

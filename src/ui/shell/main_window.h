@@ -8,6 +8,7 @@ namespace defwright {
 
 class EditCommands;
 class FileCommands;
+class FolderCommands;
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
@@ -77,6 +78,7 @@ private:
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
+    FolderCommands* folderCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;
