@@ -4,6 +4,7 @@
 #include "core/index/scripts_folder.h"
 #include "ui/index/folder_check_window.h"
 #include "ui/index/index_paths.h"
+#include "ui/index/pane_completion.h"
 #include "ui/index/pane_text.h"
 #include "ui/index/scripts_index.h"
 #include "ui/panes/pane_document.h"
@@ -47,8 +48,10 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
     connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
     connect(index_, &ScriptsIndex::changed, this, &FolderCommands::showCount);
-    watchDocument(parts.item);
-    watchDocument(parts.npc);
+    for (PaneDocument* document : {parts.item, parts.npc}) {
+        watchDocument(document);
+        new PaneCompletion(document->pane(), index_);
+    }
     const QString chosen = QSettings().value(kFolderSetting).toString();
     if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
         index_->setFolder(chosen);

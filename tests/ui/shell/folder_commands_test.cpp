@@ -89,6 +89,7 @@ private slots:
     void fieldBoxesAndUnknownNamesAreLookedUpToo();
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
     void checkFolderListsWhatIsWrongAndOpensIt();
+    void completionOffersKeysTriggersAndNames();
 };
 
 // The folder is found from the opened file and indexed in the background; F12
@@ -223,6 +224,77 @@ void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
     QCOMPARE(caretLine(window, kItemPane), 2);
+}
+
+namespace {
+
+long sent(QsciScintilla* pane, unsigned int message)
+{
+    return pane->SendScintilla(message);
+}
+
+// The choice the editor's completion list has selected, empty when none is open.
+QString completionChoice(QsciScintilla* pane)
+{
+    if (sent(pane, QsciScintillaBase::SCI_AUTOCACTIVE) == 0)
+        return {};
+    QByteArray text(256, 0);
+    const long size = pane->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, text.data());
+    return QString::fromUtf8(text.left(static_cast<int>(size)));
+}
+
+QString lastLine(QsciScintilla* pane)
+{
+    return pane->text(pane->lines() - 1);
+}
+
+} // namespace
+
+// Keys after two letters at a line's start, those of the folder too; triggers
+// after "ON=@"; names of the folder in a naming value. Tab and Enter take the
+// choice, Escape leaves what was typed as it was.
+void FolderCommandsTest::completionOffersKeysTriggersAndNames()
+{
+    const ScriptsFolder folder;
+    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_other]\rRESDISPDNID=1\r");
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    showPage(window, 1);
+    auto* pane = control<QsciScintilla>(window, kItemPane);
+    document(window, kItemPane)->replaceScript(QStringLiteral("[ITEMDEF i_new]\r\n"));
+    pane->setFocus();
+    QTest::keyClicks(pane, QStringLiteral("W"));
+    QCOMPARE(completionChoice(pane), QString());
+    QTest::keyClicks(pane, QStringLiteral("ei"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("WEIGHT="));
+    QCOMPARE(lastLine(pane), QStringLiteral("Wei"));
+    QTest::keyClick(pane, Qt::Key_Tab);
+    QCOMPARE(lastLine(pane), QStringLiteral("WEIGHT="));
+    QCOMPARE(QApplication::focusWidget(), pane);
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("resd"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("RESDISPDNID="));
+    QTest::keyClick(pane, Qt::Key_Escape);
+    QCOMPARE(lastLine(pane), QStringLiteral("resd"));
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("ON=@uneq"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("@UNEQUIP"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(lastLine(pane), QStringLiteral("ON=@UNEQUIP"));
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("TEVENTS=E_"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("e_horse"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(lastLine(pane), QStringLiteral("TEVENTS=e_horse"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("DUPEITEM="));
+    QTest::keyClick(pane, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(completionChoice(pane), QStringLiteral("i_lantern"));
 }
 
 QTEST_MAIN(FolderCommandsTest)
