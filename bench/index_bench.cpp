@@ -88,6 +88,18 @@ void BM_FilterDefinitions(benchmark::State& state)
 }
 BENCHMARK(BM_FilterDefinitions)->Unit(benchmark::kMillisecond);
 
+// What Go to Definition by Name does before it shows: a row for every section.
+void BM_BuildDefinitionList(benchmark::State& state)
+{
+    const FolderIndex index = indexFolder(generatedFolder());
+    for (auto _ : state) {
+        DefinitionList list;
+        list.addIndex(index);
+        benchmark::DoNotOptimize(list.size());
+    }
+}
+BENCHMARK(BM_BuildDefinitionList)->Unit(benchmark::kMillisecond);
+
 void BM_CheckFolder(benchmark::State& state)
 {
     const FolderIndex index = indexFolder(generatedFolder());
