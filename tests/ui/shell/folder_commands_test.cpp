@@ -1,4 +1,5 @@
 #include "files/file_test_support.h"
+#include "ui/index/scripts_index.h"
 #include "ui/panes/pane_document.h"
 
 #include <QComboBox>
@@ -90,6 +91,7 @@ private slots:
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
     void checkFolderListsWhatIsWrongAndOpensIt();
     void completionOffersKeysTriggersAndNames();
+    void theIndexFollowsTheDiskAndThePanesUnsavedText();
 };
 
 // The folder is found from the opened file and indexed in the background; F12
@@ -295,6 +297,39 @@ void FolderCommandsTest::completionOffersKeysTriggersAndNames()
     QTest::keyClicks(pane, QStringLiteral("DUPEITEM="));
     QTest::keyClick(pane, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(completionChoice(pane), QStringLiteral("i_lantern"));
+}
+
+// A file added on disk is indexed; a pane's unsaved text wins over its file,
+// and once saved the file counts again.
+void FolderCommandsTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    const ScriptsIndex* index = window.findChild<ScriptsIndex*>();
+    QVERIFY(index);
+    QDir(folder.folder()).mkpath(QStringLiteral("new"));
+    writeFile(folder.folder() + QStringLiteral("/new/mounts.SCP"), "[CHARDEF c_llama]\n");
+    QTRY_COMPARE(index->index().lookup("c_llama").size(), 1U);
+    writeFile(folder.events(), "[EVENTS e_rider]\r");
+    QTRY_COMPARE(index->index().lookup("e_rider").size(), 1U);
+    QCOMPARE(index->index().lookup("e_horse").size(), 0U);
+
+    auto* pane = caretToLine(window, kNpcPane, 0);
+    QTest::keyClick(pane, Qt::Key_End);
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("[EVENTS e_unsaved]"));
+    QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QCOMPARE(index->index().lookup("c_horse").size(), 1U);
+    writeFile(folder.horses(), "[CHARDEF c_changed_on_disk]\n");
+    QTest::qWait(200);
+    QCOMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(showActive(window));
+    QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
 }
 
 QTEST_MAIN(FolderCommandsTest)
