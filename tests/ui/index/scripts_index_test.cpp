@@ -1,6 +1,7 @@
 #include "scripts_folder_fixture.h"
 #include "ui/index/scripts_index.h"
 
+#include <QFileDialog>
 #include <QSettings>
 
 using namespace defwright;
@@ -13,6 +14,7 @@ private slots:
     void init() { QSettings().remove(QStringLiteral("scriptsFolder")); }
     void completionOffersKeysTriggersAndNames();
     void theIndexFollowsTheDiskAndThePanesUnsavedText();
+    void aChosenFolderIsKeptForTheNextStart();
 };
 
 namespace {
@@ -117,6 +119,36 @@ void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
     QVERIFY(showActive(window));
     QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
     QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
+}
+
+// Scripts Folder... wins over the folder found from a file, now and at the next start.
+void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
+{
+    const ScriptsFolder folder;
+    const QString misc = QFileInfo(folder.events()).absolutePath();
+    {
+        MainWindow window;
+        QVERIFY(showActive(window));
+        {
+            ModalAnswers answers;
+            answers.then([&misc](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->objectName(), QStringLiteral("diaScriptsFolder"));
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(misc);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            trigger(window, QStringLiteral("mnuScriptsFolder"));
+            QVERIFY(answeredAll(answers));
+        }
+        QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 2 definitions in 1 files"));
+        openNpcScript(window, folder.horses());
+        QTest::qWait(100);
+        QCOMPARE(window.findChild<ScriptsIndex*>()->folder(), misc);
+    }
+    QCOMPARE(QSettings().value(QStringLiteral("scriptsFolder")).toString(), misc);
+    MainWindow again;
+    QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 files"));
 }
 
 QTEST_MAIN(ScriptsIndexTest)
