@@ -64,6 +64,25 @@ void ScriptsIndex::setFolder(const QString& folder)
         startBuild();
 }
 
+// Finding the folder may list many folders near the file, so it is no work for the window's thread.
+void ScriptsIndex::setFolderOf(const QString& file)
+{
+    const quint64 generation = generation_;
+    ++findingFolder_;
+    runInBackground(
+        this,
+        [fileFolder = toPath(QFileInfo(file).absolutePath())] {
+            return indexedPath(toQString(findScriptsFolder(fileFolder)));
+        },
+        [this, generation](const QString& folder) {
+            --findingFolder_;
+            if (generation == generation_ && folder != folder_)
+                setFolder(folder);
+            else if (!isBuilding())
+                emit built(static_cast<int>(index_.fileCount()), static_cast<int>(index_.sectionCount()));
+        });
+}
+
 void ScriptsIndex::startBuild()
 {
     auto stop = std::make_shared<std::atomic<bool>>(false);
@@ -101,7 +120,7 @@ void ScriptsIndex::finishBuild(const std::shared_ptr<FolderIndex>& built)
 
 void ScriptsIndex::waitUntilBuilt()
 {
-    if (!building_)
+    if (!isBuilding())
         return;
     QEventLoop loop;
     connect(this, &ScriptsIndex::built, &loop, &QEventLoop::quit);

@@ -29,7 +29,12 @@ public:
     void setFolder(const QString& folder);
     [[nodiscard]] const QString& folder() const { return folder_; }
 
-    [[nodiscard]] bool isBuilding() const { return building_ != nullptr; }
+    /// Indexes the scripts folder of the file (see findScriptsFolder()), found
+    /// off the window's thread, unless it is the folder indexed already.
+    void setFolderOf(const QString& file);
+
+    /// Whether the folder is still being found or indexed.
+    [[nodiscard]] bool isBuilding() const { return building_ != nullptr || findingFolder_ > 0; }
     /// What is known so far; empty until the first build ends.
     [[nodiscard]] const FolderIndex& index() const { return index_; }
 
@@ -66,6 +71,7 @@ private:
     std::shared_ptr<std::atomic<bool>> building_;
     quint64 generation_ = 0; ///< counts the folders set, so a build of an older one is let go
     quint64 lastRequest_ = 0;
+    int findingFolder_ = 0;
     QHash<QString, quint64> requests_; ///< the last request to index each file again
     QHash<QString, std::shared_ptr<const std::string>> paneTexts_;
     QFileSystemWatcher* watcher_;

@@ -93,9 +93,7 @@ void FolderCommands::followFrontFile()
     const QString file = parts_.item->filePath().isEmpty() ? parts_.npc->filePath() : parts_.item->filePath();
     if (file.isEmpty())
         return;
-    const QString folder = indexedPath(toQString(findScriptsFolder(toPath(QFileInfo(file).absolutePath()))));
-    if (folder != index_->folder())
-        index_->setFolder(folder);
+    index_->setFolderOf(file);
 }
 
 void FolderCommands::chooseFolder(const QString& folder)
@@ -126,7 +124,10 @@ void FolderCommands::showCount()
         return;
     }
     const FolderIndex& index = index_->index();
-    indexState_->setText(tr("Scripts: %L1 definitions in %L2 files").arg(index.sectionCount()).arg(index.fileCount()));
+    const QString definitions = index.sectionCount() == 1 ? tr("1 definition")
+                                                          : tr("%L1 definitions").arg(index.sectionCount());
+    const QString files = index.fileCount() == 1 ? tr("1 file") : tr("%L1 files").arg(index.fileCount());
+    indexState_->setText(tr("Scripts: %1 in %2").arg(definitions, files));
     indexState_->setToolTip(QDir::toNativeSeparators(index_->folder()));
 }
 

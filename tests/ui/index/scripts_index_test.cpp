@@ -141,14 +141,14 @@ void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
             trigger(window, QStringLiteral("mnuScriptsFolder"));
             QVERIFY(answeredAll(answers));
         }
-        QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 2 definitions in 1 files"));
+        QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 2 definitions in 1 file"));
         openNpcScript(window, folder.horses());
         QTest::qWait(100);
         QCOMPARE(window.findChild<ScriptsIndex*>()->folder(), misc);
     }
     QCOMPARE(QSettings().value(QStringLiteral("scriptsFolder")).toString(), misc);
     MainWindow again;
-    QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 files"));
+    QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 file"));
 }
 
 QTEST_MAIN(ScriptsIndexTest)

@@ -1,4 +1,5 @@
 #include "scripts_folder_fixture.h"
+#include "ui/index/scripts_index.h"
 
 #include <QComboBox>
 #include <QListView>
@@ -16,6 +17,7 @@ class FolderCommandsTest : public QObject {
 private slots:
     void init() { QSettings().remove(QStringLiteral("scriptsFolder")); }
     void goToDefinitionAcrossFilesAndBack();
+    void aLookupWaitsForTheIndexStillBeingBuilt();
     void severalDefinitionsAreChosenFromAList();
     void fieldBoxesAndUnknownNamesAreLookedUpToo();
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
@@ -51,6 +53,24 @@ void FolderCommandsTest::goToDefinitionAcrossFilesAndBack()
     QTest::keyClick(control(window, kNpcPane), Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.horses());
     QCOMPARE(caretLine(window, kNpcPane), 2);
+}
+
+// F12 at once after opening: the folder is still being found and indexed,
+// and the lookup waits for it rather than finding nothing.
+void FolderCommandsTest::aLookupWaitsForTheIndexStillBeingBuilt()
+{
+    const ScriptsFolder folder;
+    const QByteArray filler = QByteArray("// a long comment line of the kind real files carry\r\n").repeated(400);
+    QDir(folder.folder()).mkpath(QStringLiteral("more"));
+    for (int i = 0; i < 300; ++i)
+        writeFile(folder.folder() + QStringLiteral("/more/m%1.scp").arg(i), "[EVENTS e_more_" + QByteArray::number(i) + "]\r\n" + filler);
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QVERIFY(window.findChild<ScriptsIndex*>()->isBuilding());
+    QTest::keyClick(caretAt(window, kNpcPane, 1, 13), Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
+    QCOMPARE(caretLine(window, kItemPane), 600);
 }
 
 // The list offers both places; Down and Enter take the second.
