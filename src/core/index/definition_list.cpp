@@ -1,6 +1,7 @@
 #include "core/index/definition_list.h"
 
 #include "core/index/folder_index.h"
+#include "core/index/scripts_folder.h"
 #include "core/script/ascii_case.h"
 
 #include <algorithm>
@@ -64,7 +65,7 @@ void DefinitionList::addIndex(const FolderIndex& index, const std::filesystem::p
         if (!skipped.empty() && path == skippedNormal)
             continue;
         const std::filesystem::path relative = path.lexically_relative(index.folder());
-        addFile(path, (relative.empty() ? path : relative).generic_string(), index.summary(file));
+        addFile(path, utf8Path(relative.empty() ? path : relative), index.summary(file));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/index/definition_name.h"
 #include "core/index/folder_index.h"
+#include "core/index/scripts_folder.h"
 
 namespace defwright {
 namespace {
@@ -51,7 +52,7 @@ std::vector<DefinitionHit> findDefinitions(std::string_view name, const ScriptSu
             continue; // its header and a DEFNAME= line give the same name
         const std::filesystem::path relative = file.lexically_relative(index.folder());
         hits.push_back({file, section.name.line, section.kind,
-                        shownHeader(section) + "  " + (relative.empty() ? file : relative).generic_string() + ":"
+                        shownHeader(section) + "  " + utf8Path(relative.empty() ? file : relative) + ":"
                             + std::to_string(section.name.line + 1),
                         false});
     }

@@ -2,6 +2,7 @@
 
 #include "core/index/definition_name.h"
 #include "core/index/folder_index.h"
+#include "core/index/scripts_folder.h"
 #include "core/index/server_names.h"
 
 #include <algorithm>
@@ -15,7 +16,7 @@ std::string shownPath(const FolderIndex& index, std::uint32_t file)
 {
     const std::filesystem::path& path = index.filePath(file);
     const std::filesystem::path relative = path.lexically_relative(index.folder());
-    return (relative.empty() || *relative.begin() == ".." ? path : relative).generic_string();
+    return utf8Path(relative.empty() || *relative.begin() == ".." ? path : relative);
 }
 
 std::string placeText(const FolderIndex& index, const NamePlace& place)

@@ -1,6 +1,7 @@
 #include "core/index/folder_index.h"
 
 #include "core/index/definition_name.h"
+#include "core/index/scripts_folder.h"
 
 #include <algorithm>
 #include <utility>
@@ -10,7 +11,7 @@ namespace {
 
 std::string fileKey(const std::filesystem::path& file)
 {
-    return file.lexically_normal().generic_string();
+    return utf8Path(file.lexically_normal());
 }
 
 } // namespace

@@ -45,7 +45,7 @@ fs::path findScriptsFolder(const fs::path& fileFolder)
     if (folder.filename().empty() && folder.has_parent_path())
         folder = folder.parent_path(); // "a/b/" names "b"
     for (fs::path at = folder; !at.empty(); at = at.parent_path()) {
-        if (equalsIgnoringCase(at.filename().string(), "scripts"))
+        if (equalsIgnoringCase(utf8Path(at.filename()), "scripts"))
             return at;
         if (at == at.root_path())
             break;
@@ -55,9 +55,15 @@ fs::path findScriptsFolder(const fs::path& fileFolder)
     return folder;
 }
 
+std::string utf8Path(const fs::path& path)
+{
+    const std::u8string text = path.generic_u8string();
+    return {reinterpret_cast<const char*>(text.data()), text.size()};
+}
+
 bool isScriptPath(const fs::path& path)
 {
-    return equalsIgnoringCase(path.extension().string(), ".scp");
+    return equalsIgnoringCase(utf8Path(path.extension()), ".scp");
 }
 
 std::vector<fs::path> listScriptFiles(const fs::path& folder)

@@ -14,6 +14,10 @@ namespace defwright {
 /// subfolders hold .scp files; else the folder itself.
 [[nodiscard]] std::filesystem::path findScriptsFolder(const std::filesystem::path& fileFolder);
 
+/// The path in UTF-8 with "/" between its parts, as the index shows and
+/// compares paths; never throws for a name the system's code page lacks.
+[[nodiscard]] std::string utf8Path(const std::filesystem::path& path);
+
 /// Whether a path names a script: a ".scp" extension in any case.
 [[nodiscard]] bool isScriptPath(const std::filesystem::path& path);
 
