@@ -1,3 +1,4 @@
+#include "core/files/windows_1252.h"
 #include "core/index/folder_check.h"
 #include "core/index/folder_indexing.h"
 #include "core/index/scripts_folder.h"
@@ -59,6 +60,44 @@ TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
     EXPECT_EQ(only("spk_pet"), "spk_pet.scp:7");
     EXPECT_EQ(only("set_armor_ronin_plate"), "c_evil.scp:148");
     EXPECT_EQ(only("f_dungeon_chest_additem"), "f_dungeon_chest.scp:7");
+}
+
+// Every sample in other clothes: CR alone for its breaks, UTF-8 with a BOM
+// made Windows-1252 where it can be, and without its last break. The index
+// finds the same sections on the same lines.
+TEST(SampleFolder, VariantsOfTheFilesIndexTheSame)
+{
+    const std::filesystem::path variants = std::filesystem::temp_directory_path() / "defwright-sample-variants";
+    std::filesystem::remove_all(variants);
+    for (const std::filesystem::path& file : listScriptFiles(kSamples)) {
+        std::string text = *readScriptText(file);
+        std::string variant;
+        for (std::size_t start = 0;;) {
+            const ScriptLine line = scriptLineAt(text, start);
+            variant += line.text.of(text);
+            if (line.isLast())
+                break;
+            variant += '\r';
+            start = line.next();
+        }
+        const std::filesystem::path copy = variants / file.lexically_relative(kSamples);
+        std::filesystem::create_directories(copy.parent_path());
+        std::ofstream(copy, std::ios::binary) << windows1252FromUtf8(variant).bytes;
+    }
+    const FolderIndex original = indexFolder(kSamples);
+    const FolderIndex changed = indexFolder(variants);
+    ASSERT_EQ(changed.sectionCount(), original.sectionCount());
+    for (const std::uint32_t file : original.files()) {
+        const ScriptSummary& before = original.summary(file);
+        const ScriptSummary& after = changed.summary(file);
+        ASSERT_EQ(after.sections.size(), before.sections.size());
+        for (std::size_t i = 0; i < before.sections.size(); ++i) {
+            EXPECT_EQ(after.sections[i].name.line, before.sections[i].name.line);
+            EXPECT_EQ(after.sections[i].name.text, before.sections[i].name.text);
+        }
+        EXPECT_EQ(after.references.size(), before.references.size());
+    }
+    std::filesystem::remove_all(variants);
 }
 
 // The samples are a few files of a larger folder: they name much that lies
