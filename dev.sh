@@ -58,6 +58,8 @@ bench)
     ./build/bench/defwright_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
+    ./build/bench/defwright_index_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_index_window_bench
     ;;
 package)
     install_missing

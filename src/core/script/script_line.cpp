@@ -104,6 +104,11 @@ ScriptLine scriptLineAt(std::string_view text, std::size_t start)
     return line;
 }
 
+bool isUnclosedHeader(std::string_view text, const ScriptLine& line)
+{
+    return line.kind != LineKind::Header && line.indent.end < line.text.end && text[line.indent.end] == '[';
+}
+
 std::size_t lineStartAt(std::string_view text, std::size_t position)
 {
     position = std::min(position, text.size());

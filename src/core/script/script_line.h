@@ -54,6 +54,10 @@ struct ScriptLine {
 /// each end a line.
 [[nodiscard]] ScriptLine scriptLineAt(std::string_view text, std::size_t start);
 
+/// Whether a line begins as a header ("[" first, blanks aside) but is none,
+/// since no "]" comes before the line's end or its comment.
+[[nodiscard]] bool isUnclosedHeader(std::string_view text, const ScriptLine& line);
+
 /// Where the line that holds byte `position` begins (a line's break counts as its own).
 [[nodiscard]] std::size_t lineStartAt(std::string_view text, std::size_t position);
 

@@ -122,9 +122,12 @@ QByteArray ScriptPane::paneBytes(const QString& script) const
 }
 
 // The editor keeps Tab for indenting; in this window it moves the focus, as
-// in every other control, and Ctrl+I types the tab character instead.
+// in every other control, and Ctrl+I types the tab character instead. While
+// a completion list is open, Tab takes its choice.
 bool ScriptPane::focusNextPrevChild(bool next)
 {
+    if (isListActive())
+        return false; // Tab takes the choice of the completion list
     return QWidget::focusNextPrevChild(next);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/credits_window.h"
 #include "ui/shell/edit_commands.h"
+#include "ui/shell/folder_commands.h"
 #include "ui/shell/history_window.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
@@ -64,6 +65,8 @@ MainWindow::MainWindow(QWidget* parent)
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
     createActions();
     createMenus();
+    folderCommands_ = new FolderCommands({this, front_, itemDocument_, npcDocument_, fileCommands_, statusBar_},
+                                         scriptCommands_->menu());
     guardMenuShortcuts();
     placeWindow();
 }
@@ -235,6 +238,7 @@ void MainWindow::guardMenuShortcuts()
                                      scriptCommands_->fieldsFromScript()->shortcut()};
     sequences.append(editCommands_->shortcuts());
     sequences.append(viewCommands_->shortcuts());
+    sequences.append(folderCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

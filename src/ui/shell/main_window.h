@@ -8,6 +8,7 @@ namespace defwright {
 
 class EditCommands;
 class FileCommands;
+class FolderCommands;
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
@@ -80,6 +81,7 @@ private:
     EditCommands* editCommands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
     SessionKeeper* sessionKeeper_ = nullptr;
+    FolderCommands* folderCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;

@@ -1,0 +1,208 @@
+#include "ui/shell/definition_commands.h"
+
+#include "core/index/definition_list.h"
+#include "core/index/script_summary.h"
+#include "ui/files/file_commands.h"
+#include "ui/index/definition_navigator.h"
+#include "ui/index/definition_popup.h"
+#include "ui/index/index_paths.h"
+#include "ui/index/pane_text.h"
+#include "ui/index/scripts_index.h"
+#include "ui/panes/front_document.h"
+#include "ui/panes/pane_document.h"
+#include "ui/widgets/wait_cursor.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStatusBar>
+
+namespace defwright {
+namespace {
+
+constexpr int kMessageTime = 8000;
+
+std::filesystem::path indexedFile(const PaneDocument* document)
+{
+    return document->filePath().isEmpty() ? std::filesystem::path() : toPath(indexedPath(document->filePath()));
+}
+
+} // namespace
+
+DefinitionCommands::DefinitionCommands(const Parts& parts, QMenu* scriptMenu)
+    : QObject(parts.window)
+    , parts_(parts)
+    , navigator_(new DefinitionNavigator(
+          parts.front, parts.item, parts.npc,
+          [files = parts.files](PaneDocument* document, const QString& path) {
+              files->openFile(document, path);
+              return !document->filePath().isEmpty() && indexedPath(document->filePath()) == indexedPath(path);
+          },
+          this))
+{
+    const auto action = [this, scriptMenu](const char* name, const QString& caption, const QKeySequence& shortcut,
+                                           void (DefinitionCommands::*slot)()) {
+        auto* created = new QAction(caption, this);
+        created->setObjectName(QString::fromLatin1(name));
+        created->setShortcut(shortcut);
+        scriptMenu->addAction(created);
+        parts_.window->addAction(created); // its key works wherever the focus is in the window
+        connect(created, &QAction::triggered, this, slot);
+        return created;
+    };
+    mnuGoToDefinition_ = action("mnuGoToDefinition", tr("&Go to Definition"), QKeySequence(Qt::Key_F12),
+                                &DefinitionCommands::mnuGoToDefinition_Click);
+    mnuDefinitionList_ = action("mnuDefinitionList", tr("Go to Definition by &Name..."),
+                                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &DefinitionCommands::mnuDefinitionList_Click);
+    mnuGoBack_ = action("mnuGoBack", tr("Go &Back"), QKeySequence(Qt::ALT | Qt::Key_Left),
+                        &DefinitionCommands::mnuGoBack_Click);
+    for (PaneDocument* document : {parts.item, parts.npc})
+        document->pane()->viewport()->installEventFilter(this);
+}
+
+QList<QKeySequence> DefinitionCommands::shortcuts() const
+{
+    return {mnuGoToDefinition_->shortcut(), mnuDefinitionList_->shortcut(), mnuGoBack_->shortcut()};
+}
+
+PaneDocument* DefinitionCommands::focusedDocument() const
+{
+    const QWidget* focus = QApplication::focusWidget();
+    for (PaneDocument* document : {parts_.item, parts_.npc}) {
+        if (focus == document->pane())
+            return document;
+    }
+    return nullptr;
+}
+
+// From a field box, the name at the box's cursor; from anywhere else, the
+// name at the caret of the pane with the focus, or of the script in front.
+DefinitionCommands::Lookup DefinitionCommands::lookupAtFocus() const
+{
+    if (PaneDocument* document = focusedDocument())
+        return {nameAtCaret(document->pane()), document};
+    QWidget* focus = QApplication::focusWidget();
+    auto* box = qobject_cast<QLineEdit*>(focus);
+    if (auto* combo = qobject_cast<QComboBox*>(focus); combo != nullptr && combo->isEditable())
+        box = combo->lineEdit();
+    if (box != nullptr && box->window() == parts_.window) {
+        const QByteArray text = box->text().toUtf8();
+        const auto caret = static_cast<std::size_t>(box->text().left(box->cursorPosition()).toUtf8().size());
+        return {fromUtf8(nameAt({text.constData(), static_cast<std::size_t>(text.size())}, caret)),
+                parts_.front->document()};
+    }
+    return {nameAtCaret(parts_.front->document()->pane()), parts_.front->document()};
+}
+
+void DefinitionCommands::mnuGoToDefinition_Click()
+{
+    goToDefinition(lookupAtFocus());
+}
+
+void DefinitionCommands::goToDefinition(const Lookup& lookup)
+{
+    if (lookup.name.isEmpty()) {
+        parts_.statusBar->showMessage(tr("No name at the caret to look up"), kMessageTime);
+        return;
+    }
+    waitForIndex();
+    const std::vector<DefinitionHit> hits = withWaitCursor([this, &lookup] {
+        return findDefinitions(lookup.name.toStdString(), summarizeScript(paneText(lookup.from->pane())),
+                               indexedFile(lookup.from), parts_.index->index());
+    });
+    if (hits.empty()) {
+        parts_.statusBar->showMessage(parts_.index->folder().isEmpty()
+                                          ? tr("No definition of %1 in this script, and no scripts folder is known")
+                                                .arg(lookup.name)
+                                          : tr("No definition of %1 in the scripts folder").arg(lookup.name),
+                                      kMessageTime);
+        return;
+    }
+    if (const DefinitionHit* hit = hits.size() == 1 ? &hits.front() : chooseHit(hits, lookup.from))
+        navigator_->open(*hit, lookup.from);
+}
+
+// A small menu at the caret: arrows, Enter and Escape work as in any menu.
+const DefinitionHit* DefinitionCommands::chooseHit(const std::vector<DefinitionHit>& hits, PaneDocument* from) const
+{
+    QMenu menu(parts_.window);
+    menu.setObjectName(QStringLiteral("mnuDefinitionMatches"));
+    menu.setAccessibleName(tr("Definitions"));
+    for (std::size_t i = 0; i < hits.size(); ++i)
+        menu.addAction(QString::fromStdString(hits[i].shown))->setData(static_cast<qulonglong>(i));
+    menu.setActiveAction(menu.actions().constFirst());
+    ScriptPane* pane = from->pane();
+    const long caret = pane->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
+    const QPoint point(static_cast<int>(pane->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret)),
+                       static_cast<int>(pane->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret)));
+    const QAction* chosen = menu.exec(pane->viewport()->mapToGlobal(point + QPoint(0, pane->fontMetrics().height())));
+    return chosen == nullptr ? nullptr : &hits[chosen->data().toULongLong()];
+}
+
+// Lookups wait for a build still running, under the wait cursor; the window
+// keeps drawing meanwhile.
+void DefinitionCommands::waitForIndex() const
+{
+    if (parts_.index->isBuilding())
+        withWaitCursor([this] { parts_.index->waitUntilBuilt(); });
+}
+
+void DefinitionCommands::mnuGoBack_Click()
+{
+    if (!navigator_->goBack())
+        parts_.statusBar->showMessage(tr("No place to go back to"), kMessageTime);
+}
+
+void DefinitionCommands::openPlace(const DefinitionHit& hit)
+{
+    navigator_->open(hit, focusedDocument() != nullptr ? focusedDocument() : parts_.front->document());
+}
+
+// The pane's own sections first, then every other file of the folder.
+void DefinitionCommands::mnuDefinitionList_Click()
+{
+    PaneDocument* from = focusedDocument() != nullptr ? focusedDocument() : parts_.front->document();
+    waitForIndex();
+    DefinitionList list = withWaitCursor([this, from] {
+        DefinitionList made;
+        const QString shownName = from->filePath().isEmpty() ? tr("this script") : QFileInfo(from->filePath()).fileName();
+        made.addFile(indexedFile(from), shownName.toStdString(), summarizeScript(paneText(from->pane())));
+        return made;
+    });
+    const std::size_t paneRows = list.size();
+    withWaitCursor([this, &list, from] { list.addIndex(parts_.index->index(), indexedFile(from)); });
+    auto* popup = new DefinitionPopup(std::move(list), paneRows, from->pane());
+    connect(popup, &DefinitionPopup::chosen, this, [this, from](const DefinitionHit& hit) { navigator_->open(hit, from); });
+    popup->show();
+}
+
+// Ctrl and a click on a name: Go to Definition of that name.
+bool DefinitionCommands::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton || mouse->modifiers() != Qt::ControlModifier)
+        return false;
+    for (PaneDocument* document : {parts_.item, parts_.npc}) {
+        ScriptPane* pane = document->pane();
+        if (watched != pane->viewport())
+            continue;
+        const QPoint point = mouse->position().toPoint();
+        const long at = pane->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINTCLOSE,
+                                            static_cast<unsigned long>(point.x()), point.y());
+        if (at < 0)
+            return false;
+        pane->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(at));
+        pane->setFocus(Qt::MouseFocusReason);
+        goToDefinition({nameAtCaret(pane), document});
+        return true;
+    }
+    return false;
+}
+
+} // namespace defwright

@@ -1,0 +1,170 @@
+#include "ui/shell/folder_commands.h"
+
+#include "core/index/folder_check.h"
+#include "core/index/scripts_folder.h"
+#include "ui/index/folder_check_window.h"
+#include "ui/index/index_paths.h"
+#include "ui/index/pane_completion.h"
+#include "ui/index/pane_text.h"
+#include "ui/index/scripts_index.h"
+#include "ui/panes/pane_document.h"
+#include "ui/shell/definition_commands.h"
+#include "ui/widgets/wait_cursor.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTimer>
+
+namespace defwright {
+namespace {
+
+constexpr QLatin1StringView kFolderSetting("scriptsFolder");
+constexpr int kPaneTextDelay = 400;
+
+} // namespace
+
+FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
+    : QObject(parts.window)
+    , parts_(parts)
+    , index_(new ScriptsIndex(this))
+    , indexState_(new QLabel(parts.statusBar))
+{
+    indexState_->setObjectName(QStringLiteral("lblScriptsIndex"));
+    indexState_->setAccessibleName(tr("Scripts folder"));
+    parts.statusBar->addPermanentWidget(indexState_);
+    scriptMenu->addSeparator();
+    auto* mnuScriptsFolder = scriptMenu->addAction(tr("Scripts &Folder..."), this, &FolderCommands::mnuScriptsFolder_Click);
+    mnuScriptsFolder->setObjectName(QStringLiteral("mnuScriptsFolder"));
+    definitions_ = new DefinitionCommands(
+        {parts.window, parts.front, parts.item, parts.npc, parts.files, parts.statusBar, index_}, scriptMenu);
+    auto* mnuCheckFolder = scriptMenu->addAction(tr("Check &Folder"), this, &FolderCommands::mnuCheckFolder_Click);
+    mnuCheckFolder->setObjectName(QStringLiteral("mnuCheckFolder"));
+    connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
+    connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
+    connect(index_, &ScriptsIndex::changed, this, &FolderCommands::showCount);
+    for (PaneDocument* document : {parts.item, parts.npc}) {
+        watchDocument(document);
+        new PaneCompletion(document->pane(), index_);
+    }
+    const QString chosen = QSettings().value(kFolderSetting).toString();
+    if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
+        index_->setFolder(chosen);
+}
+
+QList<QKeySequence> FolderCommands::shortcuts() const
+{
+    return definitions_->shortcuts();
+}
+
+void FolderCommands::watchDocument(PaneDocument* document)
+{
+    auto* delay = new QTimer(this);
+    delay->setSingleShot(true);
+    delay->setInterval(kPaneTextDelay);
+    connect(delay, &QTimer::timeout, this, [this, document] { tellPaneText(document); });
+    connect(document->pane(), &QsciScintilla::textChanged, delay, qOverload<>(&QTimer::start));
+    connect(document, &PaneDocument::changed, this, [this, document] { tellPaneText(document); });
+    connect(document, &PaneDocument::opened, this, &FolderCommands::followFrontFile);
+}
+
+// What a pane holds of a file wins over the file; once saved, the file is the same again.
+void FolderCommands::tellPaneText(PaneDocument* document)
+{
+    if (document->filePath().isEmpty())
+        return;
+    if (document->isModified())
+        index_->setPaneText(document->filePath(), paneText(document->pane()));
+    else
+        index_->forgetPaneText(document->filePath());
+}
+
+// Unless the user chose one, the folder follows the files in the panes: the
+// item pane's, else the NPC pane's.
+void FolderCommands::followFrontFile()
+{
+    if (!QSettings().value(kFolderSetting).toString().isEmpty())
+        return;
+    const QString file = parts_.item->filePath().isEmpty() ? parts_.npc->filePath() : parts_.item->filePath();
+    if (file.isEmpty())
+        return;
+    index_->setFolderOf(file);
+}
+
+void FolderCommands::chooseFolder(const QString& folder)
+{
+    QSettings().setValue(kFolderSetting, indexedPath(folder));
+    index_->setFolder(folder);
+}
+
+void FolderCommands::mnuScriptsFolder_Click()
+{
+    QFileDialog dialog(parts_.window, tr("Scripts Folder"), index_->folder());
+    dialog.setObjectName(QStringLiteral("diaScriptsFolder"));
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        chooseFolder(dialog.selectedFiles().constFirst());
+}
+
+void FolderCommands::showProgress(int done, int total)
+{
+    indexState_->setText(tr("Indexing scripts: %1 of %2").arg(done).arg(total));
+}
+
+void FolderCommands::showCount()
+{
+    if (index_->folder().isEmpty()) {
+        indexState_->clear();
+        return;
+    }
+    const FolderIndex& index = index_->index();
+    const QString definitions = index.sectionCount() == 1 ? tr("1 definition")
+                                                          : tr("%L1 definitions").arg(index.sectionCount());
+    const QString files = index.fileCount() == 1 ? tr("1 file") : tr("%L1 files").arg(index.fileCount());
+    indexState_->setText(tr("Scripts: %1 in %2").arg(definitions, files));
+    indexState_->setToolTip(QDir::toNativeSeparators(index_->folder()));
+}
+
+void FolderCommands::mnuCheckFolder_Click()
+{
+    if (index_->folder().isEmpty()) {
+        parts_.statusBar->showMessage(tr("No scripts folder to check: open a script of one, or choose one with "
+                                         "Scripts Folder..."));
+        return;
+    }
+    if (index_->isBuilding())
+        withWaitCursor([this] { index_->waitUntilBuilt(); });
+    const std::vector<FolderProblem> problems = withWaitCursor([this] { return checkFolder(index_->index()); });
+    if (checkWindow_ == nullptr) {
+        checkWindow_ = new FolderCheckWindow(parts_.window);
+        connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openProblem);
+    }
+    checkWindow_->showProblems(problems, index_->folder());
+    parts_.statusBar->showMessage(problems.size() == 1 ? tr("Check Folder: 1 problem")
+                                                       : tr("Check Folder: %L1 problems").arg(problems.size()));
+}
+
+// A problem opens as a definition would: in the pane for its section's kind.
+void FolderCommands::openProblem(const QString& file, int line)
+{
+    DefinitionHit hit{toPath(file), static_cast<std::uint32_t>(line), {}, {}, false};
+    const FolderIndex& index = index_->index();
+    for (const std::uint32_t number : index.files()) {
+        if (index.filePath(number) != hit.file)
+            continue;
+        for (const SectionEntry& section : index.summary(number).sections) {
+            if (section.name.line <= hit.line)
+                hit.kind = section.kind;
+        }
+    }
+    parts_.window->activateWindow();
+    definitions_->openPlace(hit);
+}
+
+} // namespace defwright

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QList>
+#include <QKeySequence>
+#include <QObject>
+#include <QString>
+
+class QAction;
+class QLabel;
+class QMainWindow;
+class QMenu;
+class QStatusBar;
+
+namespace defwright {
+
+class DefinitionCommands;
+class FileCommands;
+class FolderCheckWindow;
+class FrontDocument;
+class PaneDocument;
+class ScriptsIndex;
+
+/// The Script menu's commands across the scripts folder: choosing the folder,
+/// the definition commands (see DefinitionCommands) and the folder check. The
+/// folder is the one chosen last, kept in the user's settings, else the one
+/// found from the file in front. The status bar tells how indexing goes.
+class FolderCommands : public QObject {
+    Q_OBJECT
+
+public:
+    struct Parts {
+        QMainWindow* window;
+        FrontDocument* front;
+        PaneDocument* item;
+        PaneDocument* npc;
+        FileCommands* files;
+        QStatusBar* statusBar;
+    };
+
+    FolderCommands(const Parts& parts, QMenu* scriptMenu);
+
+    [[nodiscard]] QList<QKeySequence> shortcuts() const;
+    [[nodiscard]] ScriptsIndex* scriptsIndex() const { return index_; }
+
+    /// Makes `folder` the scripts folder, remembered for the next run.
+    void chooseFolder(const QString& folder);
+
+public slots:
+    void mnuScriptsFolder_Click();
+    void mnuCheckFolder_Click();
+
+private:
+    void watchDocument(PaneDocument* document);
+    void followFrontFile();
+    void tellPaneText(PaneDocument* document);
+    void showProgress(int done, int total);
+    void showCount();
+    void openProblem(const QString& file, int line);
+
+    Parts parts_;
+    ScriptsIndex* index_;
+    DefinitionCommands* definitions_ = nullptr;
+    FolderCheckWindow* checkWindow_ = nullptr;
+    QLabel* indexState_;
+};
+
+} // namespace defwright

@@ -1,0 +1,155 @@
+#include "scripts_folder_fixture.h"
+#include "ui/index/scripts_index.h"
+
+#include <QFileDialog>
+#include <QSettings>
+
+using namespace defwright;
+using namespace defwright::test;
+
+class ScriptsIndexTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings().remove(QStringLiteral("scriptsFolder")); }
+    void completionOffersKeysTriggersAndNames();
+    void theIndexFollowsTheDiskAndThePanesUnsavedText();
+    void aChosenFolderIsKeptForTheNextStart();
+};
+
+namespace {
+
+long sent(QsciScintilla* pane, unsigned int message)
+{
+    return pane->SendScintilla(message);
+}
+
+// The choice the editor's completion list has selected, empty when none is open.
+QString completionChoice(QsciScintilla* pane)
+{
+    if (sent(pane, QsciScintillaBase::SCI_AUTOCACTIVE) == 0)
+        return {};
+    QByteArray text(256, 0);
+    const long size = pane->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, text.data());
+    return QString::fromUtf8(text.left(static_cast<int>(size)));
+}
+
+QString lastLine(QsciScintilla* pane)
+{
+    return pane->text(pane->lines() - 1);
+}
+
+} // namespace
+
+// Keys after two letters at a line's start, those of the folder too; triggers
+// after "ON=@"; names of the folder in a naming value. Tab and Enter take the
+// choice, Escape leaves what was typed as it was.
+void ScriptsIndexTest::completionOffersKeysTriggersAndNames()
+{
+    const ScriptsFolder folder;
+    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_other]\rRESDISPDNID=1\r");
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    showPage(window, 1);
+    auto* pane = control<QsciScintilla>(window, kItemPane);
+    document(window, kItemPane)->replaceScript(QStringLiteral("[ITEMDEF i_new]\r\n"));
+    pane->setFocus();
+    QTest::keyClicks(pane, QStringLiteral("W"));
+    QCOMPARE(completionChoice(pane), QString());
+    QTest::keyClicks(pane, QStringLiteral("ei"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("WEIGHT="));
+    QCOMPARE(lastLine(pane), QStringLiteral("Wei"));
+    QTest::keyClick(pane, Qt::Key_Tab);
+    QCOMPARE(lastLine(pane), QStringLiteral("WEIGHT="));
+    QCOMPARE(QApplication::focusWidget(), pane);
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("resd"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("RESDISPDNID="));
+    QTest::keyClick(pane, Qt::Key_Escape);
+    QCOMPARE(lastLine(pane), QStringLiteral("resd"));
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("ON=@uneq"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("@UNEQUIP"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(lastLine(pane), QStringLiteral("ON=@UNEQUIP"));
+
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("TEVENTS=E_"));
+    QCOMPARE(completionChoice(pane), QStringLiteral("e_horse"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(lastLine(pane), QStringLiteral("TEVENTS=e_horse"));
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("DUPEITEM="));
+    QTest::keyClick(pane, Qt::Key_Space, Qt::ControlModifier);
+    QCOMPARE(completionChoice(pane), QStringLiteral("i_lantern"));
+}
+
+// A file added on disk is indexed; a pane's unsaved text wins over its file,
+// and once saved the file counts again.
+void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    const ScriptsIndex* index = window.findChild<ScriptsIndex*>();
+    QVERIFY(index);
+    QDir(folder.folder()).mkpath(QStringLiteral("new"));
+    writeFile(folder.folder() + QStringLiteral("/new/mounts.SCP"), "[CHARDEF c_llama]\n");
+    QTRY_COMPARE(index->index().lookup("c_llama").size(), 1U);
+    writeFile(folder.events(), "[EVENTS e_rider]\r");
+    QTRY_COMPARE(index->index().lookup("e_rider").size(), 1U);
+    QCOMPARE(index->index().lookup("e_horse").size(), 0U);
+
+    auto* pane = caretToLine(window, kNpcPane, 0);
+    QTest::keyClick(pane, Qt::Key_End);
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("[EVENTS e_unsaved]"));
+    QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QCOMPARE(index->index().lookup("c_horse").size(), 1U);
+    writeFile(folder.horses(), "[CHARDEF c_changed_on_disk]\n");
+    QTest::qWait(200);
+    QCOMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(showActive(window));
+    QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
+}
+
+// Scripts Folder... wins over the folder found from a file, now and at the next start.
+void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
+{
+    const ScriptsFolder folder;
+    const QString misc = QFileInfo(folder.events()).absolutePath();
+    {
+        MainWindow window;
+        QVERIFY(showActive(window));
+        {
+            ModalAnswers answers;
+            answers.then([&misc](QWidget* modal) {
+                auto* dialog = qobject_cast<QFileDialog*>(modal);
+                QVERIFY(dialog);
+                QCOMPARE(dialog->objectName(), QStringLiteral("diaScriptsFolder"));
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(misc);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            trigger(window, QStringLiteral("mnuScriptsFolder"));
+            QVERIFY(answeredAll(answers));
+        }
+        QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 2 definitions in 1 file"));
+        openNpcScript(window, folder.horses());
+        QTest::qWait(100);
+        QCOMPARE(window.findChild<ScriptsIndex*>()->folder(), misc);
+    }
+    QCOMPARE(QSettings().value(QStringLiteral("scriptsFolder")).toString(), misc);
+    MainWindow again;
+    QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 file"));
+}
+
+QTEST_MAIN(ScriptsIndexTest)
+#include "scripts_index_test.moc"

@@ -1,0 +1,76 @@
+#pragma once
+
+// What the scripts folder's window tests share: a small folder of scripts and
+// the ways to reach the window's panes and index.
+
+#include "files/file_test_support.h"
+#include "ui/panes/pane_document.h"
+
+#include <QLabel>
+
+namespace defwright::test {
+
+inline const QString kItemPane = QStringLiteral("txtEdit");
+inline const QString kNpcPane = QStringLiteral("txtnEdit");
+
+// A scripts folder of three files in their own formats: the lantern item far
+// down its file, a horse that names it, the horse's events and a name given twice.
+class ScriptsFolder {
+public:
+    ScriptsFolder()
+    {
+        QDir(dir_.path()).mkpath(QStringLiteral("scripts/items"));
+        QDir(dir_.path()).mkpath(QStringLiteral("scripts/npcs"));
+        QDir(dir_.path()).mkpath(QStringLiteral("scripts/misc"));
+        QByteArray items;
+        for (int i = 0; i < 200; ++i)
+            items += "[ITEMDEF 0" + QByteArray::number(0x1000 + i, 16) + "]\r\nNAME=filler\r\n\r\n";
+        writeFile(lights(), items + "[ITEMDEF 0a25]\r\nDEFNAME=i_lantern\r\nNAME=lantern \xE9\r\n\r\n[ITEMDEF i_twice]\r\n");
+        writeFile(horses(), "\xEF\xBB\xBF[CHARDEF c_horse]\nITEMNEWBIE=i_lantern\nTEVENTS=e_horse\nITEM=i_twice\n");
+        writeFile(events(), "// events\r[EVENTS e_horse]\rON=@Click\r[ITEMDEF i_twice]\r");
+    }
+
+    [[nodiscard]] QString folder() const { return dir_.filePath(QStringLiteral("scripts")); }
+    [[nodiscard]] QString lights() const { return dir_.filePath(QStringLiteral("scripts/items/lights.scp")); }
+    [[nodiscard]] QString horses() const { return dir_.filePath(QStringLiteral("scripts/npcs/horses.scp")); }
+    [[nodiscard]] QString events() const { return dir_.filePath(QStringLiteral("scripts/misc/events.scp")); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+inline PaneDocument* paneDocument(const QWidget& window, const QString& pane)
+{
+    return control(window, pane)->findChild<PaneDocument*>();
+}
+
+inline QString indexState(const QWidget& window)
+{
+    return control<QLabel>(window, QStringLiteral("lblScriptsIndex"))->text();
+}
+
+// Opens the file into the NPC pane through File > Open NPC Script, which also finds the scripts folder.
+inline void openNpcScript(MainWindow& window, const QString& path)
+{
+    ModalAnswers answers;
+    answers.then(chooseFile(path));
+    trigger(window, QStringLiteral("mnuOpenNpc"));
+    QVERIFY(answeredAll(answers));
+    QVERIFY(showActive(window)); // again, once the dialog has gone
+}
+
+inline int caretLine(const QWidget& window, const QString& pane)
+{
+    return document(window, pane)->caretLine();
+}
+
+// Puts the caret into the word on `line` (from 0) of the pane, `column` characters in.
+inline QWidget* caretAt(const QWidget& window, const QString& pane, int line, int column)
+{
+    QWidget* editor = caretToLine(window, pane, line);
+    for (int i = 0; i < column; ++i)
+        QTest::keyClick(editor, Qt::Key_Right);
+    return editor;
+}
+
+} // namespace defwright::test

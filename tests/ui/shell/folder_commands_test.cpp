@@ -1,0 +1,180 @@
+#include "scripts_folder_fixture.h"
+#include "ui/index/scripts_index.h"
+
+#include <QComboBox>
+#include <QListView>
+#include <QMenu>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+using namespace defwright;
+using namespace defwright::test;
+
+class FolderCommandsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { QSettings().remove(QStringLiteral("scriptsFolder")); }
+    void goToDefinitionAcrossFilesAndBack();
+    void aLookupWaitsForTheIndexStillBeingBuilt();
+    void severalDefinitionsAreChosenFromAList();
+    void fieldBoxesAndUnknownNamesAreLookedUpToo();
+    void theNameListFiltersAsYouTypeAndOpensTheChoice();
+    void checkFolderListsWhatIsWrongAndOpensIt();
+};
+
+// The folder is found from the opened file and indexed in the background; F12
+// takes an item to the item pane and events to the pane the name was in, with
+// the caret on the header line in view; Alt+Left comes back.
+void FolderCommandsTest::goToDefinitionAcrossFilesAndBack()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 205 definitions in 3 files"));
+
+    QTest::keyClick(caretAt(window, kNpcPane, 1, 13), Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
+    QCOMPARE(currentPage(window), 1);
+    QCOMPARE(caretLine(window, kItemPane), 600);
+    auto* items = control<QsciScintilla>(window, kItemPane);
+    QVERIFY(items->firstVisibleLine() <= 600 && items->firstVisibleLine() + items->SendScintilla(QsciScintillaBase::SCI_LINESONSCREEN) > 600);
+    QCOMPARE(window.windowTitle(), QStringLiteral("File : ") + folder.lights());
+
+    QTest::keyClick(items, Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(currentPage(window), 3);
+    QCOMPARE(caretLine(window, kNpcPane), 1);
+
+    QTest::keyClick(caretAt(window, kNpcPane, 2, 9), Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.events());
+    QCOMPARE(caretLine(window, kNpcPane), 1);
+    QTest::keyClick(control(window, kNpcPane), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.horses());
+    QCOMPARE(caretLine(window, kNpcPane), 2);
+}
+
+// F12 at once after opening: the folder is still being found and indexed,
+// and the lookup waits for it rather than finding nothing.
+void FolderCommandsTest::aLookupWaitsForTheIndexStillBeingBuilt()
+{
+    const ScriptsFolder folder;
+    const QByteArray filler = QByteArray("// a long comment line of the kind real files carry\r\n").repeated(400);
+    QDir(folder.folder()).mkpath(QStringLiteral("more"));
+    for (int i = 0; i < 300; ++i)
+        writeFile(folder.folder() + QStringLiteral("/more/m%1.scp").arg(i), "[EVENTS e_more_" + QByteArray::number(i) + "]\r\n" + filler);
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QVERIFY(window.findChild<ScriptsIndex*>()->isBuilding());
+    QTest::keyClick(caretAt(window, kNpcPane, 1, 13), Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
+    QCOMPARE(caretLine(window, kItemPane), 600);
+}
+
+// The list offers both places; Down and Enter take the second.
+void FolderCommandsTest::severalDefinitionsAreChosenFromAList()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QStringList offered;
+    QTimer::singleShot(50, [&offered] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->objectName(), QStringLiteral("mnuDefinitionMatches"));
+        for (const QAction* action : menu->actions())
+            offered << action->text();
+        QTest::keyClick(menu, Qt::Key_Down);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QTest::keyClick(caretAt(window, kNpcPane, 3, 6), Qt::Key_F12);
+    QCOMPARE(offered, QStringList({"[ITEMDEF i_twice]  items/lights.scp:605", "[ITEMDEF i_twice]  misc/events.scp:4"}));
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
+    QCOMPARE(caretLine(window, kItemPane), 3);
+}
+
+// F12 in a field box looks up the box's text; a name found nowhere is told in the status bar.
+void FolderCommandsTest::fieldBoxesAndUnknownNamesAreLookedUpToo()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    showPage(window, 2);
+    auto* box = control<QComboBox>(window, QStringLiteral("lstCan(6)"));
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("e_horse"));
+    QTest::keyClick(box, Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.events());
+    QCOMPARE(currentPage(window), 3);
+
+    QTest::keyClick(caretAt(window, kNpcPane, 0, 4), Qt::Key_F12);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("No definition of events in the scripts folder"));
+}
+
+// The pane's own sections come first; every word typed must appear, in any
+// order and case; Down and Enter open the row as F12 would.
+void FolderCommandsTest::theNameListFiltersAsYouTypeAndOpensTheChoice()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QTest::keyClick(caretAt(window, kNpcPane, 0, 0), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* popup = qobject_cast<QFrame*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    auto* list = control<QListView>(*popup, QStringLiteral("lstDefinitions"));
+    QCOMPARE(list->model()->rowCount(), 205);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), QStringLiteral("CHARDEF c_horse  horses.scp:1"));
+    auto* filter = control<QLineEdit>(*popup, QStringLiteral("txtDefinitionFilter"));
+    QTest::keyClicks(filter, QStringLiteral("TWICE item"));
+    QCOMPARE(list->model()->rowCount(), 2);
+    QTest::keyClicks(filter, QStringLiteral(" events.scp"));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QTest::keyClick(filter, Qt::Key_Backspace);
+    QTest::keyClicks(filter, QStringLiteral("p"));
+    QTest::keyClick(filter, Qt::Key_Return);
+    QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
+    QCOMPARE(caretLine(window, kItemPane), 3);
+}
+
+// Both places of a name defined twice and the name defined nowhere; Enter on
+// a row opens its file at its line; the count goes into the status bar.
+void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
+{
+    const ScriptsFolder folder;
+    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_twice]\rTEVENTS=e_nowhere\r[TYPEDEF t_open\r");
+    MainWindow window;
+    QVERIFY(showActive(window));
+    openNpcScript(window, folder.horses());
+    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    trigger(window, QStringLiteral("mnuCheckFolder"));
+    auto* list = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* row = list->topLevelItem(i);
+        rows << row->text(0) + u' ' + row->text(1) + u' ' + row->text(2);
+    }
+    const QStringList expected = {
+        "items/lights.scp 605 i_twice is defined 2 times; also at misc/events.scp:2",
+        "misc/events.scp 2 i_twice is defined 2 times; also at items/lights.scp:605",
+        "misc/events.scp 3 TEVENTS=e_nowhere: e_nowhere is defined nowhere in the folder",
+        "misc/events.scp 4 The section header has no \"]\"",
+    };
+    QCOMPARE(rows, expected);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Check Folder: 4 problems"));
+    list->setCurrentItem(list->topLevelItem(2));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
+    QCOMPARE(caretLine(window, kItemPane), 2);
+}
+
+QTEST_MAIN(FolderCommandsTest)
+#include "folder_commands_test.moc"

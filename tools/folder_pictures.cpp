@@ -1,0 +1,100 @@
+// Renders Go to Definition's list of places and the Check Folder window
+// offscreen, over a copy of the sample scripts with a few files of a shard's
+// own added, to PNG pictures for the README:
+//   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
+#include "ui/files/file_commands.h"
+#include "ui/panes/pane_document.h"
+#include "ui/panes/script_pane.h"
+#include "ui/shell/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QPainter>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+constexpr QLatin1StringView kDeeds("[ITEMDEF i_deed_of_the_keep]\r\nDEFNAME=i_deed\r\nNAME=deed to a keep\r\n"
+                                   "TYPE=t_keep_deed\r\n\r\n[TYPEDEF t_house_deed\r\nON=@DClick\r\n");
+constexpr QLatin1StringView kVendors("[CHARDEF c_deed_seller]\r\nNAME=deed seller\r\nITEMNEWBIE=i_deed\r\n"
+                                     "TEVENTS=e_deed_vendor\r\n");
+
+bool writeFile(const QString& path, QLatin1StringView text)
+{
+    QFile file(path);
+    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly)
+        && file.write(text.data(), text.size()) == text.size();
+}
+
+// The window with the menu drawn where it stands over it.
+QImage windowWithPopup(QWidget& window, QWidget& popup)
+{
+    QImage picture = window.grab().toImage();
+    QPainter painter(&picture);
+    painter.drawPixmap(window.mapFromGlobal(popup.mapToGlobal(QPoint(0, 0))), popup.grab());
+    return picture;
+}
+
+// Opens the vendor into the NPC pane, as File > Open NPC Script would, and presses F12 on the item it names,
+// which is defined twice; the list is pictured and closed.
+bool saveDefinitionList(defwright::MainWindow& window, const QString& vendors, const QString& path)
+{
+    auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtnEdit"));
+    window.findChild<defwright::FileCommands*>()->openFile(pane->findChild<defwright::PaneDocument*>(), vendors);
+    auto* state = window.findChild<QLabel*>(QStringLiteral("lblScriptsIndex"));
+    while (!state->text().startsWith(QStringLiteral("Scripts:")))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    pane->setFocus();
+    pane->setCursorPosition(2, 13);
+    bool saved = false;
+    QTimer::singleShot(100, [&window, &path, &saved] {
+        QWidget* popup = QApplication::activePopupWidget();
+        saved = popup != nullptr && windowWithPopup(window, *popup).save(path);
+        if (popup != nullptr)
+            popup->close();
+    });
+    window.findChild<QAction*>(QStringLiteral("mnuGoToDefinition"))->trigger();
+    return saved;
+}
+
+bool saveFolderCheck(defwright::MainWindow& window, const QString& path)
+{
+    window.findChild<QAction*>(QStringLiteral("mnuCheckFolder"))->trigger();
+    auto* check = window.findChild<QWidget*>(QStringLiteral("frmFolderCheck"));
+    QApplication::processEvents();
+    return check != nullptr && check->grab().save(path);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    QApplication app(argc, argv);
+    const QDir pictures(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    const QTemporaryDir shard;
+    const QString scripts = shard.filePath(QStringLiteral("scripts"));
+    std::filesystem::copy(DEFWRIGHT_SAMPLE_SCRIPTS, scripts.toStdString(), std::filesystem::copy_options::recursive);
+    const QString vendors = scripts + QStringLiteral("/custom/vendors.scp");
+    bool saved = writeFile(scripts + QStringLiteral("/custom/deeds.scp"), kDeeds) && writeFile(vendors, kVendors);
+    defwright::MainWindow window;
+    window.findChild<QWidget*>(QStringLiteral("frmcreate"))->hide();
+    window.show();
+    saved = saved && saveDefinitionList(window, vendors, pictures.filePath(QStringLiteral("go-to-definition.png")))
+        && saveFolderCheck(window, pictures.filePath(QStringLiteral("check-folder.png")));
+    if (!saved) {
+        QTextStream(stderr) << "Could not write the pictures into " << pictures.absolutePath() << '\n';
+        return 1;
+    }
+    return 0;
+}
