@@ -1,5 +1,6 @@
 #include "scripts_folder_fixture.h"
 #include "ui/index/scripts_index.h"
+#include "window_test_main.h"
 
 #include <QFileDialog>
 #include <QSettings>
@@ -151,5 +152,5 @@ void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
     QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 file"));
 }
 
-QTEST_MAIN(ScriptsIndexTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptsIndexTest)
 #include "scripts_index_test.moc"

@@ -1,5 +1,6 @@
 #include "scripts_folder_fixture.h"
 #include "ui/index/scripts_index.h"
+#include "window_test_main.h"
 
 #include <QComboBox>
 #include <QListView>
@@ -176,5 +177,5 @@ void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
     QCOMPARE(caretLine(window, kItemPane), 2);
 }
 
-QTEST_MAIN(FolderCommandsTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(FolderCommandsTest)
 #include "folder_commands_test.moc"
