@@ -1,4 +1,5 @@
 #include "file_test_support.h"
+#include "window_test_main.h"
 
 #include <QDirIterator>
 
@@ -172,5 +173,5 @@ void ScriptRoundTripTest::generatedScriptSavedTwiceGivesTheSameBytes()
     QVERIFY(answeredAll(answers));
 }
 
-QTEST_MAIN(ScriptRoundTripTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptRoundTripTest)
 #include "script_round_trip_test.moc"

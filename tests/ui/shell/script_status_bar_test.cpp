@@ -1,4 +1,5 @@
 #include "../files/file_test_support.h"
+#include "window_test_main.h"
 #include "ui/widgets/twips.h"
 
 #include <QClipboard>
@@ -147,5 +148,5 @@ void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront
     QVERIFY(answeredAll(answers));
 }
 
-QTEST_MAIN(ScriptStatusBarTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(ScriptStatusBarTest)
 #include "script_status_bar_test.moc"
