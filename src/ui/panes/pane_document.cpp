@@ -1,5 +1,6 @@
 #include "ui/panes/pane_document.h"
 
+#include "ui/panes/definition_tie.h"
 #include "ui/panes/script_pane.h"
 
 #include <utility>
@@ -7,11 +8,13 @@
 namespace defwright {
 
 // A child of its pane: it goes when the pane goes.
-PaneDocument::PaneDocument(ScriptPane* pane, QString recentKey, QString recentNote)
+PaneDocument::PaneDocument(ScriptPane* pane, QString recentKey, QString recentNote,
+                           const DefinitionKind& definitions)
     : QObject(pane)
     , pane_(pane)
     , recentKey_(std::move(recentKey))
     , recentNote_(std::move(recentNote))
+    , tie_(new DefinitionTie(pane, definitions, this))
 {
     pane_->useLineBreak(format_.lineBreak);
     connect(pane_, &ScriptPane::modificationChanged, this, &PaneDocument::changed);
@@ -24,6 +27,7 @@ bool PaneDocument::isModified() const
 
 void PaneDocument::startWithoutFile(const QString& script)
 {
+    tie_->end();
     filePath_.clear();
     format_ = {};
     pane_->useLineBreak(format_.lineBreak);
@@ -34,6 +38,7 @@ void PaneDocument::startWithoutFile(const QString& script)
 
 void PaneDocument::open(const QString& path, const ScriptFormat& format, std::string_view paneText)
 {
+    tie_->end();
     filePath_ = path;
     format_ = format;
     pane_->useLineBreak(format_.lineBreak);
