@@ -1,4 +1,5 @@
 #include "../files/file_test_support.h"
+#include "field_boxes.h"
 #include "core/items/item_script.h"
 #include "core/npcs/npc_record.h"
 #include "ui/items/item_fields_page.h"
@@ -7,7 +8,6 @@
 
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -55,24 +55,6 @@ void tieItem(MainWindow& window, const std::string& script, int line)
     const ModalAnswers none;
     QTest::keyClick(caretToLine(window, kItemPane, line), Qt::Key_R, Qt::ControlModifier);
     QVERIFY(none.unexpected().isEmpty());
-}
-
-QLineEdit* box(const MainWindow& window, const QString& name)
-{
-    return control<QLineEdit>(window, name);
-}
-
-void typeAtEnd(const MainWindow& window, const QString& name, const QString& keys)
-{
-    QLineEdit* field = box(window, name);
-    field->end(false);
-    QTest::keyClicks(field, keys);
-}
-
-void emptyBox(const MainWindow& window, const QString& name)
-{
-    box(window, name)->selectAll();
-    QTest::keyClick(box(window, name), Qt::Key_Delete);
 }
 
 void undoInPane(const MainWindow& window, int times = 1)
@@ -231,12 +213,13 @@ void TiedFieldsTest::theTieFollowsItsHeaderAndEndsWithIt()
     const std::string moved = replaced("\r\n\r\n" + kItems, "NAME=lantern", "NAME=lanterns");
     QCOMPARE(paneBytes(window), moved);
 
+    tieItem(window, moved, kSwordHeader + 2);
     ScriptPane* pane = itemPane(window);
-    const auto lantern = static_cast<int>(moved.find("[ITEMDEF i_lantern]"));
-    pane->SendScintilla(ScriptPane::SCI_SETSEL, lantern, static_cast<long>(moved.find("[TYPEDEF")));
+    const auto sword = static_cast<long>(moved.find("[ITEMDEF 0f5e]"));
+    pane->SendScintilla(ScriptPane::SCI_SETSEL, sword, static_cast<long>(moved.find("[ITEMDEF i_lantern]")));
     QTest::keyClick(pane, Qt::Key_Delete);
     QCOMPARE(tieShown(window), QString());
-    QCOMPARE(pane->markersAtLine(static_cast<int>(pane->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, lantern))), 0u);
+    QCOMPARE(pane->markersAtLine(kSwordHeader + 2), 0u);
     QVERIFY(!control<QAction>(window, QStringLiteral("mnuDetachFields"))->isEnabled());
 }
 
