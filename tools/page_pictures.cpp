@@ -59,6 +59,7 @@ bool saveTied(const QString& path)
 {
     defwright::MainWindow window;
     window.show();
+    window.resize(window.width() + 130, window.height()); // room for the whole status bar
     window.openItemScript(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPT));
     auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtEdit"));
     const std::string text(pane->bytes());
