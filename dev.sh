@@ -57,6 +57,7 @@ bench)
     build -DDEFWRIGHT_WERROR=OFF
     ./build/bench/defwright_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_tied_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
     ./build/bench/defwright_index_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_index_window_bench

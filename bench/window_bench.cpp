@@ -2,6 +2,7 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
 #include "core/items/item_script.h"
 #include "generated_script.h"
+#include "offscreen_bench_main.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
@@ -9,8 +10,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
@@ -246,15 +245,5 @@ BENCHMARK(BM_WindowConstruction)->Iterations(20)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The windows read the recent files; never the user's own list.
-    QStandardPaths::setTestModeEnabled(true);
-    QSettings::setDefaultFormat(QSettings::IniFormat);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return defwright::bench::runOffscreenBenchmarks(argc, argv);
 }

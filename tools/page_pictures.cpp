@@ -11,9 +11,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QSettings>
 #include <QStyle>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 
 namespace {
@@ -51,6 +53,31 @@ bool saveMaximised(defwright::MainWindow& window, const QString& path)
     return savePage(window, 1, path);
 }
 
+// A real file's definition tied to the item fields: its header marked in the
+// margin, the status bar naming it, a name typed into its NAME line.
+bool saveTied(const QString& path)
+{
+    defwright::MainWindow window;
+    window.show();
+    window.resize(window.width() + 130, window.height()); // room for the whole status bar
+    window.openItemScript(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPT));
+    auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtEdit"));
+    const std::string text(pane->bytes());
+    std::size_t header = text.find("[ITEMDEF");
+    for (int skip = 0; skip < 3; ++skip)
+        header = text.find("[ITEMDEF", header + 1);
+    const auto line = pane->SendScintilla(defwright::ScriptPane::SCI_LINEFROMPOSITION, header);
+    pane->SendScintilla(defwright::ScriptPane::SCI_GOTOPOS, header);
+    window.findChild<QAction*>(QStringLiteral("mnuFieldsFromScript"))->trigger();
+    auto* name = window.findChild<QLineEdit*>(QStringLiteral("txtBasic(0)"));
+    name->end(false);
+    QTest::keyClicks(name, QStringLiteral(" (tied)"));
+    window.findChild<QWidget*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    pane->setFocus();
+    pane->SendScintilla(defwright::ScriptPane::SCI_SETFIRSTVISIBLELINE, line > 2 ? line - 2 : 0);
+    return savePage(window, 1, path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -80,7 +107,8 @@ int main(int argc, char* argv[])
     saved = saved && savePage(window, 1, folder.filePath(QStringLiteral("item-script-dark.png")));
     QApplication::setStyle(style);
     QApplication::setPalette(palette);
-    saved = saved && saveMaximised(window, folder.filePath(QStringLiteral("maximised-script.png")));
+    saved = saved && saveMaximised(window, folder.filePath(QStringLiteral("maximised-script.png")))
+        && saveTied(folder.filePath(QStringLiteral("tied-fields.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << folder.absolutePath() << '\n';
         return 1;

@@ -179,6 +179,12 @@ ItemRecord ItemFieldsPage::record() const
 
 void ItemFieldsPage::setRecord(const ItemRecord& item)
 {
+    showRecord(item);
+    emit fieldChanged();
+}
+
+void ItemFieldsPage::showRecord(const ItemRecord& item)
+{
     setFieldText(txtidef_, item.identifier);
     for (int i = 0; i < ItemRecord::kBasicCount; ++i)
         setFieldText(txtBasic_[i], item.basic[i]);
@@ -188,7 +194,6 @@ void ItemFieldsPage::setRecord(const ItemRecord& item)
     setFieldText(txticreatel_, item.hitPointsLow);
     setFieldText(txticreateh_, item.hitPointsHigh);
     setFieldText(txtic_, item.color);
-    emit fieldChanged();
 }
 
 QWidgetList ItemFieldsPage::focusOrder() const

@@ -29,6 +29,9 @@ public:
     /// script is rebuilt once. The basic fields' focus rebuild does not run.
     void setRecord(const ItemRecord& item);
 
+    /// Fills every field from the record and tells of no change.
+    void showRecord(const ItemRecord& item);
+
     /// The page's controls in the order the Tab key visits them.
     [[nodiscard]] QWidgetList focusOrder() const;
 

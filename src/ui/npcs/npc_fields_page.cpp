@@ -78,10 +78,20 @@ NpcRecord NpcFieldsPage::record() const
 
 void NpcFieldsPage::setRecord(const NpcRecord& npc)
 {
+    showRecord(npc);
+    showBasicFrame();
+    emit fieldChanged();
+}
+
+void NpcFieldsPage::showRecord(const NpcRecord& npc)
+{
     frmnpcdefs_->writeFrom(npc);
     frmcreate_->writeFrom(npc);
+}
+
+void NpcFieldsPage::showBasicFrame()
+{
     Command3_Click();
-    emit fieldChanged();
 }
 
 QWidgetList NpcFieldsPage::focusOrder() const

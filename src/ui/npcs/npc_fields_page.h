@@ -38,6 +38,12 @@ public:
     /// script is rebuilt once.
     void setRecord(const NpcRecord& npc);
 
+    /// Fills every field of both frames from the record and tells of no change.
+    void showRecord(const NpcRecord& npc);
+
+    /// Shows the basic frame, which holds the first field.
+    void showBasicFrame();
+
     [[nodiscard]] QWidgetList focusOrder() const;
 
 signals:

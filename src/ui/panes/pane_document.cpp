@@ -1,6 +1,7 @@
 #include "ui/panes/pane_document.h"
 
 #include "core/files/line_breaks.h"
+#include "ui/panes/definition_tie.h"
 #include "ui/panes/script_pane.h"
 
 #include <utility>
@@ -8,11 +9,13 @@
 namespace defwright {
 
 // A child of its pane: it goes when the pane goes.
-PaneDocument::PaneDocument(ScriptPane* pane, QString recentKey, QString recentNote)
+PaneDocument::PaneDocument(ScriptPane* pane, QString recentKey, QString recentNote,
+                           const DefinitionKind& definitions)
     : QObject(pane)
     , pane_(pane)
     , recentKey_(std::move(recentKey))
     , recentNote_(std::move(recentNote))
+    , tie_(new DefinitionTie(pane, definitions, this))
 {
     pane_->useLineBreak(format_.lineBreak);
     connect(pane_, &ScriptPane::modificationChanged, this, &PaneDocument::changed);
@@ -25,6 +28,7 @@ bool PaneDocument::isModified() const
 
 void PaneDocument::startWithoutFile(const QString& script)
 {
+    tie_->end();
     filePath_.clear();
     format_ = {};
     pane_->useLineBreak(format_.lineBreak);
@@ -35,6 +39,7 @@ void PaneDocument::startWithoutFile(const QString& script)
 
 void PaneDocument::open(const QString& path, const ScriptFormat& format, std::string_view paneText)
 {
+    tie_->end();
     filePath_ = path;
     format_ = format;
     pane_->useLineBreak(format_.lineBreak);

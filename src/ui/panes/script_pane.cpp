@@ -11,6 +11,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace defwright {
 namespace {
 
@@ -71,6 +74,11 @@ void ScriptPane::insertScript(const QString& script)
                {bytes.constData(), static_cast<std::size_t>(bytes.size())});
 }
 
+void ScriptPane::replaceRange(std::size_t start, std::size_t end, std::string_view bytes)
+{
+    putInPlace(static_cast<long>(start), static_cast<long>(end), bytes);
+}
+
 // The bytes go in with their length, so a NUL character is kept like any other.
 void ScriptPane::putInPlace(long start, long end, std::string_view bytes)
 {
@@ -87,6 +95,33 @@ QString ScriptPane::script() const
 {
     const auto* bytes = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
     return QString::fromUtf8(bytes, send(SCI_GETLENGTH));
+}
+
+// The editor keeps its text in two parts around the place of the last edit
+// and joins them here, so it costs a move of what follows that place.
+std::string_view ScriptPane::bytes() const
+{
+    const auto* text = static_cast<const char*>(SendScintillaPtrResult(SCI_GETCHARACTERPOINTER));
+    return {text, static_cast<std::size_t>(send(SCI_GETLENGTH))};
+}
+
+// Asked for a range, the editor joins its two parts at the range's start
+// rather than at the text's end: for a definition near the last edit, a few
+// bytes. The pointer comes back as a long, which holds one only where a long
+// is as wide as a pointer (not on 64-bit Windows).
+std::string_view ScriptPane::bytesFrom(std::size_t start) const
+{
+    const auto length = static_cast<std::size_t>(send(SCI_GETLENGTH));
+    start = std::min(start, length);
+    if constexpr (sizeof(long) < sizeof(void*))
+        return bytes().substr(start);
+    const long range = send(SCI_GETRANGEPOINTER, start, static_cast<long>(length - start));
+    return {reinterpret_cast<const char*>(static_cast<std::intptr_t>(range)), length - start};
+}
+
+std::size_t ScriptPane::caretPosition() const
+{
+    return static_cast<std::size_t>(send(SCI_GETCURRENTPOS));
 }
 
 int ScriptPane::caretLine() const

@@ -38,8 +38,18 @@ public:
     /// undoable edit; the caret ends after the inserted text.
     void insertScript(const QString& script);
 
+    /// Replaces the bytes [start, end) as one undoable edit; the caret ends
+    /// after the new bytes.
+    void replaceRange(std::size_t start, std::size_t end, std::string_view bytes);
+
     /// The pane's text, every character and line break as it was put in.
     [[nodiscard]] QString script() const override;
+
+    /// The pane's own UTF-8 bytes, without a copy; valid until the next edit.
+    [[nodiscard]] std::string_view bytes() const;
+    /// The same from byte `start` on, where joining costs less.
+    [[nodiscard]] std::string_view bytesFrom(std::size_t start) const;
+    [[nodiscard]] std::size_t caretPosition() const;
 
     [[nodiscard]] int caretLine() const override;
 

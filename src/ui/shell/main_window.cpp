@@ -1,13 +1,16 @@
 #include "ui/shell/main_window.h"
 
+#include "core/items/item_layout.h"
 #include "core/items/item_script.h"
 #include "core/items/item_tables.h"
+#include "core/npcs/npc_layout.h"
 #include "core/npcs/npc_script.h"
 #include "core/npcs/npc_tables.h"
 #include "core/script/script_text.h"
 #include "ui/files/file_commands.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
+#include "ui/panes/definition_tie.h"
 #include "ui/panes/front_document.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_page.h"
@@ -59,7 +62,8 @@ MainWindow::MainWindow(QWidget* parent)
     new FocusMarker(this);
     connectPages();
     fileCommands_ = new FileCommands(this, front_, itemDocument_);
-    scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemScript_, npcFields_, npcScript_, front_});
+    scriptCommands_ = new ScriptCommands(
+        this, {SSTab1_, itemFields_, itemScript_, itemDocument_, npcFields_, npcScript_, npcDocument_, front_});
     editCommands_ = new EditCommands(this, front_);
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_->documents(), fileCommands_});
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
@@ -71,11 +75,12 @@ MainWindow::MainWindow(QWidget* parent)
     placeWindow();
 }
 
-// The status bar goes first: while the pages go, the tabs still report
-// changes, and it must not read what has gone.
+// The status bar and the Script menu go first: while the pages go, the tabs
+// still report changes, and neither must read what has gone.
 MainWindow::~MainWindow()
 {
     delete statusBar_;
+    delete scriptCommands_;
 }
 
 void MainWindow::Form_Load()
@@ -115,8 +120,8 @@ void MainWindow::createPages()
 
 void MainWindow::createDocuments()
 {
-    itemDocument_ = new PaneDocument(itemScript_->pane(), QStringLiteral("item"), QString());
-    npcDocument_ = new PaneDocument(npcScript_->pane(), QStringLiteral("npc"), tr("NPC script"));
+    itemDocument_ = new PaneDocument(itemScript_->pane(), QStringLiteral("item"), QString(), itemLayout().kind);
+    npcDocument_ = new PaneDocument(npcScript_->pane(), QStringLiteral("npc"), tr("NPC script"), npcLayout().kind);
     front_ = new FrontDocument(SSTab1_, {{0, 1, itemScript_, itemDocument_}, {2, 3, npcScript_, npcDocument_}}, this);
     statusBar_ = new ScriptStatusBar(front_, this);
     setStatusBar(statusBar_);
@@ -154,13 +159,19 @@ void MainWindow::placeWindow()
         move(screen->availableGeometry().topLeft());
 }
 
+// Fields tied to a definition edit its lines instead.
 void MainWindow::rebuildItemScript()
 {
+    if (scriptCommands_->editTiedItem())
+        return;
     itemScript_->pane()->replaceScript(toQString(itemScript(itemFields_->record())));
 }
 
+// Tied, the shortened script would replace the file the definition stands in.
 void MainWindow::txtBasic_GotFocus()
 {
+    if (itemDocument_->tie()->isTied())
+        return;
     itemScript_->pane()->replaceScript(toQString(itemFocusScript(itemFields_->record())));
 }
 
@@ -171,6 +182,8 @@ void MainWindow::cmdtriggers_Click(int index)
 
 void MainWindow::rebuildNpcScript()
 {
+    if (scriptCommands_->editTiedNpc())
+        return;
     npcScript_->pane()->replaceScript(toQString(npcScript(npcFields_->record())));
 }
 

@@ -1,15 +1,11 @@
 #include "ui/shell/script_commands.h"
 
-#include "core/items/item_reader.h"
 #include "core/items/item_tables.h"
-#include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_tables.h"
-#include "core/script/text_lines.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/front_document.h"
 #include "ui/panes/script_page.h"
-#include "ui/panes/script_pane.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/tab_control.h"
 #include "ui/widgets/wait_cursor.h"
@@ -20,70 +16,93 @@
 #include <QMenuBar>
 #include <QMessageBox>
 
-#include <algorithm>
-#include <string>
-
 namespace defwright {
-namespace {
-
-constexpr std::size_t kUnheldShown = 5;
-constexpr qsizetype kUnheldWidth = 60;
-
-QString unheldEntry(const UnheldLine& line)
-{
-    QString text = QString::fromStdString(line.text);
-    if (text.size() > kUnheldWidth)
-        text = text.left(kUnheldWidth - 1) + QChar(0x2026);
-    return QObject::tr("Line %1: %2").arg(line.number).arg(text);
-}
-
-} // namespace
 
 ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     : QObject(window)
     , window_(window)
     , pages_(pages)
     , mnuScript_(new QMenu(tr("&Script"), window->menuBar()))
-    , mnuFieldsFromScript_(new QAction(tr("&Fields from Script"), this))
+    , mnuFieldsFromScript_(addAction("mnuFieldsFromScript", tr("&Fields from Script")))
+    , mnuDetachFields_(addAction("mnuDetachFields", tr("&Detach Fields")))
+    , mnuAddDefinition_(addAction("mnuAddDefinition", tr("&Add Definition")))
+    , itemTie_(itemRecordKind(), pages.itemFields, pages.itemDocument, this)
+    , npcTie_(npcRecordKind(), pages.npcFields, pages.npcDocument, this)
 {
     mnuScript_->setObjectName(QStringLiteral("mnuScript"));
-    mnuFieldsFromScript_->setObjectName(QStringLiteral("mnuFieldsFromScript"));
     mnuFieldsFromScript_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuScript_->addAction(mnuFieldsFromScript_);
     window->addAction(mnuFieldsFromScript_); // its shortcut works wherever the focus is in the window
     connect(mnuFieldsFromScript_, &QAction::triggered, this, &ScriptCommands::mnuFieldsFromScript_Click);
+    connect(mnuDetachFields_, &QAction::triggered, this, &ScriptCommands::mnuDetachFields_Click);
+    connect(mnuAddDefinition_, &QAction::triggered, this, &ScriptCommands::mnuAddDefinition_Click);
+    for (const PaneDocument* document : {pages.itemDocument, pages.npcDocument})
+        connect(document->tie(), &DefinitionTie::changed, this, &ScriptCommands::enableDetach);
+    connect(pages.front, &FrontDocument::frontChanged, this, &ScriptCommands::enableDetach);
+    enableDetach();
 }
 
+QAction* ScriptCommands::addAction(const char* name, const QString& caption)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    mnuScript_->addAction(action);
+    return action;
+}
+
+bool ScriptCommands::editTiedItem()
+{
+    return itemTie_.applyFieldChanges();
+}
+
+bool ScriptCommands::editTiedNpc()
+{
+    return npcTie_.applyFieldChanges();
+}
+
+// Nothing is rewritten, so nothing is lost and there is nothing to ask.
 void ScriptCommands::mnuFieldsFromScript_Click()
 {
-    const bool item = pages_.front->page() == pages_.itemScript;
-    const ScriptDocument* pane = item ? pages_.itemScript->pane() : pages_.npcScript->pane();
-    const auto caretLine = static_cast<std::size_t>(std::max(0, pane->caretLine()));
-    const auto read = [pane, caretLine](auto reader) {
-        return withWaitCursor([pane, caretLine, reader] {
-            const std::string script = pane->script().toStdString();
-            return reader(script, TextLines(script).lineStart(caretLine).start);
-        });
-    };
-    if (item)
-        fill(read(readItemDefinition), pages_.itemFields, toQString(kItemHeaderCaption));
-    else
-        fill(read(readNpcDefinition), pages_.npcFields, toQString(kNpcHeaderCaption));
-}
-
-// Filling the fields rebuilds the pane from them once, as one undoable edit.
-template <typename Reading, typename FieldsPage>
-void ScriptCommands::fill(const std::optional<Reading>& reading, FieldsPage* fields, const QString& kind)
-{
-    if (!reading) {
-        tellNoDefinition(kind);
+    if (itemInFront()) {
+        if (withWaitCursor([this] { return itemTie_.tieToCaret(); }))
+            showFields(pages_.itemFields, pages_.itemFields->focusOrder().constFirst());
+        else
+            tellNoDefinition(toQString(kItemHeaderCaption));
         return;
     }
-    if (!reading->unheld.empty() && !confirmUnheld(reading->unheld))
+    if (withWaitCursor([this] { return npcTie_.tieToCaret(); })) {
+        pages_.npcFields->showBasicFrame();
+        showFields(pages_.npcFields, pages_.npcFields->focusOrder().constFirst());
+    } else {
+        tellNoDefinition(toQString(kNpcHeaderCaption));
+    }
+}
+
+void ScriptCommands::mnuDetachFields_Click()
+{
+    (itemInFront() ? pages_.itemDocument : pages_.npcDocument)->tie()->end();
+}
+
+void ScriptCommands::mnuAddDefinition_Click()
+{
+    if (itemInFront()) {
+        itemTie_.addDefinition();
+        showFields(pages_.itemFields, pages_.itemFields->focusOrder().constFirst());
         return;
-    withWaitCursor([fields, &reading] { fields->setRecord(reading->record); });
+    }
+    npcTie_.addDefinition();
+    pages_.npcFields->showBasicFrame();
+    showFields(pages_.npcFields, pages_.npcFields->focusOrder().constFirst());
+}
+
+bool ScriptCommands::itemInFront() const
+{
+    return pages_.front->page() == pages_.itemScript;
+}
+
+void ScriptCommands::showFields(QWidget* fields, QWidget* first)
+{
     pages_.tabs->setCurrentIndex(pages_.tabs->indexOf(fields));
-    fields->focusOrder().constFirst()->setFocus(Qt::OtherFocusReason);
+    first->setFocus(Qt::OtherFocusReason);
 }
 
 void ScriptCommands::tellNoDefinition(const QString& kind) const
@@ -96,22 +115,9 @@ void ScriptCommands::tellNoDefinition(const QString& kind) const
     box.exec();
 }
 
-bool ScriptCommands::confirmUnheld(const std::vector<UnheldLine>& unheld) const
+void ScriptCommands::enableDetach()
 {
-    QStringList lines;
-    for (std::size_t i = 0; i < std::min(unheld.size(), kUnheldShown); ++i)
-        lines << unheldEntry(unheld[i]);
-    if (unheld.size() > kUnheldShown)
-        lines << tr("and %1 more").arg(unheld.size() - kUnheldShown);
-    const QString count = unheld.size() == 1 ? tr("1 line") : tr("%1 lines").arg(unheld.size());
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Defwright"),
-                    tr("The fields cannot hold %1 of this definition:").arg(count)
-                        + QStringLiteral("\n\n") + lines.join(QLatin1Char('\n')) + QStringLiteral("\n\n")
-                        + tr("Fill the fields anyway? The script is then written again from the fields, "
-                             "without these lines (Undo in the script brings them back)."),
-                    QMessageBox::Yes | QMessageBox::No, window_);
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    mnuDetachFields_->setEnabled((itemInFront() ? pages_.itemDocument : pages_.npcDocument)->tie()->isTied());
 }
 
 } // namespace defwright

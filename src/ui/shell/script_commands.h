@@ -1,12 +1,11 @@
 #pragma once
 
-#include "core/script/definition_lines.h"
+#include "core/items/item_record.h"
+#include "core/npcs/npc_record.h"
+#include "ui/shell/tied_fields.h"
 
 #include <QObject>
 #include <QString>
-
-#include <optional>
-#include <vector>
 
 class QAction;
 class QMainWindow;
@@ -17,22 +16,28 @@ namespace defwright {
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
+class PaneDocument;
 class ScriptPage;
 class TabControl;
 
-/// The Script menu: "Fields from Script" reads the definition at the caret of a
-/// script pane back into that pane's fields, and rebuilds the pane from them.
+/// The Script menu: "Fields from Script" fills a page's fields from the
+/// definition at the caret of its script pane and ties them to it, "Detach
+/// Fields" ends the tie, "Add Definition" inserts an empty definition and
+/// ties the emptied fields to it. Tied, a field change edits only its own
+/// line of that definition.
 class ScriptCommands : public QObject {
     Q_OBJECT
 
 public:
-    /// The window's pages that the command reads and fills.
+    /// The window's pages that the commands read and fill.
     struct Pages {
         TabControl* tabs;
         ItemFieldsPage* itemFields;
         ScriptPage* itemScript;
+        PaneDocument* itemDocument;
         NpcFieldsPage* npcFields;
         ScriptPage* npcScript;
+        PaneDocument* npcDocument;
         const FrontDocument* front; ///< says which of the two scripts is read
     };
 
@@ -42,20 +47,31 @@ public:
     [[nodiscard]] QMenu* menu() const { return mnuScript_; }
     [[nodiscard]] QAction* fieldsFromScript() const { return mnuFieldsFromScript_; }
 
+    /// While the fields are tied, edits their definition as they now say and
+    /// returns true; untied, returns false and the pane is to be rebuilt.
+    bool editTiedItem();
+    bool editTiedNpc();
+
 public slots:
     void mnuFieldsFromScript_Click();
+    void mnuDetachFields_Click();
+    void mnuAddDefinition_Click();
 
 private:
-    template <typename Reading, typename FieldsPage>
-    void fill(const std::optional<Reading>& reading, FieldsPage* fields, const QString& kind);
-
+    QAction* addAction(const char* name, const QString& caption);
+    [[nodiscard]] bool itemInFront() const;
+    void showFields(QWidget* fields, QWidget* first);
     void tellNoDefinition(const QString& kind) const;
-    [[nodiscard]] bool confirmUnheld(const std::vector<UnheldLine>& unheld) const;
+    void enableDetach();
 
     QMainWindow* window_;
     Pages pages_;
     QMenu* mnuScript_;
     QAction* mnuFieldsFromScript_;
+    QAction* mnuDetachFields_;
+    QAction* mnuAddDefinition_;
+    TiedFields<ItemRecord, ItemFieldsPage> itemTie_;
+    TiedFields<NpcRecord, NpcFieldsPage> npcTie_;
 };
 
 } // namespace defwright

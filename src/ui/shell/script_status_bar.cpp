@@ -1,5 +1,6 @@
 #include "ui/shell/script_status_bar.h"
 
+#include "ui/panes/definition_tie.h"
 #include "ui/panes/front_document.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
@@ -59,6 +60,7 @@ ScriptStatusBar::ScriptStatusBar(const FrontDocument* front, QWidget* parent)
     : QStatusBar(parent)
     , front_(front)
     , fileName_(addPart("lblStatusFile", false))
+    , tie_(addPart("lblStatusFields", true))
     , modified_(addPart("lblStatusModified", true))
     , caret_(addPart("lblStatusCaret", true))
     , encodingMenu_(new QMenu(this))
@@ -131,6 +133,7 @@ void ScriptStatusBar::watch(PaneDocument* document)
     connect(document, &PaneDocument::changed, this, &ScriptStatusBar::showFront);
     connect(document, &PaneDocument::opened, this, [this, document] { tellOpened(document); });
     connect(document->pane(), &ScriptPane::cursorPositionChanged, this, &ScriptStatusBar::showCaret);
+    connect(document->tie(), &DefinitionTie::changed, this, &ScriptStatusBar::showTie);
 }
 
 void ScriptStatusBar::showFront()
@@ -149,7 +152,17 @@ void ScriptStatusBar::showFront()
                                 ? tr("Lines end in more than one way, and each is kept. New lines end with %1.")
                                       .arg(nameOf(kLineBreaks, format.lineBreak))
                                 : QString());
+    showTie();
     showCaret();
+}
+
+void ScriptStatusBar::showTie()
+{
+    const DefinitionTie* tie = front_->document()->tie();
+    const QString text =
+        tie->isTied() ? tr("Fields: %1, line %2").arg(tie->header()).arg(tie->headerLine() + 1) : QString();
+    showPart(tie_, tie_, tr("Tied fields"), text);
+    tie_->setVisible(tie->isTied());
 }
 
 void ScriptStatusBar::showCaret()

@@ -14,7 +14,7 @@ class FrontDocument;
 class PaneDocument;
 
 /// The bar under the window's client area: of the script in front, its file,
-/// whether it differs from that file, the caret's line and column, and the
+/// the definition its fields are tied to, whether it differs from that file, the caret's line and column, and the
 /// file's encoding and line breaks. The last two are buttons that offer the
 /// others. Each part tells screen readers what it is and what it shows.
 class ScriptStatusBar : public QStatusBar {
@@ -31,11 +31,13 @@ private:
     void watch(PaneDocument* document);
     void showFront();
     void showCaret();
+    void showTie();
     void tellOpened(const PaneDocument* document);
     void checkChoices();
 
     const FrontDocument* front_;
     QLabel* fileName_;
+    QLabel* tie_;
     QLabel* modified_;
     QLabel* caret_;
     QMenu* encodingMenu_;

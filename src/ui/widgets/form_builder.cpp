@@ -36,16 +36,22 @@ std::string fieldText(const QComboBox* box)
     return box->currentText().toStdString();
 }
 
+// A box that already holds the text is left alone, its cursor and undo with it.
 void setFieldText(QLineEdit* box, std::string_view text)
 {
+    const QString value = toQString(text);
+    if (box->text() == value)
+        return;
     const QSignalBlocker blocker(box);
-    box->setText(toQString(text));
+    box->setText(value);
 }
 
 void setFieldText(QComboBox* box, std::string_view text)
 {
-    const QSignalBlocker blocker(box);
     const QString value = toQString(text);
+    if (box->currentText() == value)
+        return;
+    const QSignalBlocker blocker(box);
     box->setCurrentIndex(box->findText(value));
     box->setEditText(value);
 }
