@@ -10,17 +10,18 @@
 
 namespace defwright {
 
-/// The pane's bytes from `start` to `end`; the editor's own copy ends with a NUL besides.
+/// The pane's bytes from `start` to `end`.
 [[nodiscard]] inline QByteArray paneBytes(const ScriptPane* pane, long start, long end)
 {
-    return pane->bytes(static_cast<int>(start), static_cast<int>(end)).left(static_cast<qsizetype>(end - start));
+    const std::string_view bytes = pane->bytes().substr(static_cast<std::size_t>(start),
+                                                        static_cast<std::size_t>(end - start));
+    return {bytes.data(), static_cast<qsizetype>(bytes.size())};
 }
 
 /// The pane's whole text as it holds it: UTF-8, its line breaks as they are.
 [[nodiscard]] inline std::string paneText(const ScriptPane* pane)
 {
-    const QByteArray bytes = paneBytes(pane, 0, pane->length());
-    return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+    return std::string(pane->bytes());
 }
 
 [[nodiscard]] inline QString fromUtf8(std::string_view text)
