@@ -5,6 +5,8 @@
 #   ./dev.sh test     build with warnings as errors and run every test
 #   ./dev.sh bench    build and run the benchmarks (see docs/performance.md)
 #   ./dev.sh package  make a Release build and the .deb in build/package/
+#   ./dev.sh sanitize build with AddressSanitizer and UBSan in build-sanitize/
+#                     and run every test there, leaks counted as failures
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -34,6 +36,20 @@ build() {
     cmake --build build --parallel "$(nproc)"
 }
 
+# Every report fails: the build's own tools and every test stop at the first
+# fault, and a leak at exit fails the program that leaked. Leaks inside the
+# system's libraries are listed, each with its reason, in the suppressions.
+sanitize() {
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:detect_stack_use_after_return=1:strict_init_order=1
+    export LSAN_OPTIONS="suppressions=$PWD/tests/sanitizer/lsan.supp:print_suppressions=0"
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    local flags="-O1 -g -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all"
+    cmake -S . -B build-sanitize -DDEFWRIGHT_WERROR=ON -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
+    cmake --build build-sanitize --parallel "$(nproc)"
+    ctest --test-dir build-sanitize --output-on-failure --parallel "$(nproc)"
+}
+
 case "${1:-}" in
 run)
     install_missing
@@ -60,8 +76,12 @@ package)
     cpack --config build/CPackConfig.cmake -B build/package
     ls build/package/*.deb
     ;;
+sanitize)
+    install_missing
+    sanitize
+    ;;
 *)
-    echo "usage: $0 run | test | bench | package" >&2
+    echo "usage: $0 run | test | bench | package | sanitize" >&2
     exit 2
     ;;
 esac
