@@ -49,6 +49,8 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     , pages_(pages)
     , mnuScript_(new QMenu(tr("&Script"), window->menuBar()))
     , mnuFieldsFromScript_(new QAction(tr("&Fields from Script"), this))
+    , itemPane_(pages.itemScript->pane())
+    , npcPane_(pages.npcScript->pane())
 {
     mnuScript_->setObjectName(QStringLiteral("mnuScript"));
     mnuFieldsFromScript_->setObjectName(QStringLiteral("mnuFieldsFromScript"));
@@ -61,9 +63,11 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
 
 void ScriptCommands::rememberPane(QWidget* now)
 {
-    if (holds(pages_.itemScript->pane(), now))
+    if (itemPane_ == nullptr || npcPane_ == nullptr)
+        return;
+    if (holds(itemPane_, now))
         itemPaneLast_ = true;
-    else if (holds(pages_.npcScript->pane(), now))
+    else if (holds(npcPane_, now))
         itemPaneLast_ = false;
 }
 

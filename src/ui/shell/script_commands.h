@@ -3,6 +3,7 @@
 #include "core/script/definition_reader.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <optional>
@@ -58,6 +59,10 @@ private:
     Pages pages_;
     QMenu* mnuScript_;
     QAction* mnuFieldsFromScript_;
+    // The focus moves on while the window is being destroyed, after its
+    // pages: a dialog's box gives it up then. These tell that the panes are gone.
+    QPointer<const QWidget> itemPane_;
+    QPointer<const QWidget> npcPane_;
     std::optional<bool> itemPaneLast_; // which pane last had the focus, if one has had it
 };
 

@@ -5,6 +5,8 @@
 #include "window_probe.h"
 #include "worked_examples.h"
 
+#include <QFileDialog>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -45,6 +47,7 @@ private slots:
     void workedExamplesReadBackIntoEveryField();
     void unheldLinesAreAskedAboutNoFirst();
     void aCaretInNoDefinitionOfTheKindIsTold();
+    void theWindowGoesWhileItsDialogHoldsTheFocus();
 };
 
 // The item script is read from its pane; the troll guard, among other
@@ -139,6 +142,23 @@ void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()
         QCOMPARE(itemFields(window), ItemRecord{});
         QVERIFY(npcFields(window) == NpcRecord{});
     }
+}
+
+// The dialog's box gives the focus up only once the window is being destroyed,
+// after the pages; what follows the focus must not read the panes then.
+void ScriptCommandsTest::theWindowGoesWhileItsDialogHoldsTheFocus()
+{
+    auto* window = new MainWindow;
+    QVERIFY(showActive(*window));
+    auto* dialog = control<QFileDialog>(*window, QStringLiteral("diaOpen"));
+    dialog->show();
+    // A dialog counts as active while its owner is; wait for it to be so itself.
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+    QWidget* box = control(*dialog, QStringLiteral("fileNameEdit"));
+    box->setFocus();
+    QCOMPARE(QApplication::focusWidget(), box);
+    delete window;
+    QCOMPARE(QApplication::focusWidget(), nullptr);
 }
 
 QTEST_MAIN(ScriptCommandsTest)
