@@ -8,6 +8,8 @@
 
 namespace defwright {
 
+struct BoundedFileRead;
+
 /// A .scp file on disk: script text in Windows-1252, one byte per character,
 /// ending with the CR LF that Save As always adds.
 class ScriptFile {
@@ -26,7 +28,8 @@ public:
     explicit ScriptFile(QString path);
 
     /// Reads the whole file, every byte as one character, each lone CR or LF
-    /// made a CR LF.
+    /// made a CR LF. Never waits on a pipe or a device, and never reads more
+    /// than one byte past kMaxBytes, whatever size the file system gives.
     [[nodiscard]] Contents read() const;
 
     /// Writes the encoded script and then CR LF. An existing file is replaced
@@ -36,12 +39,11 @@ public:
 
     /// Why the path cannot be a script file: it is a folder, a named pipe, a
     /// socket or a device. Empty for an ordinary file and for nothing at all.
-    /// read() checks it before opening, since reading a pipe or a device would
-    /// wait for ever or never end; Save As asks it before writing.
+    /// Save As asks it before writing.
     [[nodiscard]] QString notAFileReason() const;
 
 private:
-    [[nodiscard]] QString unreadableReason() const;
+    [[nodiscard]] static QString refusal(const BoundedFileRead& read);
 
     QString path_;
 };
