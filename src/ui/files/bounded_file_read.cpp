@@ -75,14 +75,24 @@ void closeFile(int descriptor)
 
 #else
 
-// O_NONBLOCK: a named pipe without a writer opens at once instead of waiting
-// for one. The type is then asked of what was opened.
+Opened notAFile(mode_t mode)
+{
+    return {-1, 0, {S_ISDIR(mode) ? Outcome::Folder : Outcome::NotAFile, {}, {}}};
+}
+
+// Opening some devices does something by itself (a watchdog starts counting),
+// so what is plainly no file is refused unopened. O_NONBLOCK: a named pipe put
+// in its place since opens at once instead of waiting for a writer, and the
+// type asked of what was opened refuses it.
 Opened openWithoutWaiting(const QString& path)
 {
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    const QByteArray name = QFile::encodeName(path);
+    struct stat status {};
+    if (::stat(name.constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return notAFile(status.st_mode);
+    const int descriptor = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
     if (descriptor < 0)
         return {-1, 0, failure(errno)};
-    struct stat status {};
     if (::fstat(descriptor, &status) != 0) {
         const int error = errno;
         ::close(descriptor);
@@ -90,7 +100,7 @@ Opened openWithoutWaiting(const QString& path)
     }
     if (!S_ISREG(status.st_mode)) {
         ::close(descriptor);
-        return {-1, 0, {S_ISDIR(status.st_mode) ? Outcome::Folder : Outcome::NotAFile, {}, {}}};
+        return notAFile(status.st_mode);
     }
     return {descriptor, static_cast<qint64>(status.st_size), {}};
 }

@@ -1,9 +1,11 @@
 #include "ui/files/bounded_file_read.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <atomic>
 #include <chrono>
 #include <future>
 #include <thread>
@@ -15,6 +17,7 @@
 #endif
 #ifdef Q_OS_LINUX
 #include <climits>
+#include <cstdio>
 #include <sys/inotify.h>
 #endif
 
@@ -55,7 +58,7 @@ class BoundedFileReadTest : public QObject {
 
 private slots:
     void theLimitCountsWhatIsRead();
-    void aPipeIsRefusedWithoutWaiting();
+    void aPipeInTheFilesPlaceNeverHoldsTheRead();
     void aFileGrowingWhileReadNeverGivesMoreThanTheLimit();
 };
 
@@ -82,24 +85,49 @@ void BoundedFileReadTest::theLimitCountsWhatIsRead()
 #endif
 }
 
-// A named pipe that nobody writes to would hold a plain open() for ever. If
-// the read does wait, the test opens the pipe for writing to let it go.
-void BoundedFileReadTest::aPipeIsRefusedWithoutWaiting()
+// A named pipe that nobody writes to would hold a plain open() for ever, and
+// one can take the file's place between any two steps of Open: here a pipe and
+// the file swap places over and over while the file is read. Each read gives
+// the file or refuses the pipe; one that waits is let go by a writer.
+void BoundedFileReadTest::aPipeInTheFilesPlaceNeverHoldsTheRead()
 {
-#ifdef Q_OS_UNIX
+#ifdef Q_OS_LINUX
     QTemporaryDir dir;
-    const QByteArray pipe = QFile::encodeName(dir.filePath("pipe.scp"));
-    QVERIFY(mkfifo(pipe.constData(), 0644) == 0);
-    auto read = std::async(std::launch::async, [&pipe] { return BoundedFileRead::of(QFile::decodeName(pipe), kLimit); });
-    if (read.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
-        const int writer = ::open(pipe.constData(), O_WRONLY);
-        read.wait();
+    const QByteArray path = QFile::encodeName(dir.filePath("script.scp"));
+    const QByteArray spare = QFile::encodeName(dir.filePath("spare"));
+    writeBytes(QFile::decodeName(path), 10);
+    QVERIFY(mkfifo(spare.constData(), 0644) == 0);
+    const auto swap = [&] { return renameat2(AT_FDCWD, path.constData(), AT_FDCWD, spare.constData(), RENAME_EXCHANGE); };
+    std::atomic<bool> stop = false;
+    std::thread swapper([&] {
+        while (!stop)
+            swap();
+    });
+    // The gap between two steps is a microsecond or so: many reads to hit it.
+    auto reads = std::async(std::launch::async, [&path] {
+        const QDeadlineTimer enough(3000);
+        while (!enough.hasExpired()) {
+            const BoundedFileRead read = BoundedFileRead::of(QFile::decodeName(path), kLimit);
+            if (read.outcome != Outcome::NotAFile && read.bytes != QByteArray(10, 'x'))
+                return false;
+        }
+        return true;
+    });
+    const bool waited = reads.wait_for(std::chrono::seconds(20)) != std::future_status::ready;
+    stop = true;
+    swapper.join();
+    if (waited) {
+        struct stat status {};
+        if (::stat(path.constData(), &status) == 0 && S_ISFIFO(status.st_mode))
+            swap();
+        const int writer = ::open(spare.constData(), O_WRONLY | O_NONBLOCK);
+        reads.wait();
         ::close(writer);
-        QFAIL("opening the pipe waited for a writer");
+        QFAIL("a pipe held the read");
     }
-    QCOMPARE(read.get().outcome, Outcome::NotAFile);
+    QVERIFY(reads.get());
 #else
-    QSKIP("named pipes of the file system are POSIX");
+    QSKIP("swaps two names at once with renameat2");
 #endif
 }
 
