@@ -13,6 +13,7 @@
 #include "ui/shell/about_dialog.h"
 #include "ui/shell/credits_window.h"
 #include "ui/shell/edit_commands.h"
+#include "ui/shell/field_typing_undo.h"
 #include "ui/shell/history_window.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
     createActions();
     createMenus();
     guardMenuShortcuts();
+    mergeFieldTyping();
     placeWindow();
 }
 
@@ -137,6 +139,18 @@ void MainWindow::connectPages()
     connect(npcScript_, &ScriptPage::triggerClicked, this, &MainWindow::cmdntriggers_Click);
 }
 
+// Typing into a field is one undo step of the pane; a menu command ends it.
+void MainWindow::mergeFieldTyping()
+{
+    typingUndo_ = new FieldTypingUndo(this);
+    typingUndo_->watchFields(itemFields_);
+    typingUndo_->watchFields(npcFields_);
+    typingUndo_->watchPane(itemScript_->pane());
+    typingUndo_->watchPane(npcScript_->pane());
+    for (QAction* action : findChildren<QAction*>())
+        connect(action, &QAction::triggered, typingUndo_, &FieldTypingUndo::endEdit);
+}
+
 // The client area keeps its size; enlarging the window only adds empty space.
 void MainWindow::placeWindow()
 {
@@ -147,7 +161,7 @@ void MainWindow::placeWindow()
 
 void MainWindow::rebuildItemScript()
 {
-    itemScript_->pane()->replaceScript(toQString(itemScript(itemFields_->record())));
+    typingUndo_->rebuild(itemScript_->pane(), toQString(itemScript(itemFields_->record())));
 }
 
 void MainWindow::txtBasic_GotFocus()
@@ -162,7 +176,7 @@ void MainWindow::cmdtriggers_Click(int index)
 
 void MainWindow::rebuildNpcScript()
 {
-    npcScript_->pane()->replaceScript(toQString(npcScript(npcFields_->record())));
+    typingUndo_->rebuild(npcScript_->pane(), toQString(npcScript(npcFields_->record())));
 }
 
 void MainWindow::cmdntriggers_Click(int index)

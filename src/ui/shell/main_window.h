@@ -7,6 +7,7 @@ class QAction;
 namespace defwright {
 
 class EditCommands;
+class FieldTypingUndo;
 class FileCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
@@ -56,6 +57,7 @@ private:
     void createActions();
     void createMenus();
     void guardMenuShortcuts();
+    void mergeFieldTyping();
     void placeWindow();
 
     TabControl* SSTab1_ = nullptr;
@@ -66,6 +68,7 @@ private:
     FileCommands* fileCommands_ = nullptr;
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;
+    FieldTypingUndo* typingUndo_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;

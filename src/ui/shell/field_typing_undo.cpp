@@ -1,0 +1,55 @@
+#include "ui/shell/field_typing_undo.h"
+
+#include "ui/panes/script_pane.h"
+
+#include <QApplication>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace defwright {
+
+FieldTypingUndo::FieldTypingUndo(QObject* parent)
+    : QObject(parent)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FieldTypingUndo::endEdit);
+}
+
+// A line edit tells of the scripter's own edits before it tells of the change;
+// a text set by the program, or picked from a list, is not typing.
+void FieldTypingUndo::watchFields(const QWidget* page)
+{
+    for (QLineEdit* box : page->findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textEdited, this, [this, box] { typedIn_ = box; });
+}
+
+void FieldTypingUndo::watchPane(ScriptPane* pane)
+{
+    connect(pane, &QsciScintilla::textChanged, this, [this] {
+        if (!rebuilding_)
+            endEdit();
+    });
+}
+
+// Undoing the previous rebuild first leaves its step to be taken over by this
+// one, which then replaces the text from before the edit began.
+void FieldTypingUndo::rebuild(ScriptPane* pane, const QString& script)
+{
+    const QObject* field = std::exchange(typedIn_, nullptr);
+    const bool goesOn = field != nullptr && field == editedField_ && pane == editedPane_;
+    rebuilding_ = true;
+    if (goesOn)
+        pane->undo();
+    pane->replaceScript(script);
+    rebuilding_ = false;
+    editedField_ = field;
+    editedPane_ = field != nullptr ? pane : nullptr;
+}
+
+void FieldTypingUndo::endEdit()
+{
+    editedField_ = nullptr;
+    editedPane_ = nullptr;
+}
+
+} // namespace defwright
