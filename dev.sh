@@ -67,6 +67,7 @@ bench)
     ./build/bench/defwright_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_soak_bench
     ;;
 package)
     install_missing
