@@ -57,11 +57,15 @@ inline QString qt(const std::string& utf8)
 }
 
 // Shows the window and waits until it is the active one, as a scripter sees it.
+// Not QTest::qWaitForWindowActive: it asks QWindow::isActive(), which is true
+// while a dialog of the window has the focus, even one closed since whose late
+// activation arrived after it closed. Keys and the window's shortcuts go by
+// QApplication's active window, so that is what is waited for.
 inline bool showActive(QWidget& window)
 {
     window.show();
     window.activateWindow();
-    return QTest::qWaitForWindowActive(&window);
+    return QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; });
 }
 
 // Runs the load step, closing the splash as soon as it is up, and shows the window.

@@ -1,8 +1,8 @@
 #include "ui/files/script_file.h"
 
 #include "core/files/script_bytes.h"
+#include "ui/files/bounded_file_read.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -33,29 +33,30 @@ ScriptFile::ScriptFile(QString path)
 
 ScriptFile::Contents ScriptFile::read() const
 {
-    if (const QString reason = unreadableReason(); !reason.isEmpty())
-        return {{}, {}, reason};
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, {}, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return {{}, {}, file.errorString()};
-    const std::string_view fileBytes(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    const BoundedFileRead read = BoundedFileRead::of(path_, kMaxBytes);
+    if (read.outcome != BoundedFileRead::Outcome::Read)
+        return {{}, {}, refusal(read)};
+    const std::string_view fileBytes(read.bytes.constData(), static_cast<std::size_t>(read.bytes.size()));
     const ScriptFormat format = detectFormat(fileBytes);
     return {decodeScript(fileBytes, format.encoding), format, {}};
 }
 
-QString ScriptFile::unreadableReason() const
+QString ScriptFile::refusal(const BoundedFileRead& read)
 {
-    const QFileInfo info(path_);
-    if (!info.exists())
+    switch (read.outcome) {
+    case BoundedFileRead::Outcome::Missing:
         return tr("There is no such file.");
-    if (const QString reason = notAFileReason(); !reason.isEmpty())
-        return reason;
-    if (info.size() > kMaxBytes)
+    case BoundedFileRead::Outcome::Folder:
+        return tr("It is a folder, not a file.");
+    case BoundedFileRead::Outcome::NotAFile:
+        return tr("It is not an ordinary file but a named pipe, a socket or a device.");
+    case BoundedFileRead::Outcome::TooLarge:
         return tr("It is larger than 64 MiB, too large for the script pane.");
-    return {};
+    case BoundedFileRead::Outcome::Read:
+    case BoundedFileRead::Outcome::Failed:
+        break;
+    }
+    return read.systemReason;
 }
 
 QString ScriptFile::notAFileReason() const

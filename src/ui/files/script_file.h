@@ -10,6 +10,8 @@
 
 namespace defwright {
 
+struct BoundedFileRead;
+
 /// A .scp file on disk: script text in the format its bytes say (see
 /// detectFormat()), read whole and written whole.
 class ScriptFile {
@@ -29,6 +31,8 @@ public:
     explicit ScriptFile(QString path);
 
     /// Reads the whole file and decodes it in the format its bytes have.
+    /// Never waits on a pipe or a device, and never reads more than one byte
+    /// past kMaxBytes, whatever size the file system gives.
     [[nodiscard]] Contents read() const;
 
     /// Writes the bytes, and nothing else. An existing file is replaced
@@ -38,12 +42,11 @@ public:
 
     /// Why the path cannot be a script file: it is a folder, a named pipe, a
     /// socket or a device. Empty for an ordinary file and for nothing at all.
-    /// read() checks it before opening, since reading a pipe or a device would
-    /// wait for ever or never end; Save As asks it before writing.
+    /// Save As asks it before writing.
     [[nodiscard]] QString notAFileReason() const;
 
 private:
-    [[nodiscard]] QString unreadableReason() const;
+    [[nodiscard]] static QString refusal(const BoundedFileRead& read);
 
     QString path_;
 };

@@ -15,11 +15,10 @@
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_page.h"
 #include "ui/panes/script_pane.h"
-#include "ui/shell/about_dialog.h"
-#include "ui/shell/credits_window.h"
 #include "ui/shell/edit_commands.h"
+#include "ui/shell/field_typing_undo.h"
 #include "ui/shell/folder_commands.h"
-#include "ui/shell/history_window.h"
+#include "ui/shell/help_commands.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/shell/program_icon.h"
 #include "ui/shell/script_commands.h"
@@ -67,11 +66,13 @@ MainWindow::MainWindow(QWidget* parent)
     editCommands_ = new EditCommands(this, front_);
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_->documents(), fileCommands_});
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
+    helpCommands_ = new HelpCommands(this);
     createActions();
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocument_, npcDocument_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
     guardMenuShortcuts();
+    typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
     placeWindow();
 }
 
@@ -164,7 +165,7 @@ void MainWindow::rebuildItemScript()
 {
     if (scriptCommands_->editTiedItem())
         return;
-    itemScript_->pane()->replaceScript(toQString(itemScript(itemFields_->record())));
+    typingUndo_->rebuild(itemScript_->pane(), toQString(itemScript(itemFields_->record())));
 }
 
 // Tied, the shortened script would replace the file the definition stands in.
@@ -184,7 +185,7 @@ void MainWindow::rebuildNpcScript()
 {
     if (scriptCommands_->editTiedNpc())
         return;
-    npcScript_->pane()->replaceScript(toQString(npcScript(npcFields_->record())));
+    typingUndo_->rebuild(npcScript_->pane(), toQString(npcScript(npcFields_->record())));
 }
 
 void MainWindow::cmdntriggers_Click(int index)
@@ -210,9 +211,6 @@ void MainWindow::createActions()
     mnuOpenNpc_ = action("mnuOpenNpc", tr("Open &NPC Script..."), {}, &MainWindow::mnuOpenNpc_Click);
     mnuSaveNpcAs_ = action("mnuSaveNpcAs", tr("Save NPC Script &As..."), {}, &MainWindow::mnuSaveNpcAs_Click);
     mnuExit_ = action("mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::mnuExit_Click);
-    mnuAbout_ = action("mnuAbout", tr("A&bout"), {}, &MainWindow::mnuAbout_Click);
-    mnuCredits_ = action("mnuCredits", tr("&Shout-outs"), {}, &MainWindow::mnuCredits_Click);
-    mnuHistory_ = action("mnuHistory", tr("&History"), {}, &MainWindow::mnuHistory_Click);
 }
 
 void MainWindow::createMenus()
@@ -236,12 +234,7 @@ void MainWindow::createMenus()
     editCommands_->addMenu(menuBar());
     menuBar()->addMenu(viewCommands_->menu());
     menuBar()->addMenu(scriptCommands_->menu());
-
-    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
-    helpMenu->setObjectName(QStringLiteral("mnuHelp"));
-    helpMenu->addAction(mnuAbout_);
-    helpMenu->addAction(mnuCredits_);
-    helpMenu->addAction(mnuHistory_);
+    menuBar()->addMenu(helpCommands_->menu());
 }
 
 void MainWindow::guardMenuShortcuts()
@@ -290,24 +283,6 @@ void MainWindow::mnuSaveNpcAs_Click()
 void MainWindow::mnuExit_Click()
 {
     close();
-}
-
-void MainWindow::mnuAbout_Click()
-{
-    AboutDialog about(this);
-    about.exec();
-}
-
-void MainWindow::mnuCredits_Click()
-{
-    CreditsWindow credits(this);
-    credits.exec();
-}
-
-void MainWindow::mnuHistory_Click()
-{
-    HistoryWindow history(this);
-    history.exec();
 }
 
 } // namespace defwright

@@ -7,9 +7,11 @@ class QAction;
 namespace defwright {
 
 class EditCommands;
+class FieldTypingUndo;
 class FileCommands;
 class FolderCommands;
 class FrontDocument;
+class HelpCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
 class PaneDocument;
@@ -53,9 +55,6 @@ private slots:
     void mnuOpenNpc_Click();
     void mnuSaveNpcAs_Click();
     void mnuExit_Click();
-    void mnuAbout_Click();
-    void mnuCredits_Click();
-    void mnuHistory_Click();
 
 private:
     void createPages();
@@ -82,6 +81,8 @@ private:
     ViewCommands* viewCommands_ = nullptr;
     SessionKeeper* sessionKeeper_ = nullptr;
     FolderCommands* folderCommands_ = nullptr;
+    FieldTypingUndo* typingUndo_ = nullptr;
+    HelpCommands* helpCommands_ = nullptr;
 
     QAction* mnuNew_ = nullptr;
     QAction* mnuOpen_ = nullptr;
@@ -90,9 +91,6 @@ private:
     QAction* mnuOpenNpc_ = nullptr;
     QAction* mnuSaveNpcAs_ = nullptr;
     QAction* mnuExit_ = nullptr;
-    QAction* mnuAbout_ = nullptr;
-    QAction* mnuCredits_ = nullptr;
-    QAction* mnuHistory_ = nullptr;
 };
 
 } // namespace defwright

@@ -19,7 +19,7 @@ using namespace defwright::test;
 namespace {
 
 #ifdef Q_OS_UNIX
-using Save = std::function<ShownBox()>;
+using Save = std::function<ShownBox()>; // a command that ends in a message box
 
 // While `save` runs, writing fails part way, as on a full disk, even for root.
 ShownBox withFileSizeLimit(rlim_t bytes, const Save& save)
@@ -76,37 +76,64 @@ private slots:
     void everyByteAndLineBreakComesBack();
 };
 
-// A pipe or /dev/zero read as a file would stop the window for ever; each is
-// refused before any read, and the pane and the caption stay as they were.
+// A pipe or /dev/zero read as a file would stop the window for ever; a /proc
+// file says it holds nothing and holds terabytes. Each is refused, with the
+// system's own reason where it is the system that refuses, and the pane and
+// the caption stay as they were.
 void FileSafetyTest::openRefusesWhatIsNotAnOrdinaryFile()
 {
     QTemporaryDir dir;
     QFile huge(dir.filePath("huge.scp"));
     QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64{64} * 1024 * 1024 + 1));
+    const QString tooLarge = "It is larger than 64 MiB, too large for the script pane.";
     QList<std::pair<QString, QString>> refused = {
         {dir.filePath("missing.scp"), "There is no such file."},
         {dir.path(), "It is a folder, not a file."},
-        {huge.fileName(), "It is larger than 64 MiB, too large for the script pane."},
+        {huge.fileName(), tooLarge},
     };
 #ifdef Q_OS_UNIX
-    // POSIX only: a named pipe and /dev/zero.
+    // POSIX only: a named pipe, /dev/zero, a /proc file that says it is empty,
+    // a loop of links and a file in a folder the user may not enter.
     const QString pipe = dir.filePath("pipe.scp");
     QVERIFY(mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+    QVERIFY(QFile::link(dir.filePath("loop.scp"), dir.filePath("loop2.scp")));
+    QVERIFY(QFile::link(dir.filePath("loop2.scp"), dir.filePath("loop.scp")));
+    QVERIFY(QDir(dir.path()).mkdir("locked"));
+    writeFile(dir.filePath("locked/inside.scp"), "x");
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7755)));
+    QVERIFY(QFile::setPermissions(dir.filePath("locked"), {}));
     const QString notAFile = "It is not an ordinary file but a named pipe, a socket or a device.";
-    refused += {{pipe, notAFile}, {"/dev/zero", notAFile}};
+    refused += {{pipe, notAFile},
+                {"/dev/zero", notAFile},
+                {"/proc/self/pagemap", tooLarge},
+                {dir.filePath("loop.scp"), "Too many levels of symbolic links"},
+                {dir.filePath("locked/inside.scp"), "Permission denied"}};
 #endif
     MainWindow window;
     pane(window, "txtEdit")->replaceScript("kept");
     for (const auto& [path, reason] : refused) {
-        ShownBox shown;
-        ModalAnswers answers;
-        answers.then(press(QMessageBox::Ok, &shown));
-        window.openItemScript(path);
+        const auto open = [&window, path = path] {
+            ShownBox box;
+            ModalAnswers answers;
+            answers.then(press(QMessageBox::Ok, &box));
+            window.openItemScript(path);
+            if (!answeredAll(answers))
+                box.text = "unexpected dialogs: " + answers.unexpected().join(u',');
+            return box;
+        };
+#ifdef Q_OS_UNIX
+        // Root enters any folder, so the locked one is tried as another user.
+        const ShownBox shown = path.contains("/locked/") ? asNobody(open) : open();
+#else
+        const ShownBox shown = open();
+#endif
         QCOMPARE(shown.text, QStringLiteral("Could not open %1\n\n%2").arg(QDir::toNativeSeparators(path), reason));
         QCOMPARE(shown.icon, QMessageBox::Warning);
         QVERIFY(!shown.underWaitCursor);
-        QVERIFY(answeredAll(answers));
     }
+#ifdef Q_OS_UNIX
+    QVERIFY(QFile::setPermissions(dir.filePath("locked"), QFile::Permissions(0x7700)));
+#endif
     QCOMPARE(pane(window, "txtEdit")->script(), "kept");
     QCOMPARE(window.windowTitle(), "Defwright");
 }

@@ -28,6 +28,7 @@ private slots:
     void typingTheMagicSwordWritesItsScript();
     void onlyTheScripterEnteringABasicFieldRebuilds();
     void triggerButtonsInsertAtTheCaret();
+    void typingInAFieldIsOneUndoStep();
 };
 
 // A type typed into the list's box is written as typed, never completed.
@@ -116,6 +117,37 @@ void ItemPagesTest::triggerButtonsInsertAtTheCaret()
     QTest::keyClicks(caretToLine(window, kItemPane, 3), QStringLiteral("X"));
     QVERIFY(paneText(window, kItemPane)
                 .startsWith(QStringLiteral("\r\n\r\nON=@DROPON_GROUND\r\nX\r\n//Defwright: ")));
+}
+
+// Each keystroke writes the script again, yet Ctrl+Z in the pane takes back
+// the whole word typed into one field; another field starts a step of its own.
+void ItemPagesTest::typingInAFieldIsOneUndoStep()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    const auto script = [](const std::string& name, const std::string& color) {
+        ItemRecord item;
+        item.basic[0] = name;
+        item.color = color;
+        return qt(itemScript(item));
+    };
+    QTest::mouseClick(control(window, QStringLiteral("txtidef")), Qt::LeftButton);
+    QTest::keyClicks(control(window, basicBox(0)), QStringLiteral("magic"));
+    QTest::mouseClick(control(window, QStringLiteral("txtic")), Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("0481"));
+    QTest::keyClicks(control(window, basicBox(0)), QStringLiteral(" sword"));
+    QCOMPARE(paneText(window, kItemPane), script("magic sword", "0481"));
+
+    showPage(window, 1);
+    control(window, kItemPane)->setFocus();
+    const std::pair<Qt::Key, QString> steps[] = {{Qt::Key_Z, script("magic", "0481")},
+                                                 {Qt::Key_Z, script("magic", "")},
+                                                 {Qt::Key_Z, QString()},
+                                                 {Qt::Key_Y, script("magic", "")}};
+    for (const auto& [key, expected] : steps) {
+        QTest::keyClick(QApplication::focusWidget(), key, Qt::ControlModifier);
+        QCOMPARE(paneText(window, kItemPane), expected);
+    }
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ItemPagesTest)

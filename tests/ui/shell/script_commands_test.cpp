@@ -6,6 +6,8 @@
 #include "window_test_main.h"
 #include "worked_examples.h"
 
+#include <QFileDialog>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -46,6 +48,7 @@ private slots:
     void workedExamplesReadBackIntoEveryField();
     void linesTheFieldsCannotHoldStayWithoutAQuestion();
     void aCaretInNoDefinitionOfTheKindIsTold();
+    void theWindowGoesWhileItsDialogHoldsTheFocus();
 };
 
 // The item script is read from its pane; the troll guard, among other
@@ -122,6 +125,23 @@ void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()
         QCOMPARE(itemFields(window), ItemRecord{});
         QVERIFY(npcFields(window) == NpcRecord{});
     }
+}
+
+// The dialog's box gives the focus up only once the window is being destroyed,
+// after the pages; what follows the focus must not read the panes then.
+void ScriptCommandsTest::theWindowGoesWhileItsDialogHoldsTheFocus()
+{
+    auto* window = new MainWindow;
+    QVERIFY(showActive(*window));
+    auto* dialog = control<QFileDialog>(*window, QStringLiteral("diaOpen"));
+    dialog->show();
+    // A dialog counts as active while its owner is; wait for it to be so itself.
+    QTRY_COMPARE(QApplication::activeWindow(), dialog);
+    QWidget* box = control(*dialog, QStringLiteral("fileNameEdit"));
+    box->setFocus();
+    QCOMPARE(QApplication::focusWidget(), box);
+    delete window;
+    QCOMPARE(QApplication::focusWidget(), nullptr);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptCommandsTest)

@@ -1,0 +1,63 @@
+#include "ui/shell/field_typing_undo.h"
+
+#include "ui/panes/script_pane.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+
+#include <utility>
+
+namespace defwright {
+
+FieldTypingUndo::FieldTypingUndo(QWidget* window, const QList<const QWidget*>& pages,
+                                 const QList<ScriptPane*>& panes)
+    : QObject(window)
+{
+    connect(qApp, &QApplication::focusChanged, this, &FieldTypingUndo::endEdit);
+    for (const QWidget* page : pages)
+        watchFields(page);
+    for (ScriptPane* pane : panes)
+        watchPane(pane);
+    for (const QAction* action : window->findChildren<QAction*>())
+        connect(action, &QAction::triggered, this, &FieldTypingUndo::endEdit);
+}
+
+// A line edit tells of the scripter's own edits before it tells of the change;
+// a text set by the program, or picked from a list, is not typing.
+void FieldTypingUndo::watchFields(const QWidget* page)
+{
+    for (QLineEdit* box : page->findChildren<QLineEdit*>())
+        connect(box, &QLineEdit::textEdited, this, [this, box] { typedIn_ = box; });
+}
+
+void FieldTypingUndo::watchPane(ScriptPane* pane)
+{
+    connect(pane, &QsciScintilla::textChanged, this, [this] {
+        if (!rebuilding_)
+            endEdit();
+    });
+}
+
+// Undoing the previous rebuild first leaves its step to be taken over by this
+// one, which then replaces the text from before the edit began.
+void FieldTypingUndo::rebuild(ScriptPane* pane, const QString& script)
+{
+    const QObject* field = std::exchange(typedIn_, nullptr);
+    const bool goesOn = field != nullptr && field == editedField_ && pane == editedPane_;
+    rebuilding_ = true;
+    if (goesOn)
+        pane->undo();
+    pane->replaceScript(script);
+    rebuilding_ = false;
+    editedField_ = field;
+    editedPane_ = field != nullptr ? pane : nullptr;
+}
+
+void FieldTypingUndo::endEdit()
+{
+    editedField_ = nullptr;
+    editedPane_ = nullptr;
+}
+
+} // namespace defwright
