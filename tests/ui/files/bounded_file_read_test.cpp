@@ -1,4 +1,5 @@
 #include "ui/files/bounded_file_read.h"
+#include "window_test_main.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -163,5 +164,5 @@ void BoundedFileReadTest::aFileGrowingWhileReadNeverGivesMoreThanTheLimit()
 #endif
 }
 
-QTEST_GUILESS_MAIN(BoundedFileReadTest)
+DEFWRIGHT_WINDOW_TEST_MAIN(BoundedFileReadTest)
 #include "bounded_file_read_test.moc"
