@@ -4,10 +4,9 @@
 #include "core/index/folder_check.h"
 #include "core/index/folder_indexing.h"
 #include "generated_folder.h"
+#include "resident_memory.h"
 
 #include <benchmark/benchmark.h>
-
-#include <fstream>
 
 namespace defwright {
 namespace {
@@ -23,15 +22,7 @@ const std::filesystem::path& generatedFolder()
     return folder;
 }
 
-// The process's resident memory in bytes, where the system tells it.
-double residentBytes()
-{
-    std::ifstream statm("/proc/self/statm");
-    double pages = 0;
-    double resident = 0;
-    statm >> pages >> resident;
-    return resident * 4096;
-}
+using bench::residentBytes;
 
 void BM_IndexFolder(benchmark::State& state)
 {

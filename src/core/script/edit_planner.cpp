@@ -8,11 +8,6 @@
 namespace defwright {
 namespace {
 
-bool isBraced(std::string_view value)
-{
-    return value.starts_with('{') && value.ends_with('}');
-}
-
 class Planner {
 public:
     Planner(std::string_view script, const DefinitionLines& lines, const DefinitionLayout& layout,
@@ -109,7 +104,7 @@ private:
                 && lines_.slotLines[slot]->start() == line.start())
                 return false;
         }
-        return isListed(name) || isBraced(line.value.of(script_));
+        return isListed(name) || isBracedRange(line.value.of(script_));
     }
 
     // Where the old text stands, when the line holds it with blanks at its ends
@@ -179,7 +174,7 @@ private:
     TextEdit renamed(const ScriptLine& line) const
     {
         const std::string name(change_.value);
-        if (isListed(name) || isBraced(line.value.of(script_)))
+        if (isListed(name) || isBracedRange(line.value.of(script_)))
             return {line.key.start, line.key.end, name};
         const RangeSpans range = slotRange(script_, slot(), line);
         const std::string between(script_.substr(line.key.end, line.value.start - line.key.end));
@@ -293,19 +288,6 @@ private:
 };
 
 } // namespace
-
-std::string applyEdit(std::string_view text, const TextEdit& edit)
-{
-    std::string result;
-    result.reserve(text.size() - (edit.end - edit.start) + edit.replacement.size());
-    result.append(text.substr(0, edit.start)).append(edit.replacement).append(text.substr(edit.end));
-    return result;
-}
-
-TextEdit inverseEdit(std::string_view text, const TextEdit& edit)
-{
-    return {edit.start, edit.start + edit.replacement.size(), std::string(text.substr(edit.start, edit.end - edit.start))};
-}
 
 TextEdit planFieldEdit(std::string_view script, const DefinitionLines& lines, const DefinitionLayout& layout,
                        const FieldChange& change)

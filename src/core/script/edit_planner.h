@@ -1,31 +1,13 @@
 #pragma once
 
 #include "core/script/definition_lines.h"
+#include "core/script/text_edit.h"
 
 #include <cstddef>
 #include <span>
-#include <string>
 #include <string_view>
 
 namespace defwright {
-
-/// One replacement in a text: the bytes [start, end) become `replacement`.
-/// Nothing to change is an empty replacement of nothing.
-struct TextEdit {
-    std::size_t start = 0;
-    std::size_t end = 0;
-    std::string replacement;
-
-    [[nodiscard]] bool changesNothing() const { return start == end && replacement.empty(); }
-
-    bool operator==(const TextEdit&) const = default;
-};
-
-/// The text with the edit applied.
-[[nodiscard]] std::string applyEdit(std::string_view text, const TextEdit& edit);
-
-/// The edit that takes the edited text back to `text`, as one undo step does.
-[[nodiscard]] TextEdit inverseEdit(std::string_view text, const TextEdit& edit);
 
 /// A change of one field of a page whose fields stand for a definition.
 struct FieldChange {

@@ -24,6 +24,12 @@ struct RangeSpans {
 ///        value: so a skill's "{ 80.0}" is written, while a stat always has a low one.
 [[nodiscard]] RangeSpans splitRange(std::string_view text, TextSpan value, bool lowMayBeEmpty);
 
+/// Whether a value is written in braces, as a range or a skill's values are.
+[[nodiscard]] inline bool isBracedRange(std::string_view value)
+{
+    return value.starts_with('{') && value.ends_with('}');
+}
+
 /// A range as the generators write it: "{low high}", or "{low}" without a high value.
 [[nodiscard]] std::string bracedRange(std::string_view low, std::string_view high);
 
