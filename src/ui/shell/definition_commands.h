@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/index/definition_search.h"
+#include "ui/shell/script_window_parts.h"
 
 #include <QList>
 #include <QKeySequence>
@@ -29,13 +30,7 @@ class DefinitionCommands : public QObject {
     Q_OBJECT
 
 public:
-    struct Parts {
-        QMainWindow* window;
-        FrontDocument* front;
-        PaneDocument* item;
-        PaneDocument* npc;
-        FileCommands* files;
-        QStatusBar* statusBar;
+    struct Parts : ScriptWindowParts {
         ScriptsIndex* index;
     };
 

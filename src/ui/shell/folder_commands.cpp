@@ -42,7 +42,7 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
     auto* mnuScriptsFolder = scriptMenu->addAction(tr("Scripts &Folder..."), this, &FolderCommands::mnuScriptsFolder_Click);
     mnuScriptsFolder->setObjectName(QStringLiteral("mnuScriptsFolder"));
     definitions_ = new DefinitionCommands(
-        {parts.window, parts.front, parts.item, parts.npc, parts.files, parts.statusBar, index_}, scriptMenu);
+        {parts, index_}, scriptMenu);
     auto* mnuCheckFolder = scriptMenu->addAction(tr("Check &Folder"), this, &FolderCommands::mnuCheckFolder_Click);
     mnuCheckFolder->setObjectName(QStringLiteral("mnuCheckFolder"));
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);

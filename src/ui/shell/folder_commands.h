@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/shell/script_window_parts.h"
+
 #include <QList>
 #include <QKeySequence>
 #include <QObject>
@@ -28,14 +30,7 @@ class FolderCommands : public QObject {
     Q_OBJECT
 
 public:
-    struct Parts {
-        QMainWindow* window;
-        FrontDocument* front;
-        PaneDocument* item;
-        PaneDocument* npc;
-        FileCommands* files;
-        QStatusBar* statusBar;
-    };
+    using Parts = ScriptWindowParts;
 
     FolderCommands(const Parts& parts, QMenu* scriptMenu);
 
