@@ -43,12 +43,19 @@ void FieldTypingUndo::watchPane(ScriptPane* pane)
 // one, which then replaces the text from before the edit began.
 void FieldTypingUndo::rebuild(ScriptPane* pane, const QString& script)
 {
+    edit(pane, [pane, &script](bool goesOn) {
+        if (goesOn)
+            pane->undo();
+        pane->replaceScript(script);
+    });
+}
+
+void FieldTypingUndo::edit(ScriptPane* pane, const std::function<void(bool goesOn)>& edits)
+{
     const QObject* field = std::exchange(typedIn_, nullptr);
     const bool goesOn = field != nullptr && field == editedField_ && pane == editedPane_;
     rebuilding_ = true;
-    if (goesOn)
-        pane->undo();
-    pane->replaceScript(script);
+    edits(goesOn);
     rebuilding_ = false;
     editedField_ = field;
     editedPane_ = field != nullptr ? pane : nullptr;

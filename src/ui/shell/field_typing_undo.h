@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <functional>
+
 class QString;
 class QWidget;
 
@@ -12,12 +14,11 @@ namespace defwright {
 class ScriptPane;
 
 /// Makes typing into one field one undo step of its pane, as typing a word is
-/// in an editor. Each rebuild that a keystroke in a field causes takes the
-/// place of the rebuild the previous keystroke in that field made, so the step
-/// keeps the text from before the first keystroke and the pane's history holds
-/// one step for the whole edit, not two copies of the script per key. Another
-/// field, a change to the pane by anything else, a move of the focus or a menu
-/// command ends the edit.
+/// in an editor. The edit of the pane that a keystroke in a field causes takes
+/// the place of the edit the previous keystroke in that field made, so the
+/// step keeps the text from before the first keystroke and the pane's history
+/// holds one step for the whole word. Another field, a change to the pane by
+/// anything else, a move of the focus or a menu command ends the edit.
 class FieldTypingUndo : public QObject {
     Q_OBJECT
 
@@ -30,6 +31,11 @@ public:
     /// Puts a rebuilt script into the pane: merged with the previous rebuild
     /// while the scripter goes on typing in the same field.
     void rebuild(ScriptPane* pane, const QString& script);
+
+    /// Runs the edits of `pane` that a field change makes, telling them whether
+    /// they go on with the typing whose step the previous edits made, which
+    /// they are then to take over.
+    void edit(ScriptPane* pane, const std::function<void(bool goesOn)>& edits);
 
 public slots:
     /// Something other than typing was done: the next rebuild is a step of its own.

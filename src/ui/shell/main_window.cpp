@@ -163,8 +163,10 @@ void MainWindow::placeWindow()
 // Fields tied to a definition edit its lines instead.
 void MainWindow::rebuildItemScript()
 {
-    if (scriptCommands_->editTiedItem())
+    if (itemDocument_->tie()->isTied()) {
+        typingUndo_->edit(itemScript_->pane(), [this](bool goesOn) { scriptCommands_->editTiedItem(goesOn); });
         return;
+    }
     typingUndo_->rebuild(itemScript_->pane(), toQString(itemScript(itemFields_->record())));
 }
 
@@ -183,8 +185,10 @@ void MainWindow::cmdtriggers_Click(int index)
 
 void MainWindow::rebuildNpcScript()
 {
-    if (scriptCommands_->editTiedNpc())
+    if (npcDocument_->tie()->isTied()) {
+        typingUndo_->edit(npcScript_->pane(), [this](bool goesOn) { scriptCommands_->editTiedNpc(goesOn); });
         return;
+    }
     typingUndo_->rebuild(npcScript_->pane(), toQString(npcScript(npcFields_->record())));
 }
 

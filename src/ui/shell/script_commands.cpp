@@ -49,14 +49,14 @@ QAction* ScriptCommands::addAction(const char* name, const QString& caption)
     return action;
 }
 
-bool ScriptCommands::editTiedItem()
+bool ScriptCommands::editTiedItem(bool goesOn)
 {
-    return itemTie_.applyFieldChanges();
+    return itemTie_.applyFieldChanges(goesOn);
 }
 
-bool ScriptCommands::editTiedNpc()
+bool ScriptCommands::editTiedNpc(bool goesOn)
 {
-    return npcTie_.applyFieldChanges();
+    return npcTie_.applyFieldChanges(goesOn);
 }
 
 // Nothing is rewritten, so nothing is lost and there is nothing to ask.

@@ -49,8 +49,9 @@ public:
 
     /// While the fields are tied, edits their definition as they now say and
     /// returns true; untied, returns false and the pane is to be rebuilt.
-    bool editTiedItem();
-    bool editTiedNpc();
+    /// `goesOn`: the typing in a field goes on, its step is taken over.
+    bool editTiedItem(bool goesOn);
+    bool editTiedNpc(bool goesOn);
 
 public slots:
     void mnuFieldsFromScript_Click();

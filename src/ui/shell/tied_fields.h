@@ -51,17 +51,26 @@ public:
 
     /// While tied, makes the definition say what the fields now say, each
     /// changed field's line as the planner has it, all as one undo step.
-    /// False when untied: the caller rebuilds the pane instead.
-    bool applyFieldChanges()
+    /// Going on with the typing in a field, the step of the previous change
+    /// is undone first and this one made from the definition as it was before
+    /// the typing began, so the whole word is one step. False when untied:
+    /// the caller rebuilds the pane instead.
+    bool applyFieldChanges(bool goesOn)
     {
         if (!tie()->isTied())
             return false;
         Record fields = page_->record();
         ScriptPane* pane = document_->pane();
         tie()->editPane([&] {
+            if (std::exchange(typedStepMade_, false) && goesOn)
+                pane->undo();
+            if (goesOn)
+                tied_ = beforeTyping_;
+            else
+                beforeTyping_ = tied_;
             pane->beginUndoAction();
             for (const FieldId& field : changedFields(fields))
-                applyChange(field, fieldOf(fields, field));
+                typedStepMade_ = applyChange(field, fieldOf(fields, field)) || typedStepMade_;
             pane->endUndoAction();
         });
         return true;
@@ -103,15 +112,18 @@ private:
         page_->showRecord(tied_);
     }
 
-    void applyChange(const FieldId& field, const std::string& value)
+    // Whether the pane changed.
+    bool applyChange(const FieldId& field, const std::string& value)
     {
         ScriptPane* pane = document_->pane();
         const std::size_t header = tie()->headerStart();
         const std::optional<TextEdit> edit = kind_.planEdit(pane->bytesFrom(header), 0, tied_, field, value,
                                                             lineBreakText(pane->lineBreak()));
-        if (edit && !edit->changesNothing())
-            pane->replaceRange(header + edit->start, header + edit->end, edit->replacement);
         fieldOf(tied_, field) = value;
+        if (!edit || edit->changesNothing())
+            return false;
+        pane->replaceRange(header + edit->start, header + edit->end, edit->replacement);
+        return true;
     }
 
     [[nodiscard]] std::vector<FieldId> changedFields(Record& fields)
@@ -159,6 +171,8 @@ private:
     Page* page_;
     PaneDocument* document_;
     Record tied_;
+    Record beforeTyping_; // the definition as it was before the typing in a field
+    bool typedStepMade_ = false; // the last field change left a step to take over
 };
 
 } // namespace defwright
