@@ -59,6 +59,16 @@ inline void openNpcScript(MainWindow& window, const QString& path)
     QVERIFY(showActive(window)); // again, once the dialog has gone
 }
 
+// Shows the window, opens the file into the NPC pane and waits for the folder's index.
+inline bool openIndexed(MainWindow& window, const QString& path)
+{
+    if (!showActive(window))
+        return false;
+    openNpcScript(window, path);
+    return !QTest::currentTestFailed()
+           && QTest::qWaitFor([&window] { return indexState(window).startsWith(QStringLiteral("Scripts:")); });
+}
+
 inline int caretLine(const QWidget& window, const QString& pane)
 {
     return document(window, pane)->caretLine();

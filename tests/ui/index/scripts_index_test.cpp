@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QSettings>
 
+#include <tuple>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -50,40 +52,27 @@ void ScriptsIndexTest::completionOffersKeysTriggersAndNames()
     const ScriptsFolder folder;
     writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_other]\rRESDISPDNID=1\r");
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     showPage(window, 1);
     auto* pane = control<QsciScintilla>(window, kItemPane);
     document(window, kItemPane)->replaceScript(QStringLiteral("[ITEMDEF i_new]\r\n"));
     pane->setFocus();
     QTest::keyClicks(pane, QStringLiteral("W"));
     QCOMPARE(completionChoice(pane), QString());
-    QTest::keyClicks(pane, QStringLiteral("ei"));
-    QCOMPARE(completionChoice(pane), QStringLiteral("WEIGHT="));
-    QCOMPARE(lastLine(pane), QStringLiteral("Wei"));
-    QTest::keyClick(pane, Qt::Key_Tab);
-    QCOMPARE(lastLine(pane), QStringLiteral("WEIGHT="));
-    QCOMPARE(QApplication::focusWidget(), pane);
-
-    QTest::keyClick(pane, Qt::Key_Return);
-    QTest::keyClicks(pane, QStringLiteral("resd"));
-    QCOMPARE(completionChoice(pane), QStringLiteral("RESDISPDNID="));
-    QTest::keyClick(pane, Qt::Key_Escape);
-    QCOMPARE(lastLine(pane), QStringLiteral("resd"));
-
-    QTest::keyClick(pane, Qt::Key_Return);
-    QTest::keyClicks(pane, QStringLiteral("ON=@uneq"));
-    QCOMPARE(completionChoice(pane), QStringLiteral("@UNEQUIP"));
-    QTest::keyClick(pane, Qt::Key_Return);
-    QCOMPARE(lastLine(pane), QStringLiteral("ON=@UNEQUIP"));
-
-    QTest::keyClick(pane, Qt::Key_Return);
-    QTest::keyClicks(pane, QStringLiteral("TEVENTS=E_"));
-    QCOMPARE(completionChoice(pane), QStringLiteral("e_horse"));
-    QTest::keyClick(pane, Qt::Key_Return);
-    QCOMPARE(lastLine(pane), QStringLiteral("TEVENTS=e_horse"));
-    QTest::keyClick(pane, Qt::Key_Return);
+    const std::tuple<QString, QString, Qt::Key, QString> steps[] = { // typed, offered, key, line after
+        {"ei", "WEIGHT=", Qt::Key_Tab, "WEIGHT="},
+        {"resd", "RESDISPDNID=", Qt::Key_Escape, "resd"},
+        {"ON=@uneq", "@UNEQUIP", Qt::Key_Return, "ON=@UNEQUIP"},
+        {"TEVENTS=E_", "e_horse", Qt::Key_Return, "TEVENTS=e_horse"},
+    };
+    for (const auto& [typed, offered, key, after] : steps) {
+        QTest::keyClicks(pane, typed);
+        QCOMPARE(completionChoice(pane), offered);
+        QTest::keyClick(pane, key);
+        QCOMPARE(lastLine(pane), after);
+        QCOMPARE(QApplication::focusWidget(), pane);
+        QTest::keyClick(pane, Qt::Key_Return);
+    }
     QTest::keyClicks(pane, QStringLiteral("DUPEITEM="));
     QTest::keyClick(pane, Qt::Key_Space, Qt::ControlModifier);
     QCOMPARE(completionChoice(pane), QStringLiteral("i_lantern"));
@@ -95,9 +84,7 @@ void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
 {
     const ScriptsFolder folder;
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     const ScriptsIndex* index = window.findChild<ScriptsIndex*>();
     QVERIFY(index);
     QDir(folder.folder()).mkpath(QStringLiteral("new"));

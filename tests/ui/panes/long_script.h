@@ -2,6 +2,8 @@
 
 #include "core/items/item_script.h"
 #include "core/script/script_text.h"
+#include "ui/panes/script_pane.h"
+#include "window_probe.h"
 #include "worked_examples.h"
 
 #include <string>
@@ -22,5 +24,18 @@ inline std::string longScript(std::size_t bytes)
 }
 
 inline constexpr std::size_t kTenMiB = 10 * 1024 * 1024;
+
+// The item pane of a shown window, holding `script`, with the focus and the caret at its end.
+inline ScriptPane* itemPane(MainWindow& window, const std::string& script = {})
+{
+    if (!showActive(window))
+        qFatal("the window did not show");
+    showPage(window, 1);
+    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
+    pane->replacePaneText(script);
+    pane->setFocus(Qt::OtherFocusReason);
+    pane->repaint();
+    return pane;
+}
 
 } // namespace defwright::test

@@ -13,19 +13,6 @@ using namespace defwright::test;
 
 namespace {
 
-// The item pane of a shown window, holding `script`, with the caret at its end.
-ScriptPane* itemPane(MainWindow& window, const std::string& script)
-{
-    if (!showActive(window))
-        qFatal("the window did not show");
-    showPage(window, 1);
-    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
-    pane->replacePaneText(script);
-    pane->setFocus(Qt::OtherFocusReason);
-    pane->repaint();
-    return pane;
-}
-
 long send(const ScriptPane* pane, unsigned int message, unsigned long wParam = 0)
 {
     return pane->SendScintilla(message, wParam);
@@ -67,7 +54,7 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit()
     for (int line = 1; line < lines; ++line)
         script += "ID=0f5c\r\n";
     MainWindow window;
-    ScriptPane* pane = itemPane(window, {});
+    ScriptPane* pane = itemPane(window);
     QSignalSpy text(pane, &ScriptPane::textChanged);
     QSignalSpy linesChanged(pane, &ScriptPane::linesChanged);
     const auto heard = [&] { return std::pair(int(text.count()), int(linesChanged.count())); };

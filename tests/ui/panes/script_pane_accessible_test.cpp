@@ -60,18 +60,6 @@ struct ScreenReader {
     QAccessible::UpdateHandler previous;
 };
 
-// The item pane of a shown window, holding `script`, with the caret at its end.
-ScriptPane* itemPane(MainWindow& window, const std::string& script)
-{
-    if (!showActive(window))
-        qFatal("the window did not show");
-    showPage(window, 1);
-    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
-    pane->replacePaneText(script);
-    pane->setFocus(Qt::OtherFocusReason);
-    return pane;
-}
-
 int characters(const QString& text)
 {
     return static_cast<int>(text.toUcs4().size());
@@ -169,6 +157,10 @@ void ScriptPaneAccessibleTest::screenReaderReadsAndEditsWhereItAsks()
     QCOMPARE(pane->SendScintilla(ScriptPane::SCI_GETCURRENTPOS), pane->SendScintilla(ScriptPane::SCI_GETLENGTH) - 6);
     text->setSelection(0, 3, 8);
     QCOMPARE(pane->selectedText(), QString::fromUtf8("\xC3\xA9p\xC3\xA9" "e "));
+    int from = -1;
+    int to = -1;
+    text->selection(0, &from, &to);
+    QCOMPARE(std::pair(from, to), std::pair(3, 8));
     accessible->editableTextInterface()->replaceText(end - 5, end, QStringLiteral("HIT"));
     QVERIFY(pane->script().endsWith(QStringLiteral("\r\nON=@HIT")));
     QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);

@@ -79,9 +79,7 @@ void FolderCommandsTest::severalDefinitionsAreChosenFromAList()
 {
     const ScriptsFolder folder;
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     QStringList offered;
     QTimer::singleShot(50, [&offered] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -103,9 +101,7 @@ void FolderCommandsTest::fieldBoxesAndUnknownNamesAreLookedUpToo()
 {
     const ScriptsFolder folder;
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     showPage(window, 2);
     auto* box = control<QComboBox>(window, QStringLiteral("lstCan(6)"));
     box->setFocus();
@@ -124,9 +120,7 @@ void FolderCommandsTest::theNameListFiltersAsYouTypeAndOpensTheChoice()
 {
     const ScriptsFolder folder;
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     QTest::keyClick(caretAt(window, kNpcPane, 0, 0), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
     auto* popup = qobject_cast<QFrame*>(QApplication::activePopupWidget());
     QVERIFY(popup);
@@ -153,9 +147,7 @@ void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
     const ScriptsFolder folder;
     writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_twice]\rTEVENTS=e_nowhere\r[TYPEDEF t_open\r");
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_VERIFY(indexState(window).startsWith(QStringLiteral("Scripts:")));
+    QVERIFY(openIndexed(window, folder.horses()));
     trigger(window, QStringLiteral("mnuCheckFolder"));
     auto* list = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
     QStringList rows;

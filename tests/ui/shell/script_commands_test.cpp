@@ -46,14 +46,14 @@ class ScriptCommandsTest : public QObject {
 
 private slots:
     void workedExamplesReadBackIntoEveryField();
-    void linesTheFieldsCannotHoldStayWithoutAQuestion();
     void aCaretInNoDefinitionOfTheKindIsTold();
     void theWindowGoesWhileItsDialogHoldsTheFocus();
 };
 
 // The item script is read from its pane; the troll guard, among other
 // definitions, from an NPC field box, so from the NPC script.
-// The banners between definitions are not asked about.
+// Nothing is rewritten, so lines the fields cannot hold and the banners
+// between definitions stay, and nothing is asked.
 void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
 {
     MainWindow window;
@@ -66,8 +66,11 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
     other.identifier = "other";
     QTest::mouseClick(control(window, QStringLiteral("Command2")), Qt::LeftButton);
 
-    fieldsFromScript(caretInScript(window, kItemPane, itemScript(samples::magicSword()), 8));
+    const ModalAnswers none;
+    const std::string item = itemScript(samples::magicSword()) + "\r\nON=@CLICK\r\nSAY hello";
+    fieldsFromScript(caretInScript(window, kItemPane, item, 8));
     QCOMPARE(itemFields(window), samples::magicSword());
+    QCOMPARE(paneText(window, kItemPane), qt(item));
     QCOMPARE(currentPage(window), 0);
     QCOMPARE(QApplication::focusWidget(), control(window, QStringLiteral("txtidef")));
 
@@ -78,7 +81,6 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
     showPage(window, 2);
     QWidget* name = control(window, QStringLiteral("txtnBasic(1)"));
     name->setFocus();
-    const ModalAnswers none;
     fieldsFromScript(name);
     QVERIFY(none.unexpected().isEmpty());
     QVERIFY(npcFields(window) == troll);
@@ -88,21 +90,6 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
     QCOMPARE(QApplication::focusWidget(), control(window, QStringLiteral("txtndef")));
     QVERIFY(control(window, QStringLiteral("frmnpcdefs"))->isVisible());
     QVERIFY(!control(window, QStringLiteral("frmcreate"))->isVisible());
-}
-
-// Nothing is rewritten, so nothing is lost and nothing is asked.
-void ScriptCommandsTest::linesTheFieldsCannotHoldStayWithoutAQuestion()
-{
-    MainWindow window;
-    QVERIFY(showActive(window));
-    const std::string script = itemScript(samples::magicSword()) + "\r\nON=@CLICK\r\nSAY hello";
-    QWidget* pane = caretInScript(window, kItemPane, script, 4);
-    const ModalAnswers none;
-    fieldsFromScript(pane);
-    QVERIFY(none.unexpected().isEmpty());
-    QCOMPARE(itemFields(window), samples::magicSword());
-    QCOMPARE(paneText(window, kItemPane), qt(script));
-    QCOMPARE(currentPage(window), 0);
 }
 
 void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()

@@ -1,6 +1,5 @@
-#include "../files/file_test_support.h"
+#include "../scripts_folder_fixture.h"
 #include "core/session/session_codec.h"
-#include "ui/panes/pane_document.h"
 #include "ui/shell/session_store.h"
 #include "window_test_main.h"
 
@@ -51,11 +50,6 @@ QByteArray chestScript()
 ScriptPane* editor(const MainWindow& window, const char* name)
 {
     return control<ScriptPane>(window, QString::fromLatin1(name));
-}
-
-PaneDocument* paneDocument(const MainWindow& window, const char* name)
-{
-    return editor(window, name)->findChild<PaneDocument*>();
 }
 
 QString fieldText(const MainWindow& window, const QString& name)
