@@ -56,7 +56,7 @@ ScriptSummary summarizeFile(const std::filesystem::path& file)
 FolderIndex indexFolder(const std::filesystem::path& folder, const IndexProgress& progress,
                         const std::atomic<bool>* stop)
 {
-    const std::vector<std::filesystem::path> files = listScriptFiles(folder);
+    const std::vector<std::filesystem::path> files = listScriptFiles(folder, stop);
     SharedWork work(files, stop);
     const unsigned helpers = std::clamp(std::thread::hardware_concurrency(), 1U, kMostThreads) - 1;
     {

@@ -66,12 +66,12 @@ bool isScriptPath(const fs::path& path)
     return equalsIgnoringCase(utf8Path(path.extension()), ".scp");
 }
 
-std::vector<fs::path> listScriptFiles(const fs::path& folder)
+std::vector<fs::path> listScriptFiles(const fs::path& folder, const std::atomic<bool>* stop)
 {
     std::vector<fs::path> files;
     std::error_code error;
     for (fs::recursive_directory_iterator entry(folder, fs::directory_options::skip_permission_denied, error), end;
-         !error && entry != end; entry.increment(error)) {
+         !error && entry != end && (stop == nullptr || !stop->load()); entry.increment(error)) {
         std::error_code typeError;
         if (isScriptPath(entry->path()) && entry->is_regular_file(typeError))
             files.push_back(entry->path());

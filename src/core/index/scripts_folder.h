@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -23,8 +24,11 @@ namespace defwright {
 
 /// Every script under `folder`, in all its subfolders, sorted. Folders that
 /// cannot be read are passed over; links to folders are not followed, so a
-/// link back up never loops.
-[[nodiscard]] std::vector<std::filesystem::path> listScriptFiles(const std::filesystem::path& folder);
+/// link back up never loops. Listing ends early, with what was found so far,
+/// once `stop` is set: a folder as large as a whole disk must not hold up
+/// whoever waits for it.
+[[nodiscard]] std::vector<std::filesystem::path> listScriptFiles(const std::filesystem::path& folder,
+                                                                 const std::atomic<bool>* stop = nullptr);
 
 /// Files larger than this are not read: no script is near it.
 inline constexpr std::uintmax_t kMaxScriptBytes = std::uintmax_t{64} * 1024 * 1024;

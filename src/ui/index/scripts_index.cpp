@@ -40,6 +40,7 @@ ScriptsIndex::ScriptsIndex(QObject* parent)
 // The build must not outlive what it reports to.
 ScriptsIndex::~ScriptsIndex()
 {
+    ending_->store(true);
     if (building_)
         building_->store(true);
     for (QFutureWatcherBase* watcher : findChildren<QFutureWatcherBase*>())
@@ -207,9 +208,9 @@ void ScriptsIndex::folderChanged()
     const quint64 generation = generation_;
     runInBackground(
         this,
-        [folder = toPath(folder_)] {
+        [folder = toPath(folder_), ending = ending_] {
             QStringList files;
-            for (const std::filesystem::path& file : listScriptFiles(folder))
+            for (const std::filesystem::path& file : listScriptFiles(folder, ending.get()))
                 files << toQString(file);
             return files;
         },

@@ -69,6 +69,8 @@ private:
     QString folder_;
     FolderIndex index_;
     std::shared_ptr<std::atomic<bool>> building_;
+    // Set as the index goes, so a listing still running ends early rather than hold it up.
+    std::shared_ptr<std::atomic<bool>> ending_ = std::make_shared<std::atomic<bool>>(false);
     quint64 generation_ = 0; ///< counts the folders set, so a build of an older one is let go
     quint64 lastRequest_ = 0;
     int findingFolder_ = 0;

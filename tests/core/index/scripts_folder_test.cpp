@@ -38,6 +38,8 @@ TEST_F(ScriptsFolder, ListsScriptsOfAnyCaseInEverySubfolderSorted)
                                                          root() / "c.scp"};
     EXPECT_EQ(listScriptFiles(root()), expected);
     EXPECT_TRUE(listScriptFiles(root() / "missing").empty());
+    const std::atomic<bool> stopped{true}; // the index is going: listing ends at once
+    EXPECT_TRUE(listScriptFiles(root(), &stopped).empty());
 }
 
 TEST_F(ScriptsFolder, ReadsEachFileInItsOwnFormat)
