@@ -1,9 +1,12 @@
 #pragma once
 
+#include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
 #include <QLineEdit>
 #include <QtTest>
+
+#include <string>
 
 namespace defwright::test {
 
@@ -24,6 +27,23 @@ inline void emptyBox(const QWidget& window, const QString& name)
 {
     box(window, name)->selectAll();
     QTest::keyClick(box(window, name), Qt::Key_Delete);
+}
+
+inline ScriptPane* itemPane(const QWidget& window)
+{
+    return control<ScriptPane>(window, QStringLiteral("txtEdit"));
+}
+
+inline std::string paneBytes(const QWidget& window)
+{
+    return std::string(itemPane(window)->bytes());
+}
+
+// The text with the first `from` made `to`; says so when there is none.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to)
+{
+    const std::size_t at = text.find(from);
+    return at == std::string::npos ? "<" + from + " not found>" : text.replace(at, from.size(), to);
 }
 
 } // namespace defwright::test

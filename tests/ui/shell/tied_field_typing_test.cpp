@@ -21,16 +21,6 @@ const std::string kItems = "// weapons\r\n"
                            "[ITEMDEF i_lantern]\r\n"
                            "NAME=lantern\r\n";
 
-ScriptPane* itemPane(const MainWindow& window)
-{
-    return control<ScriptPane>(window, kItemPane);
-}
-
-std::string paneBytes(const MainWindow& window)
-{
-    return std::string(itemPane(window)->bytes());
-}
-
 void tieSword(MainWindow& window)
 {
     showPage(window, 1);
@@ -41,12 +31,6 @@ void tieSword(MainWindow& window)
 void undoInPane(const MainWindow& window, Qt::Key key = Qt::Key_Z)
 {
     QTest::keyClick(itemPane(window), key, Qt::ControlModifier);
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const std::size_t at = text.find(from);
-    return at == std::string::npos ? "<" + from + " not found>" : text.replace(at, from.size(), to);
 }
 
 } // namespace

@@ -37,16 +37,6 @@ const std::string kItems = "// weapons\r\n"
 constexpr int kSwordHeader = 1;
 constexpr int kLanternHeader = 10;
 
-ScriptPane* itemPane(const MainWindow& window)
-{
-    return control<ScriptPane>(window, kItemPane);
-}
-
-std::string paneBytes(const MainWindow& window)
-{
-    return std::string(itemPane(window)->bytes());
-}
-
 // Puts the script into the item pane and reads the definition at `line` with Ctrl+R.
 void tieItem(MainWindow& window, const std::string& script, int line)
 {
@@ -67,12 +57,6 @@ QString tieShown(const MainWindow& window)
 {
     const QLabel* label = control<QLabel>(window, QStringLiteral("lblStatusFields"));
     return label->isVisible() ? label->text() : QString();
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to)
-{
-    const std::size_t at = text.find(from);
-    return at == std::string::npos ? "<" + from + " not found>" : text.replace(at, from.size(), to);
 }
 
 } // namespace
