@@ -13,8 +13,7 @@ namespace defwright {
 /// The pane's bytes from `start` to `end`.
 [[nodiscard]] inline QByteArray paneBytes(const ScriptPane* pane, long start, long end)
 {
-    const std::string_view bytes = pane->bytes().substr(static_cast<std::size_t>(start),
-                                                        static_cast<std::size_t>(end - start));
+    const std::string_view bytes = pane->bytesIn(static_cast<std::size_t>(start), static_cast<std::size_t>(end));
     return {bytes.data(), static_cast<qsizetype>(bytes.size())};
 }
 

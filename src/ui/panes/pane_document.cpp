@@ -91,8 +91,7 @@ void PaneDocument::convertLineBreaks(LineBreak lineBreak)
 // The editor's own bytes, without a copy; valid until the next edit.
 std::string_view PaneDocument::paneText() const
 {
-    const auto* bytes = static_cast<const char*>(pane_->SendScintillaPtrResult(ScriptPane::SCI_GETCHARACTERPOINTER));
-    return {bytes, static_cast<std::size_t>(pane_->SendScintilla(ScriptPane::SCI_GETLENGTH))};
+    return pane_->bytes();
 }
 
 } // namespace defwright

@@ -4,6 +4,7 @@
 #include "ui/panes/pane_change_notices.h"
 #include "ui/panes/script_lexer.h"
 #include "ui/panes/script_pane_accessible.h"
+#include "ui/panes/scroll_bar_layout.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -44,6 +45,8 @@ ScriptPane::ScriptPane(QWidget* parent)
     setWrapMode(WrapNone);
     send(SCI_SETSCROLLWIDTH, 1);
     send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    layOutScrollBarsOnlyWhenNeeded(this);
+    setAutoFillBackground(true);
     setLexer(lexer_);
     setMarginType(kNumberMargin, NumberMargin);
     setMarginWidth(kSymbolMargin, 0);
@@ -105,18 +108,25 @@ std::string_view ScriptPane::bytes() const
     return {text, static_cast<std::size_t>(send(SCI_GETLENGTH))};
 }
 
-// Asked for a range, the editor joins its two parts at the range's start
-// rather than at the text's end: for a definition near the last edit, a few
-// bytes. The pointer comes back as a long, which holds one only where a long
-// is as wide as a pointer (not on 64-bit Windows).
-std::string_view ScriptPane::bytesFrom(std::size_t start) const
+// Asked for a range, the editor joins its two parts at the range's start,
+// and only when the range holds the place of the last edit: for a line or a
+// definition near the caret, a few bytes. The pointer comes back as a long,
+// which holds one only where a long is as wide as a pointer (not on 64-bit
+// Windows).
+std::string_view ScriptPane::bytesIn(std::size_t start, std::size_t end) const
 {
     const auto length = static_cast<std::size_t>(send(SCI_GETLENGTH));
-    start = std::min(start, length);
+    end = std::min(end, length);
+    start = std::min(start, end);
     if constexpr (sizeof(long) < sizeof(void*))
-        return bytes().substr(start);
-    const long range = send(SCI_GETRANGEPOINTER, start, static_cast<long>(length - start));
-    return {reinterpret_cast<const char*>(static_cast<std::intptr_t>(range)), length - start};
+        return bytes().substr(start, end - start);
+    const long range = send(SCI_GETRANGEPOINTER, start, static_cast<long>(end - start));
+    return {reinterpret_cast<const char*>(static_cast<std::intptr_t>(range)), end - start};
+}
+
+std::string_view ScriptPane::bytesFrom(std::size_t start) const
+{
+    return bytesIn(start, static_cast<std::size_t>(send(SCI_GETLENGTH)));
 }
 
 std::size_t ScriptPane::caretPosition() const

@@ -49,6 +49,8 @@ public:
     [[nodiscard]] std::string_view bytes() const;
     /// The same from byte `start` on, where joining costs less.
     [[nodiscard]] std::string_view bytesFrom(std::size_t start) const;
+    /// The bytes [start, end), joined only if the last edit lies inside them.
+    [[nodiscard]] std::string_view bytesIn(std::size_t start, std::size_t end) const;
     [[nodiscard]] std::size_t caretPosition() const;
 
     [[nodiscard]] int caretLine() const override;

@@ -24,12 +24,6 @@ QString tr(const char* text)
     return QCoreApplication::translate("KeptPanes", text);
 }
 
-std::string_view paneBytes(const ScriptPane* pane)
-{
-    const auto* bytes = static_cast<const char*>(pane->SendScintillaPtrResult(ScriptPane::SCI_GETCHARACTERPOINTER));
-    return {bytes, static_cast<std::size_t>(pane->SendScintilla(ScriptPane::SCI_GETLENGTH))};
-}
-
 std::optional<KeptFileStamp> stampOf(const QString& path)
 {
     const QFileInfo info(path);
@@ -87,7 +81,7 @@ QString changedOnDisk(const QString& path, const std::optional<KeptFileStamp>& k
 
 std::optional<KeptPane> keptPane(const PaneDocument& document)
 {
-    const std::string_view text = paneBytes(document.pane());
+    const std::string_view text = document.pane()->bytes();
     const QString path = document.filePath();
     if (path.isEmpty() && text.empty())
         return std::nullopt;

@@ -6,6 +6,12 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QScrollBar>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <utility>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -30,6 +36,8 @@ private slots:
     void tabsAndLineBreaksAsAScripterTypesThem();
     void eachKindOfLineGetsItsStyle();
     void contextMenuShowsOnlyKeysThePaneHonours();
+    void scrollBarsComeAndGoWithTheText();
+    void anyRangeReadsAsTheWholeTextHasIt();
 };
 
 // Ctrl+I types a tab (Tab moves the focus); typed, pasted or put in whole, a lone
@@ -90,6 +98,46 @@ void ScriptPaneTest::contextMenuShowsOnlyKeysThePaneHonours()
     menu->actions().constLast()->trigger();
     menu->close();
     QCOMPARE(pane->selectedText(), pane->script());
+}
+
+// A bar shows when there is something to scroll that way and goes when there
+// is not.
+void ScriptPaneTest::scrollBarsComeAndGoWithTheText()
+{
+    MainWindow window;
+    ScriptPane* pane = itemPane(window);
+    const auto shown = [pane] {
+        QCoreApplication::sendPostedEvents();
+        return std::pair(pane->horizontalScrollBar()->isVisible(), pane->verticalScrollBar()->isVisible());
+    };
+    QCOMPARE(shown(), std::pair(false, false));
+    for (int line = 0; line < 100; ++line)
+        QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(shown(), std::pair(false, true));
+    QTest::keyClicks(pane, QString(300, u'x'));
+    QCOMPARE(shown(), std::pair(true, true));
+    pane->selectAll();
+    QTest::keyClick(pane, Qt::Key_Delete);
+    QCOMPARE(shown().second, false);
+}
+
+// The editor keeps its text in two parts around the last edit; a range read on
+// either side of it, across it, or past the end reads as the whole text has it.
+void ScriptPaneTest::anyRangeReadsAsTheWholeTextHasIt()
+{
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, longScript(64 * 1024));
+    std::mt19937 random(7);
+    for (int edit = 0; edit < 300; ++edit) {
+        const std::size_t length = pane->bytes().size();
+        const std::size_t at = random() % (length + 1);
+        pane->replaceRange(at, std::min(length, at + random() % 3), edit % 2 == 0 ? "x" : "NAME=\r\n");
+        const std::size_t start = at + random() % 64 - 32; // around the edit, or far past the end
+        const std::size_t end = start + random() % 64;
+        const std::string read(pane->bytesIn(start, end));
+        const std::string whole(pane->bytes());
+        QCOMPARE(read, start >= whole.size() ? std::string() : whole.substr(start, end - start));
+    }
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptPaneTest)
