@@ -123,7 +123,7 @@ void ScriptLexer::styleText(int start, int end)
 {
     if (editor() == nullptr || end <= start)
         return;
-    forgetChangedLines();
+    colourChangedLines();
     const long first = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(start));
     const long last = send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(end - 1));
     if (last - first < kLinesAtOnce) {
@@ -176,14 +176,20 @@ void ScriptLexer::styleLine(long line)
 // next colouring finds.
 void ScriptLexer::changing(int position)
 {
-    forgetChangedLines();
+    colourChangedLines();
     changed_ = ChangedLines{send(Sci::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position)),
                             send(Sci::SCI_GETLINECOUNT)};
 }
 
-// A changed line must be coloured again. When many change at once, as when a
-// file comes in, starting the numbering again is cheaper than visiting them.
-void ScriptLexer::forgetChangedLines()
+// A changed line is coloured again once it is in place: at the next edit or
+// the next colouring, whichever comes first. Marking it uncoloured instead
+// would change its line state, and for that the editor redraws the whole
+// view, or gives up a paint of one line and paints them all: a millisecond a
+// key. The editor's mark of how far the text is coloured is put back, so that
+// lines it had not coloured yet are still asked for. When many lines change at
+// once, as when a file comes in, starting the numbering again is cheaper than
+// visiting them.
+void ScriptLexer::colourChangedLines()
 {
     constexpr long kManyLines = 64;
     if (!changed_)
@@ -195,8 +201,9 @@ void ScriptLexer::forgetChangedLines()
         ++colouring_;
         return;
     }
-    for (long line = first; line <= first + std::max(linesAdded, 0L); ++line)
-        send(Sci::SCI_SETLINESTATE, static_cast<unsigned long>(line), 0);
+    const long colouredTo = send(Sci::SCI_GETENDSTYLED);
+    styleLines(first, first + std::max(linesAdded, 0L), true);
+    send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(colouredTo));
 }
 
 long ScriptLexer::send(unsigned int message, unsigned long wParam, long lParam) const

@@ -39,7 +39,7 @@ private:
     void styleLines(long first, long last, bool knownToo);
     void styleLine(long line);
     void changing(int position);
-    void forgetChangedLines();
+    void colourChangedLines();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
     // Lines coloured for good carry this number as their line state; a new

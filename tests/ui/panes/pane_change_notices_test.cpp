@@ -6,7 +6,10 @@
 #include "window_probe.h"
 
 #include <QClipboard>
+#include <QPaintEvent>
 #include <QSignalSpy>
+
+#include <utility>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -23,6 +26,33 @@ long lastLine(const ScriptPane* pane)
     return send(pane, ScriptPane::SCI_GETLINECOUNT) - 1;
 }
 
+// The part of a widget painted since the last look.
+class PaintedArea : public QObject {
+public:
+    explicit PaintedArea(QWidget* widget) { widget->installEventFilter(this); }
+    QRegion take() { return std::exchange(painted_, {}); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+
+private:
+    QRegion painted_;
+};
+
+// What the window system would paint next, painted now.
+void paintWhatWaits()
+{
+    for (int round = 0; round < 3; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+    }
+}
+
 } // namespace
 
 class PaneChangeNoticesTest : public QObject {
@@ -35,6 +65,8 @@ private slots:
     void typedLinesAreColouredMarkedAndFolded();
     void typedBracesAreLit_data();
     void typedBracesAreLit();
+    void aKeyRepaintsItsLineAndLeavesTheRestToColour_data();
+    void aKeyRepaintsItsLineAndLeavesTheRestToColour();
 };
 
 void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
@@ -154,6 +186,47 @@ void PaneChangeNoticesTest::typedBracesAreLit()
     QVERIFY(litPixels() > 0);
     QTest::keyClick(pane, Qt::Key_Home);
     QCOMPARE(litPixels(), 0);
+}
+
+void PaneChangeNoticesTest::aKeyRepaintsItsLineAndLeavesTheRestToColour_data()
+{
+    typedLinesAreColouredMarkedAndFolded_data();
+}
+
+// A key typed at the end of a line repaints that line, not the whole view; two keys
+// typed before a paint leave the lines never shown still to be coloured when
+// they come into view.
+void PaneChangeNoticesTest::aKeyRepaintsItsLineAndLeavesTheRestToColour()
+{
+    QFETCH(qsizetype, bytes);
+    MainWindow window;
+    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)) + "NAME=a\r\nID=1");
+    QTest::keyClick(pane, Qt::Key_Up);
+    QTest::keyClick(pane, Qt::Key_End);
+    PaintedArea painted(pane->viewport());
+    paintWhatWaits();
+    painted.take();
+    const int lineHeight = static_cast<int>(send(pane, ScriptPane::SCI_TEXTHEIGHT, 0));
+
+    QTest::keyClick(pane, Qt::Key_B);
+    paintWhatWaits();
+    QVERIFY(!painted.take().isEmpty());
+    QTest::keyClick(pane, Qt::Key_C);
+    paintWhatWaits();
+    const int height = painted.take().boundingRect().height();
+    QVERIFY2(height <= 2 * lineHeight, qPrintable(QStringLiteral("%1 pixels high").arg(height)));
+
+    QTest::keyClick(pane, Qt::Key_D);
+    QTest::keyClick(pane, Qt::Key_E);
+    paintWhatWaits();
+    QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, static_cast<unsigned long>(send(pane, ScriptPane::SCI_GETCURRENTPOS) - 1)), 2L);
+    send(pane, ScriptPane::SCI_DOCUMENTSTART);
+    pane->repaint();
+    int line = 0;
+    while (!pane->text(line).contains(QLatin1Char('=')))
+        ++line;
+    const long key = send(pane, ScriptPane::SCI_POSITIONFROMLINE, static_cast<unsigned long>(line));
+    QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, static_cast<unsigned long>(key)), 1L);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(PaneChangeNoticesTest)
