@@ -7,11 +7,13 @@
 #include "ui/widgets/wait_cursor.h"
 
 #include <QDir>
+#include <QEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -172,6 +174,25 @@ void ScriptStatusBar::showCaret()
     const long line = pane->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
     const long column = pane->SendScintilla(ScriptPane::SCI_GETCOLUMN, static_cast<unsigned long>(position));
     showPart(caret_, caret_, tr("Caret"), tr("Ln %1, Col %2").arg(line + 1).arg(column + 1));
+    fitCaret(false);
+}
+
+// The caret's part keeps a fixed size that only grows, so that a key typed
+// does not lay the whole bar out again and repaint the window under it. A new
+// font or style may make it narrower.
+void ScriptStatusBar::fitCaret(bool narrower)
+{
+    const QSize wanted = caret_->sizeHint();
+    if (!narrower && wanted.width() <= caret_->maximumWidth() && caret_->minimumSize() == caret_->maximumSize())
+        return;
+    caret_->setFixedSize(narrower ? wanted.width() : std::max(wanted.width(), caret_->minimumWidth()), wanted.height());
+}
+
+void ScriptStatusBar::changeEvent(QEvent* event)
+{
+    QStatusBar::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        fitCaret(true);
 }
 
 // What the bar cannot show for long: that the lines end in more than one way,

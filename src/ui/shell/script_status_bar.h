@@ -23,6 +23,9 @@ class ScriptStatusBar : public QStatusBar {
 public:
     ScriptStatusBar(const FrontDocument* front, QWidget* parent);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
     QLabel* addPart(const char* name, bool permanent);
     QToolButton* addChoice(const char* name, QMenu* menu);
@@ -31,6 +34,7 @@ private:
     void watch(PaneDocument* document);
     void showFront();
     void showCaret();
+    void fitCaret(bool narrower);
     void showTie();
     void tellOpened(const PaneDocument* document);
     void checkChoices();

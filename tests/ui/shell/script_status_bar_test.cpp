@@ -43,6 +43,28 @@ QString sample(const QString& name)
     return QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/") + name;
 }
 
+// Counts the events of one type a widget gets.
+class EventCounter : public QObject {
+public:
+    EventCounter(QWidget* widget, QEvent::Type type, int* count)
+        : type_(type)
+        , count_(count)
+    {
+        widget->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        *count_ += event->type() == type_ ? 1 : 0;
+        return false;
+    }
+
+private:
+    QEvent::Type type_;
+    int* count_;
+};
+
 } // namespace
 
 class ScriptStatusBarTest : public QObject {
@@ -52,6 +74,7 @@ private slots:
     void theBarStandsBelowTheClientAreaAndNamesEachPart();
     void utf8FileShowsItsCharactersAndEverythingWritesItsBreak();
     void chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront();
+    void movingTheCaretNeverLaysTheBarOutAgain();
 };
 
 // The client area keeps its twips size; the window grows by the bar.
@@ -149,6 +172,32 @@ void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront
     QCOMPARE(statusParts(window).constFirst(), "No file");
     QCOMPARE(window.windowTitle(), "Defwright");
     QVERIFY(answeredAll(answers));
+}
+
+// The caret's part only widens, once for a longer text: moving the caret
+// back and forth shows each place in full and asks the bar for no new layout.
+void ScriptStatusBarTest::movingTheCaretNeverLaysTheBarOutAgain()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    showPage(window, 1);
+    auto* pane = control<ScriptPane>(window, QStringLiteral("txtEdit"));
+    auto* caret = control<QLabel>(window, QStringLiteral("lblStatusCaret"));
+    pane->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(pane, QStringLiteral("NAME=a long enough value"));
+    for (int round = 0; round < 2; ++round) // what the last widening set off
+        QCoreApplication::sendPostedEvents();
+    int layouts = 0;
+    EventCounter counter(window.statusBar(), QEvent::LayoutRequest, &layouts);
+    for (int round = 0; round < 3; ++round) {
+        for (const Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
+            QTest::keyClick(pane, key);
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(caret->width() >= caret->sizeHint().width());
+        }
+    }
+    QCOMPARE(caret->text(), QStringLiteral("Ln 1, Col 25"));
+    QCOMPARE(layouts, 0);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptStatusBarTest)
