@@ -107,6 +107,8 @@ void FileCommands::save()
         cannotSave(path, reason);
         return;
     }
+    if (document->fileChangedOnDisk() && !confirmOverwriteChanged(path))
+        return;
     writeFile(document, path);
 }
 
@@ -170,6 +172,17 @@ bool FileCommands::confirmOverwrite(const QString& path) const
 {
     const QString text = tr("File: %1 already exists, overwrite?").arg(QFileInfo(path).fileName());
     return showMessage(QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
+        == QMessageBox::Yes;
+}
+
+// Saving over what another program wrote, a pull or a checkout, would lose it
+// without a word: No is the default.
+bool FileCommands::confirmOverwriteChanged(const QString& path) const
+{
+    const QString text = tr("%1 changed on disk since it was opened or saved here.\n\nSave over it? What "
+                            "changed on disk would be lost.")
+                             .arg(QFileInfo(path).fileName());
+    return showMessage(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         == QMessageBox::Yes;
 }
 

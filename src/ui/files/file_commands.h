@@ -50,6 +50,7 @@ private:
     void writeFile(PaneDocument* document, const QString& path);
     void remember(const PaneDocument* document, const QString& path);
     [[nodiscard]] bool confirmOverwrite(const QString& path) const;
+    [[nodiscard]] bool confirmOverwriteChanged(const QString& path) const;
     [[nodiscard]] Unencodable askUnencodable(std::size_t count) const;
     void cannotOpen(const QString& path, const QString& reason) const;
     void cannotSave(const QString& path, const QString& reason) const;

@@ -4,6 +4,8 @@
 #include "ui/panes/definition_tie.h"
 #include "ui/panes/script_pane.h"
 
+#include <QFileInfo>
+
 #include <utility>
 
 namespace defwright {
@@ -30,6 +32,7 @@ void PaneDocument::startWithoutFile(const QString& script)
 {
     tie_->end();
     filePath_.clear();
+    noteFileOnDisk();
     format_ = {};
     pane_->useLineBreak(format_.lineBreak);
     pane_->replaceScript(script);
@@ -41,6 +44,7 @@ void PaneDocument::open(const QString& path, const ScriptFormat& format, std::st
 {
     tie_->end();
     filePath_ = path;
+    noteFileOnDisk();
     format_ = format;
     pane_->useLineBreak(format_.lineBreak);
     pane_->replacePaneText(paneText);
@@ -57,8 +61,26 @@ EncodedScript PaneDocument::encoded() const
 void PaneDocument::markSaved(const QString& path)
 {
     filePath_ = path;
+    noteFileOnDisk();
     pane_->setModified(false);
     emit changed();
+}
+
+// A file gone from disk is not a changed one: saving puts it back, and loses nothing.
+bool PaneDocument::fileChangedOnDisk() const
+{
+    const QFileInfo file(filePath_);
+    if (filePath_.isEmpty() || fileSize_ < 0 || !file.isFile())
+        return false;
+    return file.size() != fileSize_ || file.lastModified() != fileModified_;
+}
+
+void PaneDocument::noteFileOnDisk()
+{
+    const QFileInfo file(filePath_);
+    const bool onDisk = !filePath_.isEmpty() && file.isFile();
+    fileSize_ = onDisk ? file.size() : -1;
+    fileModified_ = onDisk ? file.lastModified() : QDateTime();
 }
 
 void PaneDocument::setEncoding(TextEncoding encoding)

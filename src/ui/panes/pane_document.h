@@ -3,6 +3,7 @@
 #include "core/files/script_bytes.h"
 #include "core/script/definition_text.h"
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -49,6 +50,10 @@ public:
     /// The pane's text is now what the file at `path` holds.
     void markSaved(const QString& path);
 
+    /// Whether the file is on disk but not as the pane last read or wrote it,
+    /// as when another program or a version control tool wrote it since.
+    [[nodiscard]] bool fileChangedOnDisk() const;
+
     /// Changes how the next save writes the text, never the text.
     void setEncoding(TextEncoding encoding);
 
@@ -64,12 +69,15 @@ signals:
 
 private:
     [[nodiscard]] std::string_view paneText() const;
+    void noteFileOnDisk();
 
     ScriptPane* pane_;
     QString recentKey_;
     QString recentNote_;
     QString filePath_;
     ScriptFormat format_;
+    qint64 fileSize_ = -1;
+    QDateTime fileModified_;
     DefinitionTie* tie_;
 };
 

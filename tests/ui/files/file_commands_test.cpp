@@ -14,6 +14,7 @@ private slots:
     void eachPaneIsSavedAndOpenedByItsOwnCommands_data();
     void eachPaneIsSavedAndOpenedByItsOwnCommands();
     void nothingIsWrittenUnasked();
+    void saveAsksBeforeWritingOverWhatChangedOnDisk();
 };
 
 // From any page. The caret stands after the banner, and Ctrl+Z brings the hand edits back.
@@ -124,6 +125,42 @@ void FileCommandsTest::nothingIsWrittenUnasked()
 
     QCOMPARE(contents(path), "a??\xE9\r\n");
     QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(path));
+    QVERIFY(answeredAll(answers));
+}
+
+// A checkout or another editor wrote the file after it was opened: Save asks,
+// No keeping what is on disk, and once saved over, Save asks no more. A file
+// gone from disk is written again unasked.
+void FileCommandsTest::saveAsksBeforeWritingOverWhatChangedOnDisk()
+{
+    MainWindow window;
+    QTemporaryDir dir;
+    const QString path = dir.filePath("changed.scp");
+    writeFile(path, "[ITEMDEF i_a]\r\n");
+    ModalAnswers answers;
+    answers.then(chooseFile(path));
+    trigger(window, "mnuOpen");
+    auto* script = window.findChild<QWidget*>(QStringLiteral("txtEdit"));
+    script->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(script, QStringLiteral("x"));
+    writeFile(path, "[ITEMDEF i_b]\r\n");
+    QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    ShownBox asked;
+    answers.then(press(QMessageBox::No, &asked));
+    trigger(window, "mnuSave");
+    QCOMPARE(asked.text, "changed.scp changed on disk since it was opened or saved here.\n\n"
+                         "Save over it? What changed on disk would be lost.");
+    QCOMPARE(asked.defaultButton, QMessageBox::No);
+    QCOMPARE(contents(path), "[ITEMDEF i_b]\r\n");
+
+    answers.then(press(QMessageBox::Yes));
+    trigger(window, "mnuSave");
+    const QByteArray saved = contents(path);
+    QVERIFY(saved != "[ITEMDEF i_b]\r\n");
+    trigger(window, "mnuSave");
+    QFile::remove(path);
+    trigger(window, "mnuSave");
+    QCOMPARE(contents(path), saved);
     QVERIFY(answeredAll(answers));
 }
 

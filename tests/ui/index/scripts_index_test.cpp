@@ -103,7 +103,10 @@ void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
     writeFile(folder.horses(), "[CHARDEF c_changed_on_disk]\n");
     QTest::qWait(200);
     QCOMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    ModalAnswers saveOver;
+    saveOver.then(press(QMessageBox::Yes));
     QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
+    QVERIFY(answeredAll(saveOver));
     QVERIFY(showActive(window));
     QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
     QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
