@@ -32,29 +32,24 @@ QByteArray withBreaks(const QByteArray& bytes, const QList<QByteArray>& cycle)
     return joined;
 }
 
-// The text in Windows-1252, when every character of it has a byte there.
-std::optional<QByteArray> asWindows1252(QByteArray bytes)
+// The text in Windows-1252, when it goes beyond ASCII and every character of it has a byte there.
+std::optional<QByteArray> asWindows1252(const QByteArray& bytes)
 {
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    const QString text = QString::fromUtf8(bytes);
+    // The characters of bytes 0x80 to 0x9F, "?" where there is none; any other byte is the character of its number.
+    static const QString high = QString::fromUtf16(u"\u20AC?\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030\u0160\u2039"
+                                                   u"\u0152?\u017D??\u2018\u2019\u201C\u201D\u2022\u2013\u2014\u02DC"
+                                                   u"\u2122\u0161\u203A\u0153?\u017E\u0178");
+    const QByteArray utf8 = bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes;
     QByteArray encoded;
-    bool beyondAscii = false;
-    for (const QChar character : text) {
-        beyondAscii = beyondAscii || character.unicode() >= 0x80;
-        static const QString high = QString::fromUtf16(u"\u20AC\u201A\u0192\u201E\u2026\u2020\u2021\u02C6\u2030"
-                                                       u"\u0160\u2039\u0152\u017D\u2018\u2019\u201C\u201D\u2022"
-                                                       u"\u2013\u2014\u02DC\u2122\u0161\u203A\u0153\u017E\u0178");
-        static const QByteArray highBytes = "\x80\x82\x83\x84\x85\x86\x87\x88\x89\x8A\x8B\x8C\x8E\x91\x92\x93\x94"
-                                            "\x95\x96\x97\x98\x99\x9A\x9B\x9C\x9E\x9F";
+    for (const QChar character : QString::fromUtf8(utf8)) {
         if (character.unicode() < 0x80 || (character.unicode() >= 0xA0 && character.unicode() <= 0xFF))
             encoded += static_cast<char>(character.unicode());
         else if (const qsizetype at = high.indexOf(character); at >= 0)
-            encoded += highBytes[at];
+            encoded += static_cast<char>(0x80 + at);
         else
             return std::nullopt;
     }
-    return beyondAscii ? std::optional(encoded) : std::nullopt;
+    return encoded == utf8 ? std::nullopt : std::optional(encoded);
 }
 
 QList<Variant> variantsOf(const QByteArray& file)
@@ -72,15 +67,20 @@ QList<Variant> variantsOf(const QByteArray& file)
     return variants;
 }
 
-QStringList samplePaths()
+// The sample scripts, then every byte there is and an empty file.
+QList<Variant> filesToSave()
 {
-    QStringList paths;
+    QList<Variant> files;
     QDirIterator found(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS), {QStringLiteral("*.scp")}, QDir::Files,
                        QDirIterator::Subdirectories);
-    while (found.hasNext())
-        paths << found.next();
-    paths.sort();
-    return paths;
+    while (found.hasNext()) {
+        found.next();
+        files << Variant{found.fileName(), contents(found.filePath())};
+    }
+    QByteArray everyByte;
+    for (int byte = 0; byte < 256; ++byte)
+        everyByte.append(static_cast<char>(byte));
+    return files << Variant{"every byte", everyByte} << Variant{"empty", {}};
 }
 
 } // namespace
@@ -96,17 +96,10 @@ private slots:
 // shows its script page and, when it reads as UTF-8, the text as the file has
 // it; Save writes it to its own file again and Save As to another, named
 // without an extension, and neither changes a byte nor leaves a stray file.
-// Beside the samples: every byte there is, and an empty file.
 void ScriptRoundTripTest::everySampleAndVariantIsSavedByteForByte()
 {
-    QList<Variant> files;
-    for (const QString& sample : samplePaths())
-        files << Variant{QFileInfo(sample).fileName(), contents(sample)};
-    QCOMPARE(files.size(), 14);
-    QByteArray everyByte;
-    for (int byte = 0; byte < 256; ++byte)
-        everyByte.append(static_cast<char>(byte));
-    files << Variant{"every byte", everyByte} << Variant{"empty", {}};
+    const QList<Variant> files = filesToSave();
+    QCOMPARE(files.size(), 14 + 2);
     MainWindow window;
     QTemporaryDir dir;
     const QString path = dir.filePath("script.scp");
