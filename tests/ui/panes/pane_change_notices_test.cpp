@@ -77,9 +77,7 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
 void PaneChangeNoticesTest::listenersHearOfEveryEdit()
 {
     QFETCH(int, lines);
-    std::string script;
-    for (int line = 1; line < lines; ++line)
-        script += "ID=0f5c\r\n";
+    const std::string script = QByteArray("ID=0f5c\r\n").repeated(lines - 1).toStdString();
     MainWindow window;
     ScriptPane* pane = itemPane(window);
     QSignalSpy text(pane, &ScriptPane::textChanged);
