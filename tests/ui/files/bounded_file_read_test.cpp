@@ -1,10 +1,8 @@
+#include "file_test_support.h"
 #include "ui/files/bounded_file_read.h"
 #include "window_test_main.h"
 
 #include <QDeadlineTimer>
-#include <QFile>
-#include <QTemporaryDir>
-#include <QtTest>
 
 #include <atomic>
 #include <chrono>
@@ -23,18 +21,12 @@
 #endif
 
 using namespace defwright;
+using namespace defwright::test;
 using Outcome = BoundedFileRead::Outcome;
 
 namespace {
 
 constexpr qint64 kLimit = 1024 * 1024;
-
-void writeBytes(const QString& path, qint64 size)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(QByteArray(size, 'x')), size);
-}
 
 #ifdef Q_OS_LINUX
 // Bytes this process has read so far, as the kernel counts them; reading the
@@ -68,8 +60,8 @@ private slots:
 void BoundedFileReadTest::theLimitCountsWhatIsRead()
 {
     QTemporaryDir dir;
-    writeBytes(dir.filePath("at"), kLimit);
-    writeBytes(dir.filePath("over"), kLimit + 1);
+    writeFile(dir.filePath("at"), QByteArray(kLimit, 'x'));
+    writeFile(dir.filePath("over"), QByteArray(kLimit + 1, 'x'));
     const BoundedFileRead at = BoundedFileRead::of(dir.filePath("at"), kLimit);
     QCOMPARE(at.outcome, Outcome::Read);
     QCOMPARE(at.bytes, QByteArray(kLimit, 'x'));
@@ -96,7 +88,7 @@ void BoundedFileReadTest::aPipeInTheFilesPlaceNeverHoldsTheRead()
     QTemporaryDir dir;
     const QByteArray path = QFile::encodeName(dir.filePath("script.scp"));
     const QByteArray spare = QFile::encodeName(dir.filePath("spare"));
-    writeBytes(QFile::decodeName(path), 10);
+    writeFile(QFile::decodeName(path), QByteArray(10, 'x'));
     QVERIFY(mkfifo(spare.constData(), 0644) == 0);
     const auto swap = [&] { return renameat2(AT_FDCWD, path.constData(), AT_FDCWD, spare.constData(), RENAME_EXCHANGE); };
     std::atomic<bool> stop = false;

@@ -1,20 +1,57 @@
 #include "core/script/script_text.h"
 #include "file_test_support.h"
+#include "ui/files/native_paths.h"
 #include "window_test_main.h"
 
+#include <QMenu>
 
 using namespace defwright;
 using namespace defwright::test;
+
+namespace {
+
+// The menu's entries that show, "-" for the separator.
+QStringList recentEntries(const MainWindow& window)
+{
+    QStringList shown;
+    for (const QAction* action : control<QMenu>(window, "mnuRecent")->actions()) {
+        if (action->isVisible())
+            shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return shown;
+}
+
+// Opens seven item scripts, the fourth twice, and saves one script of each pane.
+void useNineFiles(const QTemporaryDir& dir)
+{
+    MainWindow window;
+    for (const QString name : {"f0.scp", "f1.scp", "f2.scp", "f3.scp", "f4.scp", "r&d.scp", "f6.scp"}) {
+        writeFile(dir.filePath(name), "x");
+        window.openItemScript(dir.filePath(name));
+    }
+    pane(window, "txtnEdit")->replaceScript("[CHARDEF c_orc]");
+    ModalAnswers answers;
+    answers.then(chooseFile(dir.filePath("f7.scp"))).then(chooseFile(dir.filePath("f8.scp")));
+    trigger(window, "mnuSaveNpcAs");
+    trigger(window, "mnuSaveAs");
+    window.openItemScript(dir.filePath("f3.scp"));
+    QVERIFY(answeredAll(answers));
+}
+
+} // namespace
 
 class FileCommandsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init() { trigger(MainWindow(), "mnuClearRecent"); }
     void newPutsTheBannerInTheItemPaneOnly();
     void eachPaneIsSavedAndOpenedByItsOwnCommands_data();
     void eachPaneIsSavedAndOpenedByItsOwnCommands();
     void nothingIsWrittenUnasked();
     void saveAsksBeforeWritingOverWhatChangedOnDisk();
+    void theLastEightFilesAreListedAndReopened();
+    void namesDifferingInCaseAreOneFileWhereTheFileSystemSaysSo();
 };
 
 // From any page. The caret stands after the banner, and Ctrl+Z brings the hand edits back.
@@ -23,7 +60,7 @@ void FileCommandsTest::newPutsTheBannerInTheItemPaneOnly()
     MainWindow window;
     pane(window, "txtEdit")->replaceScript("hand edits");
     pane(window, "txtnEdit")->replaceScript("npc script");
-    control(window, "SSTab1")->setProperty("currentIndex", 3);
+    showPage(window, 3);
 
     trigger(window, "mnuNew");
 
@@ -38,13 +75,9 @@ void FileCommandsTest::newPutsTheBannerInTheItemPaneOnly()
 
 void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands_data()
 {
-    QTest::addColumn<QString>("paneName");
-    QTest::addColumn<QString>("otherPane");
-    QTest::addColumn<QString>("saveAs");
-    QTest::addColumn<QString>("open");
-    QTest::addColumn<bool>("namesCaption");
-    QTest::newRow("item") << "txtEdit" << "txtnEdit" << "mnuSaveAs" << "mnuOpen" << true;
-    QTest::newRow("npc") << "txtnEdit" << "txtEdit" << "mnuSaveNpcAs" << "mnuOpenNpc" << false;
+    QTest::addColumn<bool>("item");
+    QTest::newRow("item") << true;
+    QTest::newRow("npc") << false;
 }
 
 // Each command works from any page, through dialogs that show the scripts. Open
@@ -52,11 +85,9 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands_data()
 // item pane's file is named in the caption.
 void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
 {
-    QFETCH(QString, paneName);
-    QFETCH(QString, otherPane);
-    QFETCH(QString, saveAs);
-    QFETCH(QString, open);
-    QFETCH(bool, namesCaption);
+    QFETCH(bool, item);
+    const QString paneName = item ? "txtEdit" : "txtnEdit";
+    const QString otherPane = item ? "txtnEdit" : "txtEdit";
     MainWindow window;
     QTemporaryDir dir;
     const QString path = dir.filePath("sword.scp");
@@ -65,15 +96,15 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
     QString offered;
     ModalAnswers answers;
     answers.then(chooseFile(path));
-    trigger(window, saveAs);
+    trigger(window, item ? "mnuSaveAs" : "mnuSaveNpcAs");
     pane(window, paneName)->replaceScript({});
-    control(window, "SSTab1")->setProperty("currentIndex", 2);
+    showPage(window, 2);
     QList<bool> waitCursor; // at each change of the pane's text
     connect(control<ScriptPane>(window, paneName), &ScriptPane::textChanged, this,
             [&waitCursor] { waitCursor << (QGuiApplication::overrideCursor() != nullptr); });
     answers.then(chooseFile(path)).then(chooseFile(path, &offered));
-    trigger(window, open);
-    trigger(window, open);
+    trigger(window, item ? "mnuOpen" : "mnuOpenNpc");
+    trigger(window, item ? "mnuOpen" : "mnuOpenNpc");
 
     QCOMPARE(contents(path), "[ITEMDEF i_sword]\r\nNAME=sword\r\n");
     QCOMPARE(pane(window, paneName)->script(), "[ITEMDEF i_sword]\r\nNAME=sword\r\n");
@@ -81,7 +112,7 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
     QCOMPARE(offered, path);
     QVERIFY(!waitCursor.isEmpty() && !waitCursor.contains(false));
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(window.windowTitle(), namesCaption ? "File : " + QDir::toNativeSeparators(path) : "Defwright");
+    QCOMPARE(window.windowTitle(), item ? "File : " + QDir::toNativeSeparators(path) : "Defwright");
     QVERIFY(answeredAll(answers));
 }
 
@@ -128,6 +159,76 @@ void FileCommandsTest::nothingIsWrittenUnasked()
     QVERIFY(answeredAll(answers));
 }
 
+// Opened and saved files of both panes count, newest first; one used again
+// moves to the top. The list outlives the window, and an entry opens into the
+// pane it came from while the file is there; one that has gone is taken off.
+void FileCommandsTest::theLastEightFilesAreListedAndReopened()
+{
+    QTemporaryDir dir;
+    useNineFiles(dir);
+    MainWindow window;
+    QCOMPARE(recentEntries(window), (QStringList{"&1 f3.scp", "&2 f8.scp", "&3 f7.scp (NPC script)",
+                                                 "&4 f6.scp", "&5 r&&d.scp", "&6 f4.scp", "&7 f2.scp",
+                                                 "&8 f1.scp", "-", "Clear List"}));
+    QCOMPARE(control<QAction>(window, "mnuRecentFile(0)")->statusTip(),
+             QDir::toNativeSeparators(dir.filePath("f3.scp")));
+
+    trigger(window, "mnuRecentFile(2)");
+    QCOMPARE(pane(window, "txtnEdit")->script(), "[CHARDEF c_orc]\r\n");
+    QCOMPARE(window.windowTitle(), "Defwright");
+    trigger(window, "mnuRecentFile(1)");
+    QCOMPARE(pane(window, "txtEdit")->script(), "x");
+    QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(dir.filePath("f3.scp")));
+
+    QVERIFY(QFile::remove(dir.filePath("f1.scp")));
+    ShownBox shown;
+    ModalAnswers answers;
+    answers.then(press(QMessageBox::Ok, &shown));
+    trigger(window, "mnuRecentFile(7)");
+    QCOMPARE(shown.text, "Could not open " + QDir::toNativeSeparators(dir.filePath("f1.scp"))
+                             + "\n\nThe file is no longer there; it was taken off the recent files.");
+    QCOMPARE(recentEntries(window).mid(6), (QStringList{"&7 f2.scp", "-", "Clear List"}));
+
+    trigger(window, "mnuClearRecent");
+    const MainWindow later;
+    QCOMPARE(recentEntries(later), (QStringList{"-", "Clear List"}));
+    QVERIFY(!control<QAction>(later, "mnuClearRecent")->isEnabled());
+    // Kept in the test's own folder, never in the user's settings.
+    QVERIFY(QStandardPaths::isTestModeEnabled());
+    QVERIFY2(QSettings().fileName().startsWith(DEFWRIGHT_TEST_SETTINGS), qPrintable(QSettings().fileName()));
+}
+
+// On Windows and macOS "Items.scp" and "items.scp" are one file, listed once;
+// here, as on any file system that tells them apart, two. The names are
+// compared in full Unicode, as NTFS does, and drive letters are names too.
+void FileCommandsTest::namesDifferingInCaseAreOneFileWhereTheFileSystemSaysSo()
+{
+    const QList<std::tuple<QString, QString, bool>> pairs = {
+        {"C:/Scripts/Items.scp", "c:/scripts/ITEMS.SCP", true},
+        {"/srv/\u00C4rger.scp", "/srv/\u00E4rger.scp", true},
+        {"/srv/items.scp", "/srv/items.scp.bak", false},
+        {"/srv/a/items.scp", "/srv/b/items.scp", false},
+    };
+    for (const auto& [one, other, sameIgnoringCase] : pairs) {
+        QCOMPARE(samePath(one, other, Qt::CaseInsensitive), sameIgnoringCase);
+        QCOMPARE(samePath(one, other, Qt::CaseSensitive), false);
+        QVERIFY(samePath(one, one, Qt::CaseSensitive));
+    }
+
+    QTemporaryDir dir;
+    MainWindow window;
+    for (const QString name : {"Items.scp", "items.scp"}) {
+        writeFile(dir.filePath(name), "x");
+        window.openItemScript(dir.filePath(name));
+    }
+    const QStringList listed = recentEntries(window);
+    if (kFileNameCase == Qt::CaseInsensitive)
+        QCOMPARE(listed.first(), "&1 items.scp");
+    else
+        QCOMPARE(listed.mid(0, 2), (QStringList{"&1 items.scp", "&2 Items.scp"}));
+    QCOMPARE(listed.size(), kFileNameCase == Qt::CaseInsensitive ? 3 : 4);
+}
+
 // A checkout or another editor wrote the file after it was opened: Save asks,
 // No keeping what is on disk, and once saved over, Save asks no more. A file
 // gone from disk is written again unasked.
@@ -137,15 +238,14 @@ void FileCommandsTest::saveAsksBeforeWritingOverWhatChangedOnDisk()
     QTemporaryDir dir;
     const QString path = dir.filePath("changed.scp");
     writeFile(path, "[ITEMDEF i_a]\r\n");
-    ModalAnswers answers;
-    answers.then(chooseFile(path));
-    trigger(window, "mnuOpen");
+    window.openItemScript(path);
     auto* script = window.findChild<QWidget*>(QStringLiteral("txtEdit"));
     script->setFocus(Qt::OtherFocusReason);
     QTest::keyClicks(script, QStringLiteral("x"));
     writeFile(path, "[ITEMDEF i_b]\r\n");
     QFile(path).setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
     ShownBox asked;
+    ModalAnswers answers;
     answers.then(press(QMessageBox::No, &asked));
     trigger(window, "mnuSave");
     QCOMPARE(asked.text, "changed.scp changed on disk since it was opened or saved here.\n\n"

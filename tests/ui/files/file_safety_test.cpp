@@ -18,9 +18,23 @@ using namespace defwright::test;
 
 namespace {
 
-#ifdef Q_OS_UNIX
 using Save = std::function<ShownBox()>; // a command that ends in a message box
 
+// Runs `command`, answering `before` and then OK to the box it ends with, which it returns.
+ShownBox endingBox(const std::function<void()>& command, const QList<ModalAnswers::Answer>& before = {})
+{
+    ShownBox shown;
+    ModalAnswers answers;
+    for (const ModalAnswers::Answer& answer : before)
+        answers.then(answer);
+    answers.then(press(QMessageBox::Ok, &shown));
+    command();
+    if (!answeredAll(answers))
+        shown.text = "unexpected dialogs: " + answers.unexpected().join(u',');
+    return shown;
+}
+
+#ifdef Q_OS_UNIX
 // While `save` runs, writing fails part way, as on a full disk, even for root.
 ShownBox withFileSizeLimit(rlim_t bytes, const Save& save)
 {
@@ -47,21 +61,6 @@ ShownBox asNobody(const Save& save)
         qFatal("cannot become root again");
     return shown;
 }
-
-// Save As of the item pane, answering Yes to overwrite; returns the failure's box.
-ShownBox failedSaveAs(const MainWindow& window, const QString& path, bool asksOverwrite)
-{
-    ShownBox shown;
-    ModalAnswers answers;
-    answers.then(chooseFile(path));
-    if (asksOverwrite)
-        answers.then(press(QMessageBox::Yes));
-    answers.then(press(QMessageBox::Ok, &shown));
-    trigger(window, "mnuSaveAs");
-    if (!answeredAll(answers))
-        shown.text = "unexpected dialogs: " + answers.unexpected().join(u',');
-    return shown;
-}
 #endif
 
 } // namespace
@@ -73,7 +72,6 @@ private slots:
     void openRefusesWhatIsNotAnOrdinaryFile();
     void failedSaveSaysWhyAndKeepsTheOldFile();
     void saveAsReplacesTheFileBehindALinkWhole();
-    void everyByteAndLineBreakComesBack();
 };
 
 // A pipe or /dev/zero read as a file would stop the window for ever; a /proc
@@ -112,15 +110,7 @@ void FileSafetyTest::openRefusesWhatIsNotAnOrdinaryFile()
     MainWindow window;
     pane(window, "txtEdit")->replaceScript("kept");
     for (const auto& [path, reason] : refused) {
-        const auto open = [&window, path = path] {
-            ShownBox box;
-            ModalAnswers answers;
-            answers.then(press(QMessageBox::Ok, &box));
-            window.openItemScript(path);
-            if (!answeredAll(answers))
-                box.text = "unexpected dialogs: " + answers.unexpected().join(u',');
-            return box;
-        };
+        const Save open = [&window, path = path] { return endingBox([&] { window.openItemScript(path); }); };
 #ifdef Q_OS_UNIX
         // Root enters any folder, so the locked one is tried as another user.
         const ShownBox shown = path.contains("/locked/") ? asNobody(open) : open();
@@ -157,10 +147,15 @@ void FileSafetyTest::failedSaveSaysWhyAndKeepsTheOldFile()
     QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x5555)));
     pane(window, "txtEdit")->replaceScript(QString(4096, u'x'));
 
+    // Save As of the item pane, choosing the file and answering Yes to overwrite where asked.
+    const auto saveAs = [&window](const QList<ModalAnswers::Answer>& answers) -> Save {
+        return [&window, answers] { return endingBox([&window] { trigger(window, "mnuSaveAs"); }, answers); };
+    };
+    const Save overwriteOld = saveAs({chooseFile(old), press(QMessageBox::Yes)});
     const QList<std::pair<QString, ShownBox>> failures = {
-        {old, withFileSizeLimit(1024, [&] { return failedSaveAs(window, old, true); })},
-        {old, asNobody([&] { return failedSaveAs(window, old, true); })},
-        {pipe, failedSaveAs(window, pipe, false)},
+        {old, withFileSizeLimit(1024, overwriteOld)},
+        {old, asNobody(overwriteOld)},
+        {pipe, saveAs({chooseFile(pipe)})()},
     };
     QVERIFY(QFile::setPermissions(dir.path(), QFile::Permissions(0x7777)));
 
@@ -214,38 +209,6 @@ void FileSafetyTest::saveAsReplacesTheFileBehindALinkWhole()
     QCOMPARE(entries(dir.path()), (QStringList{"link.scp", "target.scp"}));
     QVERIFY(answeredAll(answers));
 #endif
-}
-
-// Every byte comes back as it was, line breaks of every kind and a missing
-// last one among them; the pane shows them as the file has them. A name
-// typed without an extension is kept.
-void FileSafetyTest::everyByteAndLineBreakComesBack()
-{
-    QByteArray everyByte;
-    for (int byte = 0; byte < 256; ++byte)
-        everyByte.append(static_cast<char>(byte));
-    // A file and the script it shows (unless null). A no-break space (0xA0)
-    // stays one, which QTextDocument::toPlainText() would break.
-    const QList<std::pair<QByteArray, QString>> cases = {
-        {"", ""},
-        {"a\r\nb\nc\r\rd\n", "a\r\nb\nc\r\rd\n"},
-        {everyByte, QString()},
-    };
-    for (const auto& [file, script] : cases) {
-        MainWindow window;
-        QTemporaryDir dir;
-        const QString original = dir.filePath("original.scp");
-        writeFile(original, file);
-        ModalAnswers answers;
-        answers.then(chooseFile(original)).then(chooseFile(dir.filePath("plain")));
-        trigger(window, "mnuOpen");
-        if (!script.isNull())
-            QCOMPARE(pane(window, "txtEdit")->script(), script);
-        trigger(window, "mnuSaveAs");
-        QCOMPARE(contents(dir.filePath("plain")), file);
-        QCOMPARE(entries(dir.path()), (QStringList{"original.scp", "plain"}));
-        QVERIFY(answeredAll(answers));
-    }
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(FileSafetyTest)

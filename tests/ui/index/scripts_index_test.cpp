@@ -22,15 +22,10 @@ private slots:
 
 namespace {
 
-long sent(QsciScintilla* pane, unsigned int message)
-{
-    return pane->SendScintilla(message);
-}
-
 // The choice the editor's completion list has selected, empty when none is open.
 QString completionChoice(QsciScintilla* pane)
 {
-    if (sent(pane, QsciScintillaBase::SCI_AUTOCACTIVE) == 0)
+    if (pane->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) == 0)
         return {};
     QByteArray text(256, 0);
     const long size = pane->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, text.data());

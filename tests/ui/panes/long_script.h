@@ -6,6 +6,8 @@
 #include "window_probe.h"
 #include "worked_examples.h"
 
+#include <QtTest>
+
 #include <string>
 
 namespace defwright::test {
@@ -36,6 +38,22 @@ inline ScriptPane* itemPane(MainWindow& window, const std::string& script = {})
     pane->setFocus(Qt::OtherFocusReason);
     pane->repaint();
     return pane;
+}
+
+// The rows of a test run on a short script and on one of 10 MiB, where the
+// pane must not touch the whole text for each key.
+inline void shortAndLongScripts()
+{
+    QTest::addColumn<qsizetype>("bytes");
+    QTest::newRow("short") << qsizetype(0);
+    QTest::newRow("10 MiB") << qsizetype(kTenMiB);
+}
+
+// The item pane as itemPane() gives it, holding the row's script and then `tail`.
+inline ScriptPane* rowPane(MainWindow& window, const std::string& tail = {})
+{
+    QFETCH(qsizetype, bytes);
+    return itemPane(window, longScript(static_cast<std::size_t>(bytes)) + tail);
 }
 
 } // namespace defwright::test

@@ -21,11 +21,6 @@ long send(const ScriptPane* pane, unsigned int message, unsigned long wParam = 0
     return pane->SendScintilla(message, wParam);
 }
 
-long lastLine(const ScriptPane* pane)
-{
-    return send(pane, ScriptPane::SCI_GETLINECOUNT) - 1;
-}
-
 // The part of a widget painted since the last look.
 class PaintedArea : public QObject {
 public:
@@ -61,11 +56,11 @@ class PaneChangeNoticesTest : public QObject {
 private slots:
     void listenersHearOfEveryEdit_data();
     void listenersHearOfEveryEdit();
-    void typedLinesAreColouredMarkedAndFolded_data();
+    void typedLinesAreColouredMarkedAndFolded_data() { shortAndLongScripts(); }
     void typedLinesAreColouredMarkedAndFolded();
-    void typedBracesAreLit_data();
+    void typedBracesAreLit_data() { shortAndLongScripts(); }
     void typedBracesAreLit();
-    void aKeyRepaintsItsLineAndLeavesTheRestToColour_data();
+    void aKeyRepaintsItsLineAndLeavesTheRestToColour_data() { shortAndLongScripts(); }
     void aKeyRepaintsItsLineAndLeavesTheRestToColour();
 };
 
@@ -82,9 +77,7 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit_data()
 void PaneChangeNoticesTest::listenersHearOfEveryEdit()
 {
     QFETCH(int, lines);
-    std::string script;
-    for (int line = 1; line < lines; ++line)
-        script += "ID=0f5c\r\n";
+    const std::string script = QByteArray("ID=0f5c\r\n").repeated(lines - 1).toStdString();
     MainWindow window;
     ScriptPane* pane = itemPane(window);
     QSignalSpy text(pane, &ScriptPane::textChanged);
@@ -114,20 +107,12 @@ void PaneChangeNoticesTest::listenersHearOfEveryEdit()
     QTRY_COMPARE(heard(), std::pair(4, 3));
 }
 
-void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded_data()
-{
-    QTest::addColumn<qsizetype>("bytes");
-    QTest::newRow("short") << qsizetype(0);
-    QTest::newRow("10 MiB, coloured where in view") << qsizetype(kTenMiB);
-}
-
-// Lines typed and pasted at the end are coloured, the find bar marks what it
-// finds in them, and a header made and unmade by hand folds and unfolds its block.
+// Lines typed and pasted at the end are coloured (a long script only where in
+// view), the find bar marks what it finds in them, and a header made and unmade by hand folds and unfolds its block.
 void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded()
 {
-    QFETCH(qsizetype, bytes);
     MainWindow window;
-    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    ScriptPane* pane = rowPane(window);
     QTest::keyClick(pane, Qt::Key_F, Qt::ControlModifier);
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("sword"));
     pane->setFocus(Qt::OtherFocusReason);
@@ -145,7 +130,7 @@ void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded()
     QTest::keyClicks(pane, QStringLiteral("["));
     pane->repaint();
 
-    const long header = lastLine(pane) - 2;
+    const long header = send(pane, ScriptPane::SCI_GETLINECOUNT) - 3;
     const long name = send(pane, ScriptPane::SCI_POSITIONFROMLINE, static_cast<unsigned long>(header + 1));
     QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, send(pane, ScriptPane::SCI_POSITIONFROMLINE, header)), 5L);
     QCOMPARE(send(pane, ScriptPane::SCI_GETSTYLEAT, static_cast<unsigned long>(name)), 1L);
@@ -160,17 +145,11 @@ void PaneChangeNoticesTest::typedLinesAreColouredMarkedAndFolded()
     QCOMPARE(send(pane, ScriptPane::SCI_GETLINEVISIBLE, static_cast<unsigned long>(header + 2)), 1L);
 }
 
-void PaneChangeNoticesTest::typedBracesAreLit_data()
-{
-    typedLinesAreColouredMarkedAndFolded_data();
-}
-
 // A brace next to the caret and its match are drawn on their own background.
 void PaneChangeNoticesTest::typedBracesAreLit()
 {
-    QFETCH(qsizetype, bytes);
     MainWindow window;
-    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    ScriptPane* pane = rowPane(window);
     const long back = send(pane, ScriptPane::SCI_STYLEGETBACK, ScriptPane::STYLE_BRACELIGHT);
     const QRgb lit = qRgb(back & 0xff, (back >> 8) & 0xff, (back >> 16) & 0xff);
     const auto litPixels = [pane, lit] {
@@ -188,19 +167,13 @@ void PaneChangeNoticesTest::typedBracesAreLit()
     QCOMPARE(litPixels(), 0);
 }
 
-void PaneChangeNoticesTest::aKeyRepaintsItsLineAndLeavesTheRestToColour_data()
-{
-    typedLinesAreColouredMarkedAndFolded_data();
-}
-
 // A key typed at the end of a line repaints that line, not the whole view; two keys
 // typed before a paint leave the lines never shown still to be coloured when
 // they come into view.
 void PaneChangeNoticesTest::aKeyRepaintsItsLineAndLeavesTheRestToColour()
 {
-    QFETCH(qsizetype, bytes);
     MainWindow window;
-    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)) + "NAME=a\r\nID=1");
+    ScriptPane* pane = rowPane(window, "NAME=a\r\nID=1");
     QTest::keyClick(pane, Qt::Key_Up);
     QTest::keyClick(pane, Qt::Key_End);
     PaintedArea painted(pane->viewport());

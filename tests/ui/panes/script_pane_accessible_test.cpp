@@ -71,26 +71,18 @@ class ScriptPaneAccessibleTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void editsAndCaretAreToldAtCharacterOffsets_data();
+    void editsAndCaretAreToldAtCharacterOffsets_data() { shortAndLongScripts(); }
     void editsAndCaretAreToldAtCharacterOffsets();
-    void screenReaderReadsAndEditsWhereItAsks_data();
+    void screenReaderReadsAndEditsWhereItAsks_data() { shortAndLongScripts(); }
     void screenReaderReadsAndEditsWhereItAsks();
 };
-
-void ScriptPaneAccessibleTest::editsAndCaretAreToldAtCharacterOffsets_data()
-{
-    QTest::addColumn<qsizetype>("bytes");
-    QTest::newRow("short") << qsizetype(0);
-    QTest::newRow("10 MiB") << qsizetype(kTenMiB);
-}
 
 // Each key, undo and trigger button is told as it is handled, in characters
 // (the first line holds letters of two and four bytes).
 void ScriptPaneAccessibleTest::editsAndCaretAreToldAtCharacterOffsets()
 {
-    QFETCH(qsizetype, bytes);
     MainWindow window;
-    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)));
+    ScriptPane* pane = rowPane(window);
     const int end = characters(pane->script());
     const ScreenReader reader;
     QTest::keyClick(pane, Qt::Key_X);
@@ -111,18 +103,12 @@ void ScriptPaneAccessibleTest::editsAndCaretAreToldAtCharacterOffsets()
     QCOMPARE(told(), expected);
 }
 
-void ScriptPaneAccessibleTest::screenReaderReadsAndEditsWhereItAsks_data()
-{
-    editsAndCaretAreToldAtCharacterOffsets_data();
-}
-
 // Characters, words and lines read at the end of the text and at its first
 // line; the caret and the selection put by offset; an edit by offset is one undo step.
 void ScriptPaneAccessibleTest::screenReaderReadsAndEditsWhereItAsks()
 {
-    QFETCH(qsizetype, bytes);
     MainWindow window;
-    ScriptPane* pane = itemPane(window, longScript(static_cast<std::size_t>(bytes)) + "\r\nON=@CLICK");
+    ScriptPane* pane = rowPane(window, "\r\nON=@CLICK");
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(pane);
     QCOMPARE(accessible->role(), QAccessible::EditableText);
     QVERIFY(accessible->state().multiLine && accessible->state().editable);
