@@ -43,26 +43,15 @@ QString sample(const QString& name)
     return QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/") + name;
 }
 
-// Counts the events of one type a widget gets.
-class EventCounter : public QObject {
-public:
-    EventCounter(QWidget* widget, QEvent::Type type, int* count)
-        : type_(type)
-        , count_(count)
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
+// Counts the layouts a widget is asked for.
+struct LayoutCount : QObject {
+    explicit LayoutCount(QWidget* widget) { widget->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        *count_ += event->type() == type_ ? 1 : 0;
+        count += event->type() == QEvent::LayoutRequest ? 1 : 0;
         return false;
     }
-
-private:
-    QEvent::Type type_;
-    int* count_;
+    int count = 0;
 };
 
 } // namespace
@@ -123,9 +112,8 @@ void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak(
 }
 
 // Breaks chosen in the bar are converted as one undo step, the caret kept on
-// its line; an encoding chosen
-// changes the bytes only. Save writes the script in front, item or NPC, to its
-// own file, and offers UTF-8 for what Windows-1252 lacks.
+// its line; an encoding chosen changes the bytes only. Save writes the script
+// in front, item or NPC, to its own file, and offers UTF-8 for what Windows-1252 lacks.
 void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront()
 {
     MainWindow window;
@@ -187,8 +175,7 @@ void ScriptStatusBarTest::movingTheCaretNeverLaysTheBarOutAgain()
     QTest::keyClicks(pane, QStringLiteral("NAME=a long enough value"));
     for (int round = 0; round < 2; ++round) // what the last widening set off
         QCoreApplication::sendPostedEvents();
-    int layouts = 0;
-    EventCounter counter(window.statusBar(), QEvent::LayoutRequest, &layouts);
+    const LayoutCount layouts(window.statusBar());
     for (int round = 0; round < 3; ++round) {
         for (const Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
             QTest::keyClick(pane, key);
@@ -197,7 +184,7 @@ void ScriptStatusBarTest::movingTheCaretNeverLaysTheBarOutAgain()
         }
     }
     QCOMPARE(caret->text(), QStringLiteral("Ln 1, Col 25"));
-    QCOMPARE(layouts, 0);
+    QCOMPARE(layouts.count, 0);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptStatusBarTest)
