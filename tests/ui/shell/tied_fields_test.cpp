@@ -91,16 +91,13 @@ private slots:
     void npcFieldsEditWithThePanesLineBreak();
 };
 
+// Ctrl+R inside the sword reads it and ties the fields to its header, marked
+// in the margin and the status bar.
 void TiedFieldsTest::fieldsFromScriptTiesWithoutTouchingThePane()
 {
     MainWindow window;
     tieItem(window, kItems, kSwordHeader + 2);
-    const ItemRecord fields = window.findChild<ItemFieldsPage*>()->record();
-    QCOMPARE(fields.identifier, "0f5e");
-    QCOMPARE(fields.basic[0], "Aegis");
-    QCOMPARE(fields.basic[8], "1500");
-    QCOMPARE(fields.hitPointsLow, "80");
-    QCOMPARE(fields.hitPointsHigh, "");
+    QCOMPARE(box(window, kValue)->text(), QStringLiteral("1500"));
     QCOMPARE(paneBytes(window), kItems);
     QCOMPARE(currentPage(window), 0);
     QCOMPARE(tieShown(window), QStringLiteral("Fields: [ITEMDEF 0f5e], line 2"));
