@@ -59,17 +59,19 @@ class ScriptStatusBarTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theBarStandsBelowTheClientAreaAndNamesEachPart();
-    void utf8FileShowsItsCharactersAndEverythingWritesItsBreak();
+    void partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks();
     void chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront();
     void movingTheCaretNeverLaysTheBarOutAgain();
 };
 
-// The window grows by the bar, below the client area (whose design size the view commands check).
-void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
+// The bar stands below the client area (whose design size the view commands
+// check) and names each part. Of a UTF-8 file: no byte-order mark in the pane
+// and every character as it is; Enter, a paste, a trigger button and a rebuild
+// from the fields all write LF.
+void ScriptStatusBarTest::partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks()
 {
     MainWindow window;
-    window.show();
+    window.show(); // the caret's place is told as the pane is drawn
     QCOMPARE(window.statusBar()->geometry().top(), window.centralWidget()->geometry().bottom() + 1);
     QCOMPARE(statusParts(window), (QStringList{"No file", "", "Ln 1, Col 1", "Windows-1252", "CR LF"}));
     QCOMPARE(control(window, "cmdStatusEncoding")->accessibleName(), "Encoding: Windows-1252");
@@ -77,14 +79,6 @@ void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
     QCOMPARE(control(window, "lblStatusCaret")->accessibleName(), "Caret: Ln 1, Col 1");
     QCOMPARE(control(window, "lblStatusFile")->accessibleName(), "File: No file");
     QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes: none");
-}
-
-// No byte-order mark in the pane and every character as it is; Enter, a
-// paste, a trigger button and a rebuild from the fields all write LF.
-void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak()
-{
-    MainWindow window;
-    window.show(); // the caret's place is told as the pane is drawn
     window.openItemScript(sample("items/i_magic_magery.scp"));
     auto* editor = control<ScriptPane>(window, "txtEdit");
     QCOMPARE(editor->SendScintilla(ScriptPane::SCI_GETCHARAT, 0), long('/')); // QString would hide a mark

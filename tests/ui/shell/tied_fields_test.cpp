@@ -85,8 +85,7 @@ private slots:
     void aNumberIdentifierIsTheHeaders();
     void tiedFieldsHoldOffTheFocusRebuild();
     void aHandEditShowsInTheFields();
-    void theTieFollowsItsHeaderAndEndsWithIt();
-    void detachNewAndOpenEndTheTie();
+    void theTieFollowsItsHeaderUntilOneOfFourThingsEndsIt();
     void addDefinitionInsertsEmptyTiedFields();
     void npcFieldsEditWithThePanesLineBreak();
 };
@@ -203,8 +202,9 @@ void TiedFieldsTest::aHandEditShowsInTheFields()
 }
 
 // Lines added above move the tie along; taking the whole definition away
-// ends it rather than tying the fields to the definition after it.
-void TiedFieldsTest::theTieFollowsItsHeaderAndEndsWithIt()
+// ends it rather than tying the fields to the definition after it, and so do
+// Detach Fields, New and Open.
+void TiedFieldsTest::theTieFollowsItsHeaderUntilOneOfFourThingsEndsIt()
 {
     MainWindow window;
     tieItem(window, kItems, kLanternHeader);
@@ -223,11 +223,7 @@ void TiedFieldsTest::theTieFollowsItsHeaderAndEndsWithIt()
     QCOMPARE(tieShown(window), QString());
     QCOMPARE(pane->markersAtLine(kSwordHeader + 2), 0u);
     QVERIFY(!control<QAction>(window, QStringLiteral("mnuDetachFields"))->isEnabled());
-}
 
-void TiedFieldsTest::detachNewAndOpenEndTheTie()
-{
-    MainWindow window;
     tieItem(window, kItems, kSwordHeader);
     trigger(window, QStringLiteral("mnuDetachFields"));
     QCOMPARE(tieShown(window), QString());
