@@ -40,7 +40,7 @@ constexpr int kSwordHeader = 1;
 constexpr int kLanternHeader = 10;
 
 // Keys typed at the end of tied boxes, box by box ("" empties the box; '\b'
-// is Backspace), the script they make and the undo steps that takes.
+// is Backspace), the script they make and the undo steps they take.
 struct Typing {
     QList<std::pair<QString, QString>> keys;
     std::string typed;
