@@ -20,7 +20,6 @@ private slots:
     void goToDefinitionAcrossFilesAndBack();
     void aLookupWaitsForTheIndexStillBeingBuilt();
     void severalDefinitionsAreChosenFromAList();
-    void fieldBoxesAndUnknownNamesAreLookedUpToo();
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
     void checkFolderListsWhatIsWrongAndOpensIt();
 };
@@ -32,9 +31,8 @@ void FolderCommandsTest::goToDefinitionAcrossFilesAndBack()
 {
     const ScriptsFolder folder;
     MainWindow window;
-    QVERIFY(showActive(window));
-    openNpcScript(window, folder.horses());
-    QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 205 definitions in 3 files"));
+    QVERIFY(openIndexed(window, folder.horses()));
+    QCOMPARE(indexState(window), QStringLiteral("Scripts: 205 definitions in 3 files"));
 
     QTest::keyClick(caretAt(window, kNpcPane, 1, 13), Qt::Key_F12);
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
@@ -54,6 +52,18 @@ void FolderCommandsTest::goToDefinitionAcrossFilesAndBack()
     QTest::keyClick(control(window, kNpcPane), Qt::Key_Left, Qt::AltModifier);
     QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.horses());
     QCOMPARE(caretLine(window, kNpcPane), 2);
+
+    // From a field box, the box's text; a name found nowhere is told in the status bar.
+    showPage(window, 2);
+    auto* box = control<QComboBox>(window, QStringLiteral("lstCan(6)"));
+    box->setFocus();
+    QTest::keyClicks(box, QStringLiteral("e_horse"));
+    QTest::keyClick(box, Qt::Key_F12);
+    QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.events());
+    QCOMPARE(currentPage(window), 3);
+
+    QTest::keyClick(caretAt(window, kNpcPane, 0, 4), Qt::Key_F12);
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("No definition of events in the scripts folder"));
 }
 
 // F12 at once after opening: the folder is still being found and indexed,
@@ -94,24 +104,6 @@ void FolderCommandsTest::severalDefinitionsAreChosenFromAList()
     QCOMPARE(offered, QStringList({"[ITEMDEF i_twice]  items/lights.scp:605", "[ITEMDEF i_twice]  misc/events.scp:4"}));
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
     QCOMPARE(caretLine(window, kItemPane), 3);
-}
-
-// F12 in a field box looks up the box's text; a name found nowhere is told in the status bar.
-void FolderCommandsTest::fieldBoxesAndUnknownNamesAreLookedUpToo()
-{
-    const ScriptsFolder folder;
-    MainWindow window;
-    QVERIFY(openIndexed(window, folder.horses()));
-    showPage(window, 2);
-    auto* box = control<QComboBox>(window, QStringLiteral("lstCan(6)"));
-    box->setFocus();
-    QTest::keyClicks(box, QStringLiteral("e_horse"));
-    QTest::keyClick(box, Qt::Key_F12);
-    QCOMPARE(paneDocument(window, kNpcPane)->filePath(), folder.events());
-    QCOMPARE(currentPage(window), 3);
-
-    QTest::keyClick(caretAt(window, kNpcPane, 0, 4), Qt::Key_F12);
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("No definition of events in the scripts folder"));
 }
 
 // The pane's own sections come first; every word typed must appear, in any

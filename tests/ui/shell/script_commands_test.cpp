@@ -24,11 +24,6 @@ QWidget* caretInScript(MainWindow& window, const QString& pane, const std::strin
     return caretToLine(window, pane, line);
 }
 
-void fieldsFromScript(QWidget* focus)
-{
-    QTest::keyClick(focus, Qt::Key_R, Qt::ControlModifier);
-}
-
 ItemRecord itemFields(const MainWindow& window)
 {
     return window.findChild<ItemFieldsPage*>()->record();
@@ -68,7 +63,7 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
 
     const ModalAnswers none;
     const std::string item = itemScript(samples::magicSword()) + "\r\nON=@CLICK\r\nSAY hello";
-    fieldsFromScript(caretInScript(window, kItemPane, item, 8));
+    QTest::keyClick(caretInScript(window, kItemPane, item, 8), Qt::Key_R, Qt::ControlModifier);
     QCOMPARE(itemFields(window), samples::magicSword());
     QCOMPARE(paneText(window, kItemPane), qt(item));
     QCOMPARE(currentPage(window), 0);
@@ -81,7 +76,7 @@ void ScriptCommandsTest::workedExamplesReadBackIntoEveryField()
     showPage(window, 2);
     QWidget* name = control(window, QStringLiteral("txtnBasic(1)"));
     name->setFocus();
-    fieldsFromScript(name);
+    QTest::keyClick(name, Qt::Key_R, Qt::ControlModifier);
     QVERIFY(none.unexpected().isEmpty());
     QVERIFY(npcFields(window) == troll);
     QCOMPARE(paneText(window, kNpcPane), qt(script));
@@ -104,7 +99,7 @@ void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()
         ShownBox shown;
         ModalAnswers answers;
         answers.then(press(QMessageBox::Ok, &shown));
-        fieldsFromScript(caretInScript(window, paneName, script, 6));
+        QTest::keyClick(caretInScript(window, paneName, script, 6), Qt::Key_R, Qt::ControlModifier);
         QCOMPARE(answers.unused(), std::size_t(0));
         QVERIFY2(shown.text.contains(told), qPrintable(shown.text));
         QCOMPARE(shown.title, QStringLiteral("Defwright"));

@@ -1,6 +1,5 @@
 #include "../files/file_test_support.h"
 #include "window_test_main.h"
-#include "ui/widgets/twips.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -43,26 +42,15 @@ QString sample(const QString& name)
     return QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/") + name;
 }
 
-// Counts the events of one type a widget gets.
-class EventCounter : public QObject {
-public:
-    EventCounter(QWidget* widget, QEvent::Type type, int* count)
-        : type_(type)
-        , count_(count)
-    {
-        widget->installEventFilter(this);
-    }
-
-protected:
+// Counts the layouts a widget is asked for.
+struct LayoutCount : QObject {
+    explicit LayoutCount(QWidget* widget) { widget->installEventFilter(this); }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        *count_ += event->type() == type_ ? 1 : 0;
+        count += event->type() == QEvent::LayoutRequest ? 1 : 0;
         return false;
     }
-
-private:
-    QEvent::Type type_;
-    int* count_;
+    int count = 0;
 };
 
 } // namespace
@@ -71,18 +59,19 @@ class ScriptStatusBarTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void theBarStandsBelowTheClientAreaAndNamesEachPart();
-    void utf8FileShowsItsCharactersAndEverythingWritesItsBreak();
+    void partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks();
     void chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront();
     void movingTheCaretNeverLaysTheBarOutAgain();
 };
 
-// The client area keeps its twips size; the window grows by the bar.
-void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
+// The bar stands below the client area (whose design size the view commands
+// check) and names each part. Of a UTF-8 file: no byte-order mark in the pane
+// and every character as it is; Enter, a paste, a trigger button and a rebuild
+// from the fields all write LF.
+void ScriptStatusBarTest::partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks()
 {
     MainWindow window;
-    window.show();
-    QCOMPARE(window.centralWidget()->size(), pixelSize(9300, 7845));
+    window.show(); // the caret's place is told as the pane is drawn
     QCOMPARE(window.statusBar()->geometry().top(), window.centralWidget()->geometry().bottom() + 1);
     QCOMPARE(statusParts(window), (QStringList{"No file", "", "Ln 1, Col 1", "Windows-1252", "CR LF"}));
     QCOMPARE(control(window, "cmdStatusEncoding")->accessibleName(), "Encoding: Windows-1252");
@@ -90,14 +79,6 @@ void ScriptStatusBarTest::theBarStandsBelowTheClientAreaAndNamesEachPart()
     QCOMPARE(control(window, "lblStatusCaret")->accessibleName(), "Caret: Ln 1, Col 1");
     QCOMPARE(control(window, "lblStatusFile")->accessibleName(), "File: No file");
     QCOMPARE(control(window, "lblStatusModified")->accessibleName(), "Changes: none");
-}
-
-// No byte-order mark in the pane and every character as it is; Enter, a
-// paste, a trigger button and a rebuild from the fields all write LF.
-void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak()
-{
-    MainWindow window;
-    window.show(); // the caret's place is told as the pane is drawn
     window.openItemScript(sample("items/i_magic_magery.scp"));
     auto* editor = control<ScriptPane>(window, "txtEdit");
     QCOMPARE(editor->SendScintilla(ScriptPane::SCI_GETCHARAT, 0), long('/')); // QString would hide a mark
@@ -123,9 +104,8 @@ void ScriptStatusBarTest::utf8FileShowsItsCharactersAndEverythingWritesItsBreak(
 }
 
 // Breaks chosen in the bar are converted as one undo step, the caret kept on
-// its line; an encoding chosen
-// changes the bytes only. Save writes the script in front, item or NPC, to its
-// own file, and offers UTF-8 for what Windows-1252 lacks.
+// its line; an encoding chosen changes the bytes only. Save writes the script
+// in front, item or NPC, to its own file, and offers UTF-8 for what Windows-1252 lacks.
 void ScriptStatusBarTest::chosenFormatIsHowSaveWritesAndSaveWritesThePaneInFront()
 {
     MainWindow window;
@@ -187,8 +167,7 @@ void ScriptStatusBarTest::movingTheCaretNeverLaysTheBarOutAgain()
     QTest::keyClicks(pane, QStringLiteral("NAME=a long enough value"));
     for (int round = 0; round < 2; ++round) // what the last widening set off
         QCoreApplication::sendPostedEvents();
-    int layouts = 0;
-    EventCounter counter(window.statusBar(), QEvent::LayoutRequest, &layouts);
+    const LayoutCount layouts(window.statusBar());
     for (int round = 0; round < 3; ++round) {
         for (const Qt::Key key : {Qt::Key_Home, Qt::Key_End}) {
             QTest::keyClick(pane, key);
@@ -197,7 +176,7 @@ void ScriptStatusBarTest::movingTheCaretNeverLaysTheBarOutAgain()
         }
     }
     QCOMPARE(caret->text(), QStringLiteral("Ln 1, Col 25"));
-    QCOMPARE(layouts, 0);
+    QCOMPARE(layouts.count, 0);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptStatusBarTest)

@@ -141,8 +141,7 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     QCOMPARE(window->windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QCOMPARE(control<QLabel>(*window, "lblStatusFile")->text(), "chest.scp");
     QCOMPARE(control<QLabel>(*window, "lblStatusModified")->text(), "Modified");
-    const ScriptFormat utf8Lf{TextEncoding::Utf8, LineBreak::Lf, false, false};
-    QCOMPARE(paneDocument(*window, "txtEdit")->format(), utf8Lf);
+    QCOMPARE(paneDocument(*window, "txtEdit")->format(), (ScriptFormat{TextEncoding::Utf8, LineBreak::Lf, false, false}));
     QVERIFY(paneDocument(*window, "txtnEdit")->isModified());
 
     // As main() opens a file named on the command line, before the first event.

@@ -6,6 +6,8 @@
 
 #include <QDirIterator>
 
+#include <algorithm>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -16,13 +18,11 @@ namespace {
 // NAME line; otherwise the bytes it took away and put in.
 QString wrongNameEdit(std::string_view before, std::string_view after)
 {
-    std::size_t prefix = 0;
-    while (prefix < before.size() && prefix < after.size() && before[prefix] == after[prefix])
-        ++prefix;
-    std::size_t suffix = 0;
-    while (suffix < before.size() - prefix && suffix < after.size() - prefix
-           && before[before.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
+    const auto prefix = static_cast<std::size_t>(
+        std::mismatch(before.begin(), before.end(), after.begin(), after.end()).first - before.begin());
+    const auto suffix = static_cast<std::size_t>(
+        std::mismatch(before.rbegin(), before.rend() - prefix, after.rbegin(), after.rend() - prefix).first
+        - before.rbegin());
     const std::string_view removed = before.substr(prefix, before.size() - suffix - prefix);
     const std::string_view added = after.substr(prefix, after.size() - suffix - prefix);
     const ScriptLine line = scriptLineAt(before, lineStartAt(before, prefix));
@@ -53,7 +53,8 @@ void typeIntoEveryName(const MainWindow& window, ScriptPane* pane, const Definit
             name->end(false);
             QTest::keyClick(name, Qt::Key_X);
             const QString wrong = wrongNameEdit(original, pane->bytes());
-            QVERIFY2(wrong.isEmpty(), qPrintable(file + ", line " + QString::number(pane->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, start) + 1) + ": " + wrong));
+            const long line = pane->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, start) + 1;
+            QVERIFY2(wrong.isEmpty(), qPrintable(QStringLiteral("%1, line %2: %3").arg(file).arg(line).arg(wrong)));
             QTest::keyClick(pane, Qt::Key_Z, Qt::ControlModifier);
             QVERIFY2(pane->bytes() == original, qPrintable(file + ": undo at byte " + QString::number(start)));
         }

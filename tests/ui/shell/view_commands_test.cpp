@@ -52,10 +52,7 @@ int zoomOf(const MainWindow& window, const char* pane)
     return static_cast<int>(editor->SendScintilla(ScriptPane::SCI_GETZOOM));
 }
 
-QSize designClient()
-{
-    return {620, 523};
-}
+const QSize kDesignClient(620, 523);
 
 } // namespace
 
@@ -78,7 +75,7 @@ void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
 {
     MainWindow window;
     QVERIFY(showActive(window));
-    QCOMPARE(window.centralWidget()->size(), designClient());
+    QCOMPARE(window.centralWidget()->size(), kDesignClient);
     QVERIFY(fitScript(window)->isCheckable() && !fitScript(window)->isChecked());
     const auto designed = controlPlaces(window);
     const QRect pane = placeOf(window, "txtEdit");
@@ -87,8 +84,8 @@ void ViewCommandsTest::fitScriptGivesTheExtraRoomToThePanes()
     QVERIFY(fitScript(window)->isChecked());
     QCOMPARE(controlPlaces(window), designed);
     window.showMaximized();
-    QTRY_VERIFY(window.centralWidget()->width() > designClient().width() + 100);
-    const QSize extra = window.centralWidget()->size() - designClient();
+    QTRY_VERIFY(window.centralWidget()->width() > kDesignClient.width() + 100);
+    const QSize extra = window.centralWidget()->size() - kDesignClient;
     QVERIFY(extra.height() > 20);
 
     for (const char* name : {"txtEdit", "txtnEdit"})
