@@ -77,8 +77,7 @@ std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, c
     if (random.chance(0.3))
         return {};
     if (field.slot == FieldId::kIdentifier) {
-        std::string identifier = random.identifier();
-        std::erase_if(identifier, [](char c) { return c == '[' || c == ']'; });
+        const std::string identifier = random.identifier();
         return startsIgnoringCase(identifier, layout.kind.identifierPrefix) ? "x" + identifier : identifier;
     }
     if (field.part == FieldPart::Name)
