@@ -1,3 +1,4 @@
+#include "core/files/line_breaks.h"
 #include "core/items/item_edit.h"
 #include "core/items/item_layout.h"
 #include "core/items/item_reader.h"
@@ -23,25 +24,6 @@ std::string fileText(const std::filesystem::path& path)
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
-
-// The same text with every line break replaced.
-std::string withBreaks(std::string_view text, std::string_view lineBreak)
-{
-    std::string result;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
-        result += line.text.of(text);
-        if (line.isLast())
-            return result;
-        result += lineBreak;
-        start = line.next();
-    }
-}
-
-struct Counts {
-    std::size_t items = 0;
-    std::size_t npcs = 0;
-};
 
 // Typing one character at the end of the NAME box changes the NAME line alone,
 // or adds one, and its inverse gives the file back.
@@ -70,20 +52,20 @@ void expectNameTyped(const std::string& text, std::size_t header, Read read, Pla
     EXPECT_EQ(applyEdit(edited, inverseEdit(text, *edit)), text);
 }
 
-Counts checkEveryDefinition(const std::string& text, std::string_view lineBreak)
+// Counts the definitions of each kind.
+void checkEveryDefinition(const std::string& text, std::string_view lineBreak, std::size_t& items, std::size_t& npcs)
 {
-    Counts counts;
     for (std::size_t start = 0;;) {
         const ScriptLine line = scriptLineAt(text, start);
         if (headerPlace(text, line, itemLayout().kind)) {
-            ++counts.items;
+            ++items;
             expectNameTyped(text, start, readItemDefinitionAt, planItemEdit, itemScript, lineBreak);
         } else if (headerPlace(text, line, npcLayout().kind)) {
-            ++counts.npcs;
+            ++npcs;
             expectNameTyped(text, start, readNpcDefinitionAt, planNpcEdit, npcScript, lineBreak);
         }
         if (line.isLast() || testing::Test::HasFatalFailure())
-            return counts;
+            return;
         start = line.next();
     }
 }
@@ -92,21 +74,21 @@ Counts checkEveryDefinition(const std::string& text, std::string_view lineBreak)
 // with CR LF and with lone CRs.
 TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
 {
-    Counts total;
+    std::size_t items = 0;
+    std::size_t npcs = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(DEFWRIGHT_SAMPLE_SCRIPTS)) {
         if (entry.path().extension() != ".scp")
             continue;
         const std::string text = fileText(entry.path());
-        for (const std::string_view lineBreak : {"\n", "\r\n", "\r"}) {
-            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(lineBreak.size()) + " bytes");
-            const Counts counts = checkEveryDefinition(lineBreak == "\n" ? text : withBreaks(text, lineBreak), lineBreak);
+        for (const LineBreak lineBreak : {LineBreak::Lf, LineBreak::CrLf, LineBreak::Cr}) {
+            const std::string_view breakText = lineBreakText(lineBreak);
+            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(breakText.size()) + " bytes");
+            checkEveryDefinition(withLineBreaks(text, lineBreak), breakText, items, npcs);
             ASSERT_FALSE(HasFatalFailure());
-            total.items += counts.items;
-            total.npcs += counts.npcs;
         }
     }
-    EXPECT_EQ(total.items, 3u * 2936u);
-    EXPECT_EQ(total.npcs, 3u * 183u);
+    EXPECT_EQ(items, 3u * 2936u);
+    EXPECT_EQ(npcs, 3u * 183u);
 }
 
 } // namespace
