@@ -41,22 +41,18 @@ protected:
         / (std::string("defwright-") + test.test_suite_name() + "-" + test.name());
 };
 
-TEST_F(ScriptsFolder, TheNearestFolderNamedScriptsInAnyCaseWins)
+TEST_F(ScriptsFolder, TheNearestFolderNamedScriptsInAnyCaseWinsElseTheParentOfTwoThatHoldScripts)
 {
     write("server/Scripts/items/weapons/a.scp", "");
     write("server/Scripts/npcs/b.scp", "");
     EXPECT_EQ(findScriptsFolder(root / "server/Scripts/items/weapons"), root / "server/Scripts");
     EXPECT_EQ(findScriptsFolder(root / "server/Scripts/"), root / "server/Scripts");
     EXPECT_EQ(findScriptsFolder(root / "server/Scripts/items/../npcs"), root / "server/Scripts");
-}
-
-TEST_F(ScriptsFolder, ElseTheParentWhenTwoOfItsSubfoldersHoldScripts)
-{
-    write("server/items/a.scp", "");
-    write("server/npcs/b.SCP", "");
+    write("other/items/a.scp", "");
+    write("other/npcs/b.SCP", "");
     write("lone/c.scp", "");
     write("lone/sub/d.txt", "");
-    EXPECT_EQ(findScriptsFolder(root / "server/items"), root / "server");
+    EXPECT_EQ(findScriptsFolder(root / "other/items"), root / "other");
     EXPECT_EQ(findScriptsFolder(root / "lone"), root / "lone");
     EXPECT_EQ(findScriptsFolder(root / "lone/sub"), root / "lone/sub");
 }

@@ -159,11 +159,11 @@ TEST(ScriptProperties, EveryFieldEditChangesOnlyItsLineAndReadsBack)
         if (!script.itemHeaders.empty() && (script.npcHeaders.empty() || random.chance(0.5))) {
             const std::size_t i = random.below(script.itemHeaders.size());
             ASSERT_NO_FATAL_FAILURE(expectRandomEditReadsBack<ItemKind>(random, script.text, script.itemHeaders[i],
-                                                                  script.items[i], lineBreak));
+                                                                        script.items[i], lineBreak));
         } else {
             const std::size_t i = random.below(script.npcHeaders.size());
-            ASSERT_NO_FATAL_FAILURE(
-                expectRandomEditReadsBack<NpcKind>(random, script.text, script.npcHeaders[i], script.npcs[i], lineBreak));
+            ASSERT_NO_FATAL_FAILURE(expectRandomEditReadsBack<NpcKind>(random, script.text, script.npcHeaders[i],
+                                                                       script.npcs[i], lineBreak));
         }
     }
 }
