@@ -19,7 +19,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 mkdir -p "$work_dir/corpus"
 clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all \
-    -I "$source_dir/src" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/fuzzer"
+    -I "$source_dir/src" -I "$source_dir/tests/core" "$source_dir/$fuzzer_source" "${sources[@]}" -o "$work_dir/fuzzer"
 # libFuzzer's own failure code is 77, the code for skipped: a failure must fail.
 exec "$work_dir/fuzzer" -max_total_time="$seconds" -error_exitcode=1 -timeout_exitcode=1 \
     -artifact_prefix="$work_dir/" "$@" "$work_dir/corpus"

@@ -1,6 +1,7 @@
 #include "field_typing.h"
 
 #include "ui/widgets/form_builder.h"
+#include "window_probe.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,17 +12,14 @@ namespace {
 
 void typeInto(QWidget& window, const QString& boxName, const std::string& value)
 {
-    auto* box = window.findChild<QWidget*>(boxName);
-    Q_ASSERT_X(box, "typeInto", qPrintable(boxName));
-    QTest::keyClicks(box, QString::fromStdString(value));
+    QTest::keyClicks(test::control(window, boxName), QString::fromStdString(value));
 }
 
 // A pick from the list, as a click on the entry in the drop-down would do it;
 // a value not in the list is typed over whatever the box shows.
 void pickOrType(QWidget& window, const QString& boxName, const std::string& value)
 {
-    auto* box = window.findChild<QComboBox*>(boxName);
-    Q_ASSERT_X(box, "pickOrType", qPrintable(boxName));
+    auto* box = test::control<QComboBox>(window, boxName);
     const int entry = box->findText(QString::fromStdString(value));
     if (entry >= 0)
         return box->setCurrentIndex(entry);

@@ -5,10 +5,10 @@
 #include "core/files/script_bytes.h"
 #include "core/files/utf8.h"
 #include "core/files/windows_1252.h"
+#include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -16,12 +16,6 @@
 namespace {
 
 using namespace defwright;
-
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 // Any file, opened and saved untouched, gives its bytes back; its text is
 // valid UTF-8 unless a byte-order mark said so of bytes that are not.

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 namespace defwright {
 namespace {
@@ -34,6 +36,12 @@ TEST(CompletionPlace, KeysAtALineStartTriggersAfterOnAndNamesInNamingValues)
     EXPECT_EQ(completionPlace("TYPE=t_x ", "ITEMDEF", false).kind, Kind::None);
 }
 
+// Once, and only once.
+bool holds(const std::vector<std::string>& words, std::string_view word)
+{
+    return std::count(words.begin(), words.end(), word) == 1;
+}
+
 TEST(CompletionWords, TablesAndTheFolderGiveKeysTriggersAndNamesOfTheRightKind)
 {
     FolderIndex index("scripts");
@@ -41,21 +49,16 @@ TEST(CompletionWords, TablesAndTheFolderGiveKeysTriggersAndNamesOfTheRightKind)
                                                    "ON=@Timer\nON=@Custom\n[EVENTS e_horse]\n[TYPEDEF t_lamp]\n"
                                                    "[TEMPLATE i_pack]\n[CHARDEF c_x]\nFAME=1\n"));
     const std::vector<std::string> keys = completionKeys("ITEMDEF", index);
-    EXPECT_NE(std::find(keys.begin(), keys.end(), "RESDISPDNID="), keys.end());
-    EXPECT_NE(std::find(keys.begin(), keys.end(), "SKILLMAKE="), keys.end());
-    EXPECT_EQ(std::count_if(keys.begin(), keys.end(), [](const std::string& key) { return key == "WEIGHT="; }), 1);
-    EXPECT_EQ(std::find(keys.begin(), keys.end(), "FAME="), keys.end());
-    const std::vector<std::string> npcKeys = completionKeys("CHARDEF", index);
-    EXPECT_NE(std::find(npcKeys.begin(), npcKeys.end(), "TEVENTS="), npcKeys.end());
+    EXPECT_TRUE(holds(keys, "RESDISPDNID=") && holds(keys, "SKILLMAKE=") && holds(keys, "WEIGHT="));
+    EXPECT_EQ(std::count(keys.begin(), keys.end(), "FAME="), 0);
+    EXPECT_TRUE(holds(completionKeys("CHARDEF", index), "TEVENTS="));
     const std::vector<std::string> triggers = completionTriggers(index);
-    EXPECT_NE(std::find(triggers.begin(), triggers.end(), "@CUSTOM"), triggers.end());
-    EXPECT_NE(std::find(triggers.begin(), triggers.end(), "@DEATH"), triggers.end());
+    EXPECT_TRUE(holds(triggers, "@CUSTOM") && holds(triggers, "@DEATH"));
     EXPECT_TRUE(std::is_sorted(triggers.begin(), triggers.end()));
     EXPECT_EQ(completionNames("TEVENTS", "E_", index), std::vector<std::string>{"e_horse"});
     EXPECT_EQ(completionNames("ITEM", "i", index), (std::vector<std::string>{"i_lantern", "i_pack"}));
     const std::vector<std::string> types = completionNames("TYPE", "t_l", index);
-    EXPECT_NE(std::find(types.begin(), types.end(), "t_lamp"), types.end());
-    EXPECT_NE(std::find(types.begin(), types.end(), "t_light_out"), types.end());
+    EXPECT_TRUE(holds(types, "t_lamp") && holds(types, "t_light_out"));
     EXPECT_TRUE(completionNames("DUPEITEM", "0", index).empty());
 }
 

@@ -1,3 +1,4 @@
+#include "core/files/line_breaks.h"
 #include "core/files/windows_1252.h"
 #include "core/index/folder_check.h"
 #include "core/index/folder_indexing.h"
@@ -9,7 +10,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 
 namespace defwright {
 namespace {
@@ -32,17 +32,42 @@ std::size_t headerLines(const std::filesystem::path& file)
     return count;
 }
 
-TEST(SampleFolder, EverySectionOfTheRealScriptsIsIndexed)
+// Also every sample in other clothes: CR alone for its breaks, UTF-8 with a
+// BOM made Windows-1252 where it can be, and without its last break. The
+// index finds the same sections on the same lines.
+TEST(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
 {
-    const FolderIndex index = indexFolder(kSamples);
     const std::vector<std::filesystem::path> files = listScriptFiles(kSamples);
-    EXPECT_EQ(index.fileCount(), files.size());
+    const std::filesystem::path variants = std::filesystem::temp_directory_path() / "defwright-sample-variants";
+    std::filesystem::remove_all(variants);
+    std::size_t headers = 0;
+    for (const std::filesystem::path& file : files) {
+        headers += headerLines(file);
+        std::string variant = withLineBreaks(*readScriptText(file), LineBreak::Cr);
+        if (variant.ends_with('\r'))
+            variant.pop_back();
+        const std::filesystem::path copy = variants / file.lexically_relative(kSamples);
+        std::filesystem::create_directories(copy.parent_path());
+        std::ofstream(copy, std::ios::binary) << windows1252FromUtf8(variant).bytes;
+    }
+    const FolderIndex original = indexFolder(kSamples);
+    EXPECT_EQ(original.fileCount(), files.size());
     EXPECT_EQ(files.size(), 14U);
-    std::size_t expected = 0;
-    for (const std::filesystem::path& file : files)
-        expected += headerLines(file);
-    EXPECT_EQ(index.sectionCount(), expected);
-    EXPECT_GT(expected, 3000U);
+    EXPECT_EQ(original.sectionCount(), headers);
+    EXPECT_GT(headers, 3000U);
+    const FolderIndex changed = indexFolder(variants);
+    ASSERT_EQ(changed.sectionCount(), original.sectionCount());
+    for (const std::uint32_t file : original.files()) {
+        const ScriptSummary& before = original.summary(file);
+        const ScriptSummary& after = changed.summary(file);
+        ASSERT_EQ(after.sections.size(), before.sections.size());
+        for (std::size_t i = 0; i < before.sections.size(); ++i) {
+            EXPECT_EQ(after.sections[i].name.line, before.sections[i].name.line);
+            EXPECT_EQ(after.sections[i].name.text, before.sections[i].name.text);
+        }
+        EXPECT_EQ(after.references.size(), before.references.size());
+    }
+    std::filesystem::remove_all(variants);
 }
 
 TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
@@ -60,44 +85,6 @@ TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
     EXPECT_EQ(only("spk_pet"), "spk_pet.scp:7");
     EXPECT_EQ(only("set_armor_ronin_plate"), "c_evil.scp:148");
     EXPECT_EQ(only("f_dungeon_chest_additem"), "f_dungeon_chest.scp:7");
-}
-
-// Every sample in other clothes: CR alone for its breaks, UTF-8 with a BOM
-// made Windows-1252 where it can be, and without its last break. The index
-// finds the same sections on the same lines.
-TEST(SampleFolder, VariantsOfTheFilesIndexTheSame)
-{
-    const std::filesystem::path variants = std::filesystem::temp_directory_path() / "defwright-sample-variants";
-    std::filesystem::remove_all(variants);
-    for (const std::filesystem::path& file : listScriptFiles(kSamples)) {
-        std::string text = *readScriptText(file);
-        std::string variant;
-        for (std::size_t start = 0;;) {
-            const ScriptLine line = scriptLineAt(text, start);
-            variant += line.text.of(text);
-            if (line.isLast())
-                break;
-            variant += '\r';
-            start = line.next();
-        }
-        const std::filesystem::path copy = variants / file.lexically_relative(kSamples);
-        std::filesystem::create_directories(copy.parent_path());
-        std::ofstream(copy, std::ios::binary) << windows1252FromUtf8(variant).bytes;
-    }
-    const FolderIndex original = indexFolder(kSamples);
-    const FolderIndex changed = indexFolder(variants);
-    ASSERT_EQ(changed.sectionCount(), original.sectionCount());
-    for (const std::uint32_t file : original.files()) {
-        const ScriptSummary& before = original.summary(file);
-        const ScriptSummary& after = changed.summary(file);
-        ASSERT_EQ(after.sections.size(), before.sections.size());
-        for (std::size_t i = 0; i < before.sections.size(); ++i) {
-            EXPECT_EQ(after.sections[i].name.line, before.sections[i].name.line);
-            EXPECT_EQ(after.sections[i].name.text, before.sections[i].name.text);
-        }
-        EXPECT_EQ(after.references.size(), before.references.size());
-    }
-    std::filesystem::remove_all(variants);
 }
 
 // The samples are a few files of a larger folder: they name much that lies

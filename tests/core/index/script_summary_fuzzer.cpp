@@ -1,46 +1,20 @@
 // libFuzzer target for the folder index's reading of one script. Built with
 // clang by run_fuzzer.sh; any broken property aborts.
+#include "core/files/line_breaks.h"
 #include "core/index/definition_name.h"
 #include "core/index/folder_check.h"
 #include "core/index/folder_index.h"
 #include "core/index/script_summary.h"
-#include "core/script/script_line.h"
+#include "core/script/text_lines.h"
+#include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
-#include <string>
 #include <string_view>
 
 namespace {
 
 using namespace defwright;
-
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
-
-std::size_t lineCount(std::string_view text)
-{
-    std::size_t lines = 1;
-    for (ScriptLine line = scriptLineAt(text, 0); !line.isLast(); line = scriptLineAt(text, line.next()))
-        ++lines;
-    return lines;
-}
-
-// The same text with every line break a lone LF.
-std::string withLineFeeds(std::string_view text)
-{
-    std::string result;
-    for (ScriptLine line = scriptLineAt(text, 0);; line = scriptLineAt(text, line.next())) {
-        result += line.text.of(text);
-        if (line.isLast())
-            return result;
-        result += '\n';
-    }
-}
 
 // Every line a summary names lies in the text, an alias on or after its
 // section's header; the line breaks change nothing; and an index of the text
@@ -48,7 +22,7 @@ std::string withLineFeeds(std::string_view text)
 void checkSummary(std::string_view text)
 {
     const ScriptSummary summary = summarizeScript(text);
-    const std::size_t lines = lineCount(text);
+    const std::size_t lines = TextLines(text).lineAt(text.size()) + 1;
     for (const SectionEntry& section : summary.sections) {
         check(section.name.line < lines);
         for (const WrittenName& alias : section.aliases)
@@ -58,7 +32,7 @@ void checkSummary(std::string_view text)
         check(reference.line < lines && !reference.name.empty());
     for (const std::uint32_t line : summary.unclosedHeaders)
         check(line < lines);
-    const ScriptSummary unixSummary = summarizeScript(withLineFeeds(text));
+    const ScriptSummary unixSummary = summarizeScript(withLineBreaks(text, LineBreak::Lf));
     check(unixSummary.sections.size() == summary.sections.size());
     for (std::size_t i = 0; i < summary.sections.size(); ++i)
         check(unixSummary.sections[i].name.line == summary.sections[i].name.line);

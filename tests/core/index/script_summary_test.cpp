@@ -1,3 +1,4 @@
+#include "core/files/line_breaks.h"
 #include "core/index/definition_name.h"
 #include "core/index/reference_names.h"
 #include "core/index/script_summary.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace defwright {
@@ -12,18 +14,16 @@ namespace {
 
 TEST(DefinitionName, IdsMatchInEveryFormAndNamesInAnyCase)
 {
-    EXPECT_EQ(nameKey("0a25"), nameKey("0x0a25"));
-    EXPECT_EQ(nameKey("0a25"), nameKey("0A25"));
-    EXPECT_EQ(nameKey("0a25"), nameKey("00a25"));
+    for (const std::string_view same : {"0x0a25", "0A25", "00a25"})
+        EXPECT_EQ(nameKey(same), nameKey("0a25")) << same;
     EXPECT_NE(nameKey("0a25"), nameKey("a25"));
     EXPECT_EQ(nameKey("0"), nameKey("0x0"));
     EXPECT_EQ(nameKey("0"), nameKey("000"));
     EXPECT_NE(nameKey("01"), nameKey("010"));
     EXPECT_EQ(nameKey("I_Lantern"), "i_lantern");
     EXPECT_TRUE(isIdNumber("0x0A25"));
-    EXPECT_FALSE(isIdNumber("0x"));
-    EXPECT_FALSE(isIdNumber("a25"));
-    EXPECT_FALSE(isIdNumber("0g"));
+    for (const std::string_view notAnId : {"0x", "a25", "0g"})
+        EXPECT_FALSE(isIdNumber(notAnId)) << notAnId;
     EXPECT_TRUE(isDefinitionName("_t1"));
     EXPECT_FALSE(isDefinitionName("1t"));
     EXPECT_FALSE(isDefinitionName("i.x"));
@@ -31,14 +31,10 @@ TEST(DefinitionName, IdsMatchInEveryFormAndNamesInAnyCase)
 
 TEST(DefinitionName, TheNameAtTheCaretStopsAtOtherCharactersAndDropsEndDots)
 {
-    constexpr std::string_view line = "TEVENTS=e_horse,.e_rider. // x";
-    EXPECT_EQ(nameAt(line, 8), "e_horse");
-    EXPECT_EQ(nameAt(line, 12), "e_horse");
-    EXPECT_EQ(nameAt(line, 15), "e_horse");
-    EXPECT_EQ(nameAt(line, 17), "e_rider");
-    EXPECT_EQ(nameAt(line, 0), "TEVENTS");
-    EXPECT_EQ(nameAt(line, 27), "");
-    EXPECT_EQ(nameAt(line, 999), "x");
+    const std::pair<std::size_t, std::string_view> nameAtCaret[] = {
+        {8, "e_horse"}, {12, "e_horse"}, {15, "e_horse"}, {17, "e_rider"}, {0, "TEVENTS"}, {27, ""}, {999, "x"}};
+    for (const auto& [caret, name] : nameAtCaret)
+        EXPECT_EQ(nameAt("TEVENTS=e_horse,.e_rider. // x", caret), name) << caret;
     EXPECT_EQ(nameAt("SRC.ITEM.NAME", 5), "SRC.ITEM.NAME");
     EXPECT_EQ(nameAt("", 0), "");
 }
@@ -54,15 +50,14 @@ TEST(ReferenceNames, EachNamingKeyReadsItsOwnForm)
     using Names = std::vector<std::string>;
     EXPECT_EQ(names("TYPE", "t_light_out"), Names{"t_light_out"});
     EXPECT_EQ(names("DUPEITEM", "0a25"), Names{"0a25"});
-    EXPECT_EQ(names("ITEM", "0a25"), Names{});
     EXPECT_EQ(names("ITEM", "i_gold,{10 50}"), Names{"i_gold"});
     EXPECT_EQ(names("ITEMNEWBIE", "{ i_shirt 2 i_robe 1 }"), Names({"i_shirt", "i_robe"}));
     EXPECT_EQ(names("ITEM", "{ i_servered_human_ears 1 0 9 }"), Names{"i_servered_human_ears"});
     EXPECT_EQ(names("TEVENTS", "+e_horse, -e_rider,e_x"), Names({"e_horse", "e_rider", "e_x"}));
-    EXPECT_EQ(names("EVENTS", "<SRC.EVENTS>"), Names{});
-    EXPECT_EQ(names("TYPE", "<eval <t_x>>"), Names{});
-    EXPECT_EQ(names("NAME", "i_lantern"), Names{});
-    EXPECT_EQ(names("TYPE", ""), Names{});
+    const std::pair<std::string_view, std::string_view> nothingNamed[] = {
+        {"ITEM", "0a25"}, {"EVENTS", "<SRC.EVENTS>"}, {"TYPE", "<eval <t_x>>"}, {"NAME", "i_lantern"}, {"TYPE", ""}};
+    for (const auto& [key, value] : nothingNamed)
+        EXPECT_EQ(names(key, value), Names{}) << key << "=" << value;
 }
 
 constexpr std::string_view kScript = "VERSION=X1\r\n"
@@ -85,44 +80,35 @@ constexpr std::string_view kScript = "VERSION=X1\r\n"
                                      "[EOF]\r\n"
                                      "[ITEMDEF i_after_the_end]";
 
+// Whatever the line breaks, the same lines.
 TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
 {
-    const ScriptSummary summary = summarizeScript(kScript);
-    ASSERT_EQ(summary.sections.size(), 3U);
-    const SectionEntry& lantern = summary.sections[0];
-    EXPECT_EQ(lantern.kind, "ITEMDEF");
-    EXPECT_EQ(lantern.name.text, "0a25");
-    EXPECT_EQ(lantern.name.line, 1U);
-    ASSERT_EQ(lantern.aliases.size(), 1U);
-    EXPECT_EQ(lantern.aliases[0].text, "i_lantern");
-    EXPECT_EQ(lantern.aliases[0].line, 2U);
-    EXPECT_EQ(lantern.title, "lantern");
-    EXPECT_EQ(summary.sections[1].kind, "DEFNAME");
-    ASSERT_EQ(summary.sections[1].aliases.size(), 2U);
-    EXPECT_EQ(summary.sections[1].aliases[1].text, "col_blue");
-    EXPECT_EQ(summary.sections[2].kind, "CHARDEF");
-    EXPECT_EQ(summary.unclosedHeaders, std::vector<std::uint32_t>{10});
-    ASSERT_EQ(summary.references.size(), 3U);
-    EXPECT_EQ(summary.references[1].key, "ITEM");
-    EXPECT_EQ(summary.references[1].line, 7U);
-    EXPECT_EQ(summary.references[2].name, "i_lantern");
-    EXPECT_EQ(summary.itemKeys, (std::vector<std::string>{"DEFNAME", "NAME", "TYPE"}));
-    EXPECT_EQ(summary.characterKeys, std::vector<std::string>{"ITEMNEWBIE"});
-    EXPECT_EQ(summary.triggers, (std::vector<std::string>{"@CLICK", "@DEATH"}));
-}
-
-// Whatever the line breaks, and with or without a last one, the same lines.
-TEST(ScriptSummary, LineNumbersDoNotDependOnTheLineBreaks)
-{
-    const ScriptSummary crLf = summarizeScript(kScript);
-    for (const std::string_view lineBreak : {"\n", "\r"}) {
-        std::string text(kScript);
-        for (std::size_t at = 0; (at = text.find("\r\n", at)) != std::string::npos;)
-            text.replace(at, 2, lineBreak);
-        const ScriptSummary other = summarizeScript(text);
-        ASSERT_EQ(other.sections.size(), crLf.sections.size());
-        EXPECT_EQ(other.sections[2].name.line, crLf.sections[2].name.line);
-        EXPECT_EQ(other.references.back().line, crLf.references.back().line);
+    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
+        const ScriptSummary summary = summarizeScript(withLineBreaks(kScript, lineBreak));
+        SCOPED_TRACE(lineBreakText(lineBreak).size());
+        ASSERT_EQ(summary.sections.size(), 3U);
+        const SectionEntry& lantern = summary.sections[0];
+        EXPECT_EQ(lantern.kind, "ITEMDEF");
+        EXPECT_EQ(lantern.name.text, "0a25");
+        EXPECT_EQ(lantern.name.line, 1U);
+        ASSERT_EQ(lantern.aliases.size(), 1U);
+        EXPECT_EQ(lantern.aliases[0].text, "i_lantern");
+        EXPECT_EQ(lantern.aliases[0].line, 2U);
+        EXPECT_EQ(lantern.title, "lantern");
+        EXPECT_EQ(summary.sections[1].kind, "DEFNAME");
+        ASSERT_EQ(summary.sections[1].aliases.size(), 2U);
+        EXPECT_EQ(summary.sections[1].aliases[1].text, "col_blue");
+        EXPECT_EQ(summary.sections[2].kind, "CHARDEF");
+        EXPECT_EQ(summary.sections[2].name.line, 14U);
+        EXPECT_EQ(summary.unclosedHeaders, std::vector<std::uint32_t>{10});
+        ASSERT_EQ(summary.references.size(), 3U);
+        EXPECT_EQ(summary.references[1].key, "ITEM");
+        EXPECT_EQ(summary.references[1].line, 7U);
+        EXPECT_EQ(summary.references[2].name, "i_lantern");
+        EXPECT_EQ(summary.references[2].line, 15U);
+        EXPECT_EQ(summary.itemKeys, (std::vector<std::string>{"DEFNAME", "NAME", "TYPE"}));
+        EXPECT_EQ(summary.characterKeys, std::vector<std::string>{"ITEMNEWBIE"});
+        EXPECT_EQ(summary.triggers, (std::vector<std::string>{"@CLICK", "@DEATH"}));
     }
     EXPECT_TRUE(summarizeScript("").sections.empty());
     EXPECT_EQ(summarizeScript("[ITEMDEF]").sections.at(0).name.text, "");

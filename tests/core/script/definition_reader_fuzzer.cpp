@@ -6,22 +6,16 @@
 #include "core/npcs/npc_reader.h"
 #include "core/npcs/npc_script.h"
 #include "core/script/text_lines.h"
+#include "fuzz_check.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
 
 using namespace defwright;
-
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 // Whatever a reader makes of a text: the definition holds its header and every
 // line it read, its unheld lines come in the order they stand, each under its

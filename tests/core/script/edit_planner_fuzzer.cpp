@@ -12,11 +12,11 @@
 #include "core/npcs/npc_script.h"
 #include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
+#include "fuzz_check.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +24,6 @@
 namespace {
 
 using namespace defwright;
-
-void check(bool holds)
-{
-    if (!holds)
-        std::abort();
-}
 
 std::size_t breaks(std::string_view text)
 {

@@ -15,12 +15,11 @@ namespace {
 
 // The script after the item at the first header has had one field changed,
 // with the fields as the reader gives them.
-std::string itemEdited(const std::string& script, const FieldId& field, const std::string& value,
-                       std::string_view lineBreak = "\n")
+std::string itemEdited(const std::string& script, const FieldId& field, const std::string& value)
 {
     const std::optional<ItemReading> reading = readItemDefinition(script);
-    const std::optional<TextEdit> edit =
-        planItemEdit(script, reading.value().lines.place.start, reading->record, field, value, lineBreak);
+    const std::optional<TextEdit> edit = planItemEdit(script, reading.value().lines.place.start, reading->record,
+                                                      field, value, firstLineBreak(script));
     return applyEdit(script, edit.value());
 }
 
@@ -30,33 +29,40 @@ std::string npcEdited(const std::string& script, const NpcRecord& fields, const 
     return applyEdit(script, planNpcEdit(script, 0, fields, field, value, "\n").value());
 }
 
-TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLine)
+// The text with its first `from` made `to`.
+std::string replaced(std::string text, std::string_view from, std::string_view to)
+{
+    return text.replace(text.find(from), from.size(), to);
+}
+
+TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLineOrTheIdentifierInTheHeader)
 {
     const std::string script = "VERSION=1\n[ITEMDEF 0f5e] // sword\n\tName = Aegis //\xC3\x86gis\nTYPE=t_normal\n";
-    EXPECT_EQ(itemEdited(script, itemBasicField(0), "Shield"),
-              "VERSION=1\n[ITEMDEF 0f5e] // sword\n\tName = Shield //\xC3\x86gis\nTYPE=t_normal\n");
-    EXPECT_EQ(itemEdited(script, itemBasicField(0), ""), "VERSION=1\n[ITEMDEF 0f5e] // sword\nTYPE=t_normal\n");
+    EXPECT_EQ(itemEdited(script, itemBasicField(0), "Shield"), replaced(script, "Aegis //", "Shield //"));
+    EXPECT_EQ(itemEdited(script, itemBasicField(0), ""), replaced(script, "\tName = Aegis //\xC3\x86gis\n", ""));
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\r\nNAME=a\r\nTYPE=t", itemTypeField(), ""), "[ITEMDEF 01]\r\nNAME=a");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=   //c", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x   //c");
     // A "/" at the value's end never joins the comment's.
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=//c", itemBasicField(0), "a/"), "[ITEMDEF 01]\nNAME=a/ //c");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_x] //c\nNAME=a", kItemIdentifierField, "sword"), "[ITEMDEF i_sword] //c\nNAME=a");
+    EXPECT_EQ(itemEdited("[itemdef\t0f5e ]\nNAME=a", kItemIdentifierField, "0f5f"), "[itemdef\t0f5f ]\nNAME=a");
+    EXPECT_EQ(itemEdited("[ITEMDEF]", kItemIdentifierField, "x"), "[ITEMDEF x]");
+    EXPECT_EQ(itemEdited("[ITEMDEF i_x]", kItemIdentifierField, ""), "[ITEMDEF i_]");
 }
 
 // A new line goes where the generator would write it among the lines there are.
 TEST(EditPlanner, PutsANewLineAfterTheNearestEarlierKeyElseBeforeALaterOne)
 {
     const std::string script = "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nTYPE=t\r\n\r\n// next\r\n[ITEMDEF i_b]";
-    EXPECT_EQ(itemEdited(script, itemBasicField(8), "5", "\r\n"),
-              "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nVALUE=5\r\nTYPE=t\r\n\r\n// next\r\n[ITEMDEF i_b]");
+    EXPECT_EQ(itemEdited(script, itemBasicField(8), "5"), replaced(script, "TYPE", "VALUE=5\r\nTYPE"));
     EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nTYPE=t", itemBasicField(0), "A"), "[ITEMDEF i_a]\nNAME=A\nTYPE=t");
     EXPECT_EQ(itemEdited("[ITEMDEF i_a] //c\nDEFNAME=x", itemBasicField(1), "0f5e"),
               "[ITEMDEF i_a] //c\nID=0f5e\nDEFNAME=x");
     // The creation block, and the line that opens it when there is none.
-    EXPECT_EQ(itemEdited(script, itemColorField(), "5", "\r\n"),
-              "[ITEMDEF i_a] //c\r\nDEFNAME=x\r\nname=A\r\nTYPE=t\r\nON=@CREATE\r\nCOLOR=5\r\n\r\n// next\r\n[ITEMDEF i_b]");
-    EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nON=@Create\n  COLOR=1\nON=@Click\nSAY hi", itemHitPointsField(FieldPart::Low), "9"),
-              "[ITEMDEF i_a]\nON=@Create\nHITPOINTS=9\n  COLOR=1\nON=@Click\nSAY hi");
+    EXPECT_EQ(itemEdited(script, itemColorField(), "5"), replaced(script, "\r\n\r\n", "\r\nON=@CREATE\r\nCOLOR=5\r\n\r\n"));
+    const std::string blocks = "[ITEMDEF i_a]\nON=@Create\n  COLOR=1\nON=@Click\nSAY hi";
+    EXPECT_EQ(itemEdited(blocks, itemHitPointsField(FieldPart::Low), "9"), replaced(blocks, "  C", "HITPOINTS=9\n  C"));
     EXPECT_EQ(itemEdited("[ITEMDEF i_a]\nON=@Click\nSAY hi\nON=@create", itemColorField(), "2"),
               "[ITEMDEF i_a]\nON=@Click\nSAY hi\nON=@create\nCOLOR=2");
 }
@@ -81,14 +87,6 @@ TEST(EditPlanner, KeepsTheFormOfARange)
     EXPECT_EQ(hitPoints("", FieldPart::High, "4"), " //hp"); // and "{ 4}" would read as a low value
 }
 
-TEST(EditPlanner, ChangesTheIdentifierInTheHeaderItself)
-{
-    EXPECT_EQ(itemEdited("[ITEMDEF i_x] //c\nNAME=a", kItemIdentifierField, "sword"), "[ITEMDEF i_sword] //c\nNAME=a");
-    EXPECT_EQ(itemEdited("[itemdef\t0f5e ]\nNAME=a", kItemIdentifierField, "0f5f"), "[itemdef\t0f5f ]\nNAME=a");
-    EXPECT_EQ(itemEdited("[ITEMDEF]", kItemIdentifierField, "x"), "[ITEMDEF x]");
-    EXPECT_EQ(itemEdited("[ITEMDEF i_x]", kItemIdentifierField, ""), "[ITEMDEF i_]");
-}
-
 // Typed key by key, a name passes through "Magic " with a blank at its end:
 // the blank belongs to the value then, and never stays behind.
 TEST(EditPlanner, TypingAValueWithABlankInItLeavesNoBlankBehind)
@@ -110,26 +108,20 @@ TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
     const std::string script = "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}";
     NpcRecord fields = readNpcDefinition(script).value().record;
     fields.lists = {"A", "", "C"};
-    EXPECT_EQ(npcEdited(script, fields, npcListField(2), "D"),
-              "[CHARDEF 01]\nCAN=A\nCAN=D\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
-    EXPECT_EQ(npcEdited(script, fields, npcListField(1), "B"),
-              "[CHARDEF 01]\nCAN=A\nCAN=B\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
-    EXPECT_EQ(npcEdited(script, fields, npcListField(0), ""),
-              "[CHARDEF 01]\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}");
+    EXPECT_EQ(npcEdited(script, fields, npcListField(2), "D"), replaced(script, "CAN=C", "CAN=D"));
+    EXPECT_EQ(npcEdited(script, fields, npcListField(1), "B"), replaced(script, "CAN=C", "CAN=B\nCAN=C"));
+    EXPECT_EQ(npcEdited(script, fields, npcListField(0), ""), replaced(script, "CAN=A\n", ""));
     // A name off the list keeps the line a skill's through braces.
-    EXPECT_EQ(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"),
-              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={95.1}\n  WRESTLING={60 75}");
-    NpcRecord renamed = fields;
-    renamed.skills[0].name = "my_skill"; // off the list: not read back, but found by its name
-    EXPECT_EQ(npcEdited(npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill"), renamed,
-                        npcSkillField(0, FieldPart::Low), "90"),
-              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  my_skill={90}\n  WRESTLING={60 75}");
-    EXPECT_EQ(npcEdited(script, fields, npcSkillField(1, FieldPart::Low), ""),
-              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={ 75}");
-    EXPECT_EQ(npcEdited(script, fields, npcSkillField(2, FieldPart::Name), "HIDING"),
-              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}\nHIDING={}");
+    const std::string renamed = npcEdited(script, fields, npcSkillField(0, FieldPart::Name), "my_skill");
+    EXPECT_EQ(renamed, replaced(script, "TAMING=95.1", "my_skill={95.1}"));
+    NpcRecord renamedFields = fields;
+    renamedFields.skills[0].name = "my_skill"; // off the list: not read back, but found by its name
+    EXPECT_EQ(npcEdited(renamed, renamedFields, npcSkillField(0, FieldPart::Low), "90"),
+              replaced(script, "TAMING=95.1", "my_skill={90}"));
+    EXPECT_EQ(npcEdited(script, fields, npcSkillField(1, FieldPart::Low), ""), replaced(script, "{60 75}", "{ 75}"));
+    EXPECT_EQ(npcEdited(script, fields, npcSkillField(2, FieldPart::Name), "HIDING"), script + "\nHIDING={}");
     EXPECT_EQ(npcEdited(script, fields, npcStatField(2, FieldPart::Low), "200"),
-              "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\nSTR=200\n  TAMING=95.1\n  WRESTLING={60 75}");
+              replaced(script, "  TAMING", "STR=200\n  TAMING"));
 }
 
 TEST(EditPlanner, RefusesAPlaceWhereNoHeaderOfItsKindBegins)

@@ -1,16 +1,10 @@
 #include "random_scripts.h"
 
+#include <array>
 #include <span>
 
 namespace defwright::test {
 namespace {
-
-std::string identifierWithoutBrackets(RandomScripts& random)
-{
-    std::string identifier = random.identifier();
-    std::erase_if(identifier, [](char character) { return character == '[' || character == ']'; });
-    return identifier;
-}
 
 // A skill's "{ " begins with an empty low value, so only a stat's range opens with a blank.
 std::string rangeText(RandomScripts& random, std::string_view low, std::string_view high, bool skill, bool braced)
@@ -98,39 +92,32 @@ std::size_t writeDefinition(RandomScripts& random, std::string& text, std::strin
     return start;
 }
 
+// Any value in a plain slot; a range's values without separators; a skill's name off the list.
+template <typename Record, std::size_t kSlots>
+Record randomRecord(RandomScripts& random, std::array<SlotFields, kSlots> (*slotFields)(Record&))
+{
+    Record record;
+    record.identifier = random.identifier();
+    for (const SlotFields& fields : slotFields(record)) {
+        if (fields.name != nullptr)
+            *fields.name = random.skillName();
+        *fields.value = fields.high != nullptr ? random.rangeValue() : random.value();
+        if (fields.high != nullptr)
+            *fields.high = random.rangeValue();
+    }
+    return record;
+}
+
 } // namespace
 
 ItemRecord RandomScripts::item()
 {
-    ItemRecord item;
-    item.identifier = identifierWithoutBrackets(*this);
-    for (std::string& value : item.basic)
-        value = this->value();
-    item.type = value();
-    for (std::string& value : item.axis)
-        value = this->value();
-    item.hitPointsLow = rangeValue();
-    item.hitPointsHigh = rangeValue();
-    item.color = value();
-    return item;
+    return randomRecord(*this, itemSlotFields);
 }
 
 NpcRecord RandomScripts::npc()
 {
-    NpcRecord npc;
-    npc.identifier = identifierWithoutBrackets(*this);
-    for (std::string& value : npc.basic)
-        value = this->value();
-    for (std::string& value : npc.lists)
-        value = this->value();
-    npc.brain = value();
-    for (RangeValues& stat : npc.stats)
-        stat = {rangeValue(), rangeValue()};
-    for (std::string& value : npc.creation)
-        value = this->value();
-    for (SkillSlot& skill : npc.skills)
-        skill = {skillName(), rangeValue(), rangeValue()};
-    return npc;
+    return randomRecord(*this, npcSlotFields);
 }
 
 RandomScript randomScript(RandomScripts& random, std::string_view lineBreak)

@@ -58,7 +58,13 @@ public:
     // A skill's name: one of the list, in any case; only those are read as skills.
     std::string skillName() { return chance(0.2) ? std::string() : anyCase(pick(npcLayout().skillNames)); }
 
-    std::string identifier() { return value("{="); }
+    // No brackets: one would end the header or make it no header.
+    std::string identifier()
+    {
+        std::string text = value("{=");
+        std::erase_if(text, [](char c) { return c == '[' || c == ']'; });
+        return text;
+    }
 
     std::string anyCase(std::string_view text)
     {
@@ -82,8 +88,6 @@ public:
 
     ItemRecord item();
     NpcRecord npc();
-
-    std::mt19937& engine() { return random_; }
 
 private:
     std::mt19937 random_;

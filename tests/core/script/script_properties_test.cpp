@@ -1,3 +1,4 @@
+#include "core/files/line_breaks.h"
 #include "core/items/item_edit.h"
 #include "core/items/item_reader.h"
 #include "core/items/item_script.h"
@@ -11,6 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <random>
 #include <string>
 #include <string_view>
@@ -77,8 +81,7 @@ std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, c
     if (random.chance(0.3))
         return {};
     if (field.slot == FieldId::kIdentifier) {
-        std::string identifier = random.identifier();
-        std::erase_if(identifier, [](char c) { return c == '[' || c == ']'; });
+        const std::string identifier = random.identifier();
         return startsIgnoringCase(identifier, layout.kind.identifierPrefix) ? "x" + identifier : identifier;
     }
     if (field.part == FieldPart::Name)
@@ -109,26 +112,37 @@ void expectOneLineTouched(std::string_view text, const TextEdit& edit, std::stri
     }
 }
 
+// One field set in the definition at `header`: the edit touches one line as
+// above, its inverse gives the text back, and the definition then reads as the fields say.
 template <typename Kind>
-void expectEditReadsBack(RandomScripts& random, const std::string& text, std::size_t header,
-                         const typename Kind::Record& written, std::string_view lineBreak)
+void expectEditReadsBack(const std::string& text, std::size_t header, const typename Kind::Record& fields,
+                         const FieldId& field, const std::string& value, std::string_view lineBreak)
 {
-    const auto reading = Kind::read(text, header);
-    ASSERT_TRUE(reading) << text;
-    ASSERT_EQ(Kind::write(reading->record), Kind::write(written)) << text;
-    const FieldId field = randomField(random, Kind::layout());
-    const std::string value = randomValue(random, Kind::layout(), field);
-    const std::optional<TextEdit> edit = Kind::plan(text, header, reading->record, field, value, lineBreak);
+    const std::optional<TextEdit> edit = Kind::plan(text, header, fields, field, value, lineBreak);
     ASSERT_TRUE(edit);
+    SCOPED_TRACE("bytes " + std::to_string(edit->start) + " to " + std::to_string(edit->end) + " become \""
+                 + edit->replacement + "\"");
     const std::string edited = applyEdit(text, *edit);
     ASSERT_EQ(applyEdit(edited, inverseEdit(text, *edit)), text);
-    SCOPED_TRACE(text + "\n--- becomes ---\n" + edited);
     ASSERT_NO_FATAL_FAILURE(expectOneLineTouched(text, *edit, lineBreak));
-    typename Kind::Record expected = reading->record;
+    typename Kind::Record expected = fields;
     Kind::field(expected, field) = value;
     const auto again = Kind::read(edited, header);
     ASSERT_TRUE(again);
     ASSERT_EQ(Kind::write(again->record), Kind::write(expected));
+}
+
+template <typename Kind>
+void expectRandomEditReadsBack(RandomScripts& random, const std::string& text, std::size_t header,
+                               const typename Kind::Record& written, std::string_view lineBreak)
+{
+    SCOPED_TRACE(text);
+    const auto reading = Kind::read(text, header);
+    ASSERT_TRUE(reading);
+    ASSERT_EQ(Kind::write(reading->record), Kind::write(written));
+    const FieldId field = randomField(random, Kind::layout());
+    expectEditReadsBack<Kind>(text, header, reading->record, field, randomValue(random, Kind::layout(), field),
+                              lineBreak);
 }
 
 // Scripts of many definitions, each written its own way, and one random field
@@ -144,14 +158,65 @@ TEST(ScriptProperties, EveryFieldEditChangesOnlyItsLineAndReadsBack)
         SCOPED_TRACE(run);
         if (!script.itemHeaders.empty() && (script.npcHeaders.empty() || random.chance(0.5))) {
             const std::size_t i = random.below(script.itemHeaders.size());
-            ASSERT_NO_FATAL_FAILURE(expectEditReadsBack<ItemKind>(random, script.text, script.itemHeaders[i],
-                                                                  script.items[i], lineBreak));
+            ASSERT_NO_FATAL_FAILURE(expectRandomEditReadsBack<ItemKind>(random, script.text, script.itemHeaders[i],
+                                                                        script.items[i], lineBreak));
         } else {
             const std::size_t i = random.below(script.npcHeaders.size());
-            ASSERT_NO_FATAL_FAILURE(
-                expectEditReadsBack<NpcKind>(random, script.text, script.npcHeaders[i], script.npcs[i], lineBreak));
+            ASSERT_NO_FATAL_FAILURE(expectRandomEditReadsBack<NpcKind>(random, script.text, script.npcHeaders[i],
+                                                                       script.npcs[i], lineBreak));
         }
     }
+}
+
+// Typing one character at the end of a real definition's NAME box changes
+// its NAME line alone, or adds one.
+template <typename Kind>
+void expectNameTyped(const std::string& text, std::size_t header, std::string_view lineBreak, std::size_t& count)
+{
+    ++count;
+    const auto reading = Kind::read(text, header);
+    ASSERT_TRUE(reading) << header;
+    const FieldId name{0, FieldPart::Value};
+    const std::string typed = reading->record.basic[0] + "x";
+    const std::optional<TextEdit> edit = Kind::plan(text, header, reading->record, name, typed, lineBreak);
+    ASSERT_TRUE(edit);
+    if (const std::optional<ScriptLine> nameLine = reading->lines.slotLines[0]) {
+        EXPECT_TRUE(edit->start >= nameLine->text.start && edit->end <= nameLine->text.end);
+    } else {
+        EXPECT_EQ(edit->start, edit->end);
+        EXPECT_TRUE(edit->replacement == std::string(lineBreak) + "NAME=x" || edit->replacement == "NAME=x" + std::string(lineBreak));
+    }
+    expectEditReadsBack<Kind>(text, header, reading->record, name, typed, lineBreak);
+}
+
+// Every item and NPC definition of real script files, with their own LF breaks,
+// with CR LF and with lone CRs.
+TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
+{
+    std::size_t items = 0;
+    std::size_t npcs = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(DEFWRIGHT_SAMPLE_SCRIPTS)) {
+        if (entry.path().extension() != ".scp")
+            continue;
+        std::ifstream file(entry.path(), std::ios::binary);
+        const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+        for (const LineBreak lineBreak : {LineBreak::Lf, LineBreak::CrLf, LineBreak::Cr}) {
+            const std::string text = withLineBreaks(bytes, lineBreak);
+            const std::string_view breakText = lineBreakText(lineBreak);
+            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(breakText.size()) + " bytes");
+            for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
+                if (headerPlace(text, line, itemLayout().kind))
+                    expectNameTyped<ItemKind>(text, line.start(), breakText, items);
+                else if (headerPlace(text, line, npcLayout().kind))
+                    expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
+                if (line.isLast())
+                    break;
+            }
+            ASSERT_FALSE(HasFatalFailure());
+        }
+    }
+    EXPECT_EQ(items, 3u * 2936u);
+    EXPECT_EQ(npcs, 3u * 183u);
 }
 
 // A text of short lines ended by every kind of break, long enough that breaks,
