@@ -12,10 +12,10 @@ constexpr const char* kLayOutSlot = "_q_showOrHideScrollBars";
 
 void layOutWhenScrollingChanges(QAbstractScrollArea* area, QScrollBar* bar)
 {
-    const bool disconnected = QObject::disconnect(bar, SIGNAL(rangeChanged(int,int)), area,
-                                                  SLOT(_q_showOrHideScrollBars()));
-    if (!disconnected)
-        return; // a Qt that lays out otherwise is left to do so
+    // A Qt that lays the area out some other way is left to do so.
+    if (area->metaObject()->indexOfMethod("_q_showOrHideScrollBars()") < 0
+        || !QObject::disconnect(bar, SIGNAL(rangeChanged(int,int)), area, SLOT(_q_showOrHideScrollBars())))
+        return;
     QObject::connect(bar, &QScrollBar::rangeChanged, area,
                      [area, scrolls = bar->minimum() < bar->maximum()](int minimum, int maximum) mutable {
                          if ((minimum < maximum) == scrolls)
