@@ -5,22 +5,25 @@
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/pane_document.h"
+#include "ui/panes/script_pane.h"
 #include "ui/shell/kept_panes.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QComboBox>
 #include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
 #include <QEvent>
+#include <QFileInfo>
+#include <QFutureWatcher>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QLockFile>
 #include <QMainWindow>
 #include <QMap>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <utility>
@@ -29,6 +32,10 @@ namespace defwright {
 namespace {
 
 constexpr int kNoteMilliseconds = 30000;
+// The work is kept once typing pauses this long, and while it goes on, at
+// least this often.
+constexpr int kQuietMilliseconds = 2000;
+constexpr qint64 kMostUnkeptMilliseconds = 30000;
 
 // The text boxes and combo boxes of the pages by their names; the box inside
 // a combo box is the combo box's.
@@ -76,10 +83,18 @@ SessionKeeper::SessionKeeper(const Parts& parts, SessionStore store)
     : QObject(parts.window)
     , parts_(parts)
     , store_(std::move(store))
+    , pending_(new QTimer(this))
 {
+    pending_->setSingleShot(true);
+    pending_->setInterval(kQuietMilliseconds);
+    connect(pending_, &QTimer::timeout, this, &SessionKeeper::keepQuietly);
 }
 
-SessionKeeper::~SessionKeeper() = default;
+// A store half written when the program ends would be a store lost.
+SessionKeeper::~SessionKeeper()
+{
+    quietKeep_.waitForFinished();
+}
 
 void SessionKeeper::restore()
 {
@@ -91,23 +106,30 @@ void SessionKeeper::restore()
     keeping_ = true;
     parts_.window->installEventFilter(this);
     connect(qApp, &QGuiApplication::commitDataRequest, this, &SessionKeeper::keep);
+    tell(restoreKept());
+    followChanges();
+}
+
+// What the status bar says of it.
+QString SessionKeeper::restoreKept() const
+{
     const SessionStore::Loaded loaded = store_.load();
-    if (!loaded.session) {
-        tell(loaded.problem);
-        return;
-    }
+    if (!loaded.session)
+        return loaded.problem;
     const bool fieldsChanged = restoreFields(*loaded.session);
     QStringList notes = withWaitCursor([this, &loaded] { return restorePanes(*loaded.session); });
     const auto unsaved = [](const KeptPane& pane) { return pane.text.has_value(); };
     if (fieldsChanged || std::ranges::any_of(loaded.session->panes, unsaved))
         notes.prepend(tr("Restored unsaved work from the last session") + (notes.isEmpty() ? "" : "."));
-    tell(notes.join(QLatin1Char(' ')));
+    return notes.join(QLatin1Char(' '));
 }
 
 void SessionKeeper::keep()
 {
     if (!keeping_)
         return;
+    pending_->stop();
+    quietKeep_.waitForFinished(); // else it could land after this, and older
     const QString error = store_.save(session());
     if (error.isEmpty())
         return;
@@ -117,6 +139,54 @@ void SessionKeeper::keep()
                         .arg(shownPath(store_.path()), error),
                     QMessageBox::Ok, parts_.window);
     box.exec();
+}
+
+void SessionKeeper::followChanges()
+{
+    for (const PaneDocument* document : parts_.documents)
+        connect(document->pane(), &ScriptPane::textChanged, this, &SessionKeeper::changed);
+    for (QWidget* field : fieldsByName(fieldPages())) {
+        if (auto* box = qobject_cast<QComboBox*>(field))
+            connect(box, &QComboBox::currentTextChanged, this, &SessionKeeper::changed);
+        else if (auto* line = qobject_cast<QLineEdit*>(field))
+            connect(line, &QLineEdit::textChanged, this, &SessionKeeper::changed);
+    }
+}
+
+void SessionKeeper::changed()
+{
+    if (!pending_->isActive())
+        changedSince_.start();
+    if (changedSince_.elapsed() < kMostUnkeptMilliseconds)
+        pending_->start();
+}
+
+// Between keystrokes nothing may stop the typing: the work is taken from the
+// window here, and written on another thread (a 10 MiB pane is tens of
+// milliseconds of disk). One write at a time, so none overtakes another.
+void SessionKeeper::keepQuietly()
+{
+    if (quietKeep_.isRunning()) {
+        pending_->start();
+        return;
+    }
+    auto* watcher = new QFutureWatcher<QString>(this);
+    connect(watcher, &QFutureWatcher<QString>::finished, this, [this, watcher] {
+        tellKept(watcher->result());
+        watcher->deleteLater();
+    });
+    quietKeep_ = QtConcurrent::run([store = store_, session = session()] { return store.save(session); });
+    watcher->setFuture(quietKeep_);
+}
+
+// A store that cannot be written is told in the status bar, once; closing
+// the window asks again.
+void SessionKeeper::tellKept(const QString& error)
+{
+    if (error == std::exchange(keptError_, error) || error.isEmpty())
+        return;
+    parts_.window->statusBar()->showMessage(
+        tr("The unsaved work cannot be kept in case Defwright ends unexpectedly: %1").arg(error), kNoteMilliseconds);
 }
 
 bool SessionKeeper::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,8 @@
 
 #include "ui/shell/session_store.h"
 
+#include <QElapsedTimer>
+#include <QFuture>
 #include <QList>
 #include <QObject>
 
@@ -9,6 +11,7 @@
 
 class QLockFile;
 class QMainWindow;
+class QTimer;
 
 namespace defwright {
 
@@ -20,9 +23,11 @@ class PaneDocument;
 /// Keeps the window's unsaved work when it closes, and brings it back at the
 /// next start: the text of each pane that differs from its file, with its
 /// file, format and view; the path of one that does not; the texts of all
-/// fields and which NPC frame shows. Only a window that ran its load step
-/// (and so called restore()) keeps anything: others, made and gone within a
-/// run, leave the store alone.
+/// fields and which NPC frame shows. The work is also kept a moment after
+/// each change, so that a crash, a kill or a power cut loses at most the last
+/// seconds of typing. Only a window that ran its load step (and so called
+/// restore()) keeps anything: others, made and gone within a run, leave the
+/// store alone.
 class SessionKeeper : public QObject {
     Q_OBJECT
 
@@ -56,13 +61,22 @@ private:
     /// Whether any field changed; the NPC frames shown as they were.
     bool restoreFields(const KeptSession& session) const;
     [[nodiscard]] QStringList restorePanes(const KeptSession& session) const;
+    [[nodiscard]] QString restoreKept() const;
     [[nodiscard]] bool claimStore();
     void tell(const QString& message) const;
+    void followChanges();
+    void changed();
+    void keepQuietly();
+    void tellKept(const QString& error);
 
     Parts parts_;
     SessionStore store_;
     std::unique_ptr<QLockFile> lock_;
     bool keeping_ = false;
+    QTimer* pending_; // runs from a change until the work is kept
+    QElapsedTimer changedSince_;
+    QFuture<QString> quietKeep_; // the store written off the window's thread
+    QString keptError_; // what the last quiet keep could not do
 };
 
 } // namespace defwright

@@ -97,7 +97,7 @@ private slots:
     void aDamagedStoreIsSetAsideAndReplaced_data();
     void aDamagedStoreIsSetAsideAndReplaced();
     void aWindowWithoutTheLoadStepRestoresAndKeepsNothing();
-    void aStoreThatCannotBeWrittenIsTold();
+    void workIsKeptAsItChangesAndAFailureIsTold();
 
 private:
     QTemporaryDir dir_;
@@ -241,8 +241,7 @@ void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced()
         QCOMPARE(contents(SessionStore().asidePath()), bytes);
     QTest::keyClicks(control(*window, "txtidef"), "kept");
     end(*window, Ending::Exit);
-    const auto fields = storedSession().fields;
-    QVERIFY(std::ranges::count(fields, std::pair<std::string, std::string>("txtidef", "kept")) == 1);
+    QCOMPARE(std::ranges::count(storedSession().fields, std::pair<std::string, std::string>("txtidef", "kept")), 1);
 }
 
 // As every other window test makes its windows, and a second program at once.
@@ -274,12 +273,20 @@ void SessionKeeperTest::aWindowWithoutTheLoadStepRestoresAndKeepsNothing()
     QCOMPARE(contents(SessionStore::defaultPath()), kept);
 }
 
-// The one message the end ever shows: the work is being lost.
-void SessionKeeperTest::aStoreThatCannotBeWrittenIsTold()
+// Kept a moment after each change, the work outlasts a window gone without
+// closing (a crash, a kill). A store that cannot be written is told in the
+// status bar while typing, and by the one message the end ever shows.
+void SessionKeeperTest::workIsKeptAsItChangesAndAFailureIsTold()
 {
-    const auto window = start();
+    auto window = start();
     QTest::keyClicks(control(*window, "txtidef"), "sword");
-    QVERIFY(QDir().mkpath(SessionStore::defaultPath() + "/in the way"));
+    QTRY_VERIFY(QFileInfo::exists(SessionStore::defaultPath()));
+    window.reset(); // gone without closing
+    window = start();
+    QCOMPARE(fieldText(*window, "txtidef"), "sword");
+    QVERIFY(QFile::remove(SessionStore::defaultPath()) && QDir().mkpath(SessionStore::defaultPath() + "/in the way"));
+    QTest::keyClicks(control(*window, "txtidef"), " and shield");
+    QTRY_VERIFY(statusMessage(*window).startsWith("The unsaved work cannot be kept in case Defwright ends unexpectedly: "));
     ShownBox told;
     ModalAnswers answers;
     answers.then(press(QMessageBox::Ok, &told));
