@@ -34,6 +34,15 @@ int subfoldersWithScripts(const fs::path& folder)
     return count;
 }
 
+// Without a branch in the loop, so that the compiler makes vector code of it.
+bool isPlainAscii(std::string_view bytes)
+{
+    unsigned char high = 0;
+    for (const char byte : bytes)
+        high |= static_cast<unsigned char>(byte);
+    return (high & 0x80U) == 0;
+}
+
 } // namespace
 
 fs::path findScriptsFolder(const fs::path& fileFolder)
@@ -90,6 +99,9 @@ std::optional<std::string> readScriptText(const fs::path& file)
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!stream.read(bytes.data(), static_cast<std::streamsize>(size)))
         return std::nullopt;
+    // Plain ASCII reads the same in every format: most scripts need no decoding.
+    if (isPlainAscii(bytes))
+        return bytes;
     return decodeScript(bytes, detectFormat(bytes).encoding);
 }
 

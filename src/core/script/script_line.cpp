@@ -90,10 +90,15 @@ void classifyBody(std::string_view text, ScriptLine& line)
 
 ScriptLine scriptLineAt(std::string_view text, std::size_t start)
 {
-    ScriptLine line;
     std::size_t end = start;
     while (end < text.size() && !isBreak(text[end]))
         ++end;
+    return scriptLineAt(text, start, end);
+}
+
+ScriptLine scriptLineAt(std::string_view text, std::size_t start, std::size_t end)
+{
+    ScriptLine line;
     line.text = {start, end};
     const bool crLf = end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n';
     line.lineBreak = {end, end == text.size() ? end : end + (crLf ? 2 : 1)};
