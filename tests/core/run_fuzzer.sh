@@ -7,8 +7,12 @@ set -euo pipefail
 readonly source_dir=$1 work_dir=$2 seconds=$3 fuzzer_source=$4
 shift 4
 sources=()
+# Sources are relative to SOURCE_DIR, but for generated ones, given whole.
 while [ $# -gt 0 ] && [ "$1" != "--" ]; do
-    sources+=("$source_dir/$1")
+    case $1 in
+    /*) sources+=("$1") ;;
+    *) sources+=("$source_dir/$1") ;;
+    esac
     shift
 done
 [ $# -gt 0 ] && shift # the "--"

@@ -4,7 +4,7 @@
 #include "core/index/distinct_words.h"
 #include "core/index/name_words.h"
 #include "core/index/reference_names.h"
-#include "core/index/section_roles.h"
+#include "core/index/header_reading.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 
@@ -16,8 +16,6 @@
 namespace defwright {
 namespace {
 
-// Headers of these kinds with words after the name are parts of the definition they name.
-constexpr std::array<std::string_view, 2> kPartKinds = {"BOOK", "DIALOG"};
 constexpr std::size_t kLongestWord = std::numeric_limits<std::uint16_t>::max();
 
 bool isBreak(char character)
@@ -56,11 +54,6 @@ std::pair<std::string_view, std::string_view> firstWord(std::string_view words)
     return {words.substr(0, blank), words.substr(rest)};
 }
 
-void upperInto(std::string_view text, std::string& upper)
-{
-    upper.assign(text);
-    std::transform(upper.begin(), upper.end(), upper.begin(), asciiUpper);
-}
 
 // Reads a script line by line, keeping what it needs to know of the section it is in.
 class Summarizer {
@@ -102,9 +95,9 @@ private:
 
     [[nodiscard]] bool skipsBody(std::size_t first, std::size_t end) const
     {
-        if (body_ == SectionBody::None)
+        if (body_ == BodyReading::None)
             return true;
-        return body_ == SectionBody::Text && text_.substr(first, end - first).find('<') == std::string_view::npos;
+        return body_ == BodyReading::Text && text_.substr(first, end - first).find('<') == std::string_view::npos;
     }
 
     // False once the script's end is reached.
@@ -114,14 +107,14 @@ private:
             return openSection(line);
         if (isUnclosedHeader(text_, line)) {
             summary_.unclosedHeaders.push_back(lineNumber_);
-            enterSection(SectionBody::Code, nullptr); // the server begins a section there all the same
+            enterSection(BodyReading::Code, nullptr); // the server begins a section there all the same
         } else if (line.kind == LineKind::Trigger) {
             readTrigger(line);
-        } else if (body_ == SectionBody::Names) {
+        } else if (body_ == BodyReading::Names) {
             readListedName(line);
-        } else if (body_ == SectionBody::Loads) {
+        } else if (body_ == BodyReading::Loads) {
             readLoad(line);
-        } else if (body_ == SectionBody::Text) {
+        } else if (body_ == BodyReading::Text) {
             addTextWords(text_, line.indent.end, line.commentGap.start, words_);
         } else if (line.kind == LineKind::Keyed && isPlainKey(line.key.of(text_))) {
             readKeyed(line);
@@ -132,7 +125,7 @@ private:
         return true;
     }
 
-    void enterSection(SectionBody body, SectionEntry* section)
+    void enterSection(BodyReading body, SectionEntry* section)
     {
         body_ = body;
         section_ = section;
@@ -143,41 +136,37 @@ private:
 
     bool openSection(const ScriptLine& line)
     {
-        const auto [kindWords, rest] = firstWord(line.key.of(text_));
-        std::string kind;
-        upperInto(kindWords, kind);
-        if (kind == "EOF")
+        HeaderReading header = readHeader(line.key.of(text_));
+        if (header.end)
             return false;
-        const SectionRole role = sectionRole(kind);
-        enterSection(role.body, nullptr);
-        if (!role.kept)
+        enterSection(header.body, nullptr);
+        if (!header.listed)
             return true;
-        const auto [name, arguments] = firstWord(rest);
-        const bool part = role.headerDefines && !arguments.empty()
-            && std::find(kPartKinds.begin(), kPartKinds.end(), kind) != kPartKinds.end();
-        const SectionUse use = !role.headerDefines ? SectionUse::List : part ? SectionUse::Part : SectionUse::Definition;
-        if (part && equalsIgnoringCase(arguments, "TEXT"))
-            body_ = SectionBody::Text;
-        summary_.listsLoads = summary_.listsLoads || role.body == SectionBody::Loads;
-        addHeaderWords(kind, use, name, arguments);
-        summary_.sections.push_back({std::move(kind), {name, lineNumber_}, arguments, {}, {}, use});
+        summary_.listsLoads = summary_.listsLoads || header.body == BodyReading::Loads;
+        addHeaderWords(header);
+        summary_.sections.push_back({std::move(header.kind), {header.name, lineNumber_}, header.arguments, {}, {},
+                                     header.use});
         section_ = &summary_.sections.back();
-        aliases_ = use == SectionUse::Definition && body_ == SectionBody::Code && section_->kind != "FUNCTION";
-        if (use == SectionUse::Definition)
+        aliases_ = header.aliases;
+        if (header.use == SectionUse::Definition)
             keys_ = section_->kind == "ITEMDEF" ? &itemKeys_ : section_->kind == "CHARDEF" ? &characterKeys_ : nullptr;
         return true;
     }
 
-    void addHeaderWords(std::string_view kind, SectionUse use, std::string_view name, std::string_view arguments)
+    void addHeaderWords(const HeaderReading& header)
     {
         const auto offset = [this](std::string_view part) { return static_cast<std::size_t>(part.data() - text_.data()); };
-        if (use != SectionUse::List && (isDefinitionName(name) || isIdNumber(name))) {
+        const std::string_view name = header.name;
+        if (header.use != SectionUse::List && (isDefinitionName(name) || isIdNumber(name))) {
             words_.push_back({offset(name), offset(name) + name.size(), isIdNumber(name)});
-            const std::uint8_t id = kind == "ITEMDEF" ? NameUse::ItemId : kind == "CHARDEF" ? NameUse::CharId : 0;
-            addUses(use == SectionUse::Definition ? NameUse::Defines | id : id);
+            const std::uint8_t id = header.kind == "ITEMDEF" ? NameUse::ItemId
+                : header.kind == "CHARDEF"                   ? NameUse::CharId
+                                                             : 0;
+            addUses(header.use == SectionUse::Definition ? NameUse::Defines | id : id);
         }
-        if (!arguments.empty())
-            addCodeWords(text_, offset(arguments), offset(arguments) + arguments.size(), IdFields::None, words_);
+        if (!header.arguments.empty())
+            addCodeWords(text_, offset(header.arguments), offset(header.arguments) + header.arguments.size(),
+                         IdFields::None, words_);
     }
 
     void readTrigger(const ScriptLine& line)
@@ -275,7 +264,7 @@ private:
     std::string_view text_;
     ScriptSummary summary_;
     std::uint32_t lineNumber_ = 0;
-    SectionBody body_ = SectionBody::Code;
+    BodyReading body_ = BodyReading::Code;
     SectionEntry* section_ = nullptr;
     bool inTrigger_ = false;
     bool aliases_ = false;

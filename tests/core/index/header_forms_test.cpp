@@ -54,6 +54,10 @@ TEST(HeaderForms, TheNameIsTheFirstWordAfterTheKindAndTheRestAreArguments)
         {"[TEMPLATE set_x]\nDEFNAME=tmp_x\nON=@Create\nDEFNAME=code_not_alias",
          {"TEMPLATE set_x definition", "  tmp_x@1"}},
         {"[CHARDEF c_x]\nDEFNAME2=c_x_too\n[FUNCTION f_y]\nDEFNAME=set_in_code", {"CHARDEF c_x definition", "  c_x_too@1", "FUNCTION f_y definition"}},
+        {"[AREADEF a_castle]\n[MULTIDEF 04000]\nDEFNAME=m_tower", {"AREA a_castle definition", "ITEMDEF 04000 definition", "  m_tower@2"}},
+        {"[DEFMESSAGE msgs]\nmsg_hello \"Hello\"\n[EVENTS e_x]\nDEFNAME=no_alias_of_events",
+         {"DEFNAME msgs list", "  msg_hello@1", "EVENTS e_x definition"}},
+        {"[SCRIPTED_KIND x_y more]", {"SCRIPTED_KIND x_y (more) definition"}},
         {"[eof]\n[ITEMDEF i_after_the_end]", {}},
     };
     for (const auto& [script, rows] : forms)
