@@ -144,7 +144,8 @@ LoadOrder followLoadList(std::span<const std::string> files, std::string_view fo
         if (found.empty() && path.parts.size() > 1 && equalsIgnoringCase(path.parts.front(), folderName))
             found = reached(files, tables, std::span(path.parts).subspan(1), path.folder);
         if (found.empty() && (!path.parts.empty() || path.folder))
-            order.unreached.push_back({entry.line, std::string(trimBlanks(entry.path)), path.folder});
+            order.unreached.push_back(
+                {entry.line, std::string(trimBlanks(entry.path.substr(0, entry.path.find("//")))), path.folder});
         for (const std::uint32_t file : found) {
             if (!order.places[file])
                 order.places[file] = next++;

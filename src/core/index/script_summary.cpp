@@ -167,6 +167,7 @@ private:
         if (!header.arguments.empty())
             addCodeWords(text_, offset(header.arguments), offset(header.arguments) + header.arguments.size(),
                          IdFields::None, words_);
+        addUses(0);
     }
 
     void readTrigger(const ScriptLine& line)

@@ -45,6 +45,7 @@ constexpr Use kUses[] = {
     {"    SRC.SYSMESSAGE the <DEF.i_lantern> and the i_lantern", 1},
     {"    f_say \"i_lantern <DEF.i_lantern>\" i_lantern", 2},
     {"    i_lantern_big=1", 0},
+    {"[REGIONTYPE r_rock i_lantern]", 1},
     {"[CHARDEF c_keeper]", 0},
     {"ID=0a25 // a body, not the item", 0},
     {"ITEMNEWBIE=i_lantern", 1},
@@ -101,7 +102,7 @@ TEST_F(ReferenceSearch, ByNameAloneAcrossLineBreaksAndCase)
     for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
         index_.setFile("scripts/uses.scp", summarizeScript(withLineBreaks(uses_, lineBreak)));
         const std::vector<ReferenceHit> hits = findReferences(index_, "I_Lantern");
-        EXPECT_EQ(hits.size(), 22U);
+        EXPECT_EQ(hits.size(), 23U);
         for (const ReferenceHit& hit : hits)
             EXPECT_EQ(hit.lineText.find_first_of("\r\n"), std::string::npos);
     }
