@@ -15,12 +15,6 @@ std::string fileKey(const std::filesystem::path& file)
     return utf8Path(file.lexically_normal());
 }
 
-std::string shownPathOf(const std::filesystem::path& file, const std::filesystem::path& folder)
-{
-    const std::filesystem::path relative = file.lexically_relative(folder);
-    return utf8Path(relative.empty() || *relative.begin() == ".." ? file : relative);
-}
-
 } // namespace
 
 FolderIndex::FolderIndex(std::filesystem::path folder)
@@ -60,7 +54,7 @@ std::uint32_t FolderIndex::putFile(const std::filesystem::path& file, ScriptSumm
         sectionCount_ -= files_[slot->second]->summary.sections.size();
     }
     sectionCount_ += summary.sections.size();
-    files_[slot->second] = IndexedFile{file.lexically_normal(), shownPathOf(file.lexically_normal(), folder_),
+    files_[slot->second] = IndexedFile{file.lexically_normal(), pathInFolder(file.lexically_normal(), folder_),
                                        std::move(summary)};
     return slot->second;
 }

@@ -70,6 +70,12 @@ std::string utf8Path(const fs::path& path)
     return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
+std::string pathInFolder(const fs::path& file, const fs::path& folder)
+{
+    const fs::path relative = file.lexically_relative(folder);
+    return utf8Path(relative.empty() || *relative.begin() == ".." ? file : relative);
+}
+
 bool isScriptPath(const fs::path& path)
 {
     return equalsIgnoringCase(utf8Path(path.extension()), ".scp");
