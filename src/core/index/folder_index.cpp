@@ -4,7 +4,6 @@
 #include "core/index/scripts_folder.h"
 
 #include <algorithm>
-#include <numeric>
 #include <tuple>
 
 namespace defwright {
@@ -46,7 +45,8 @@ void FolderIndex::setFiles(std::vector<std::pair<std::filesystem::path, ScriptSu
 
 std::uint32_t FolderIndex::putFile(const std::filesystem::path& file, ScriptSummary summary)
 {
-    const auto [slot, added] = fileSlots_.try_emplace(fileKey(file), static_cast<std::uint32_t>(files_.size()));
+    std::filesystem::path normal = file.lexically_normal();
+    const auto [slot, added] = fileSlots_.try_emplace(utf8Path(normal), static_cast<std::uint32_t>(files_.size()));
     if (added) {
         files_.emplace_back();
     } else {
@@ -54,8 +54,8 @@ std::uint32_t FolderIndex::putFile(const std::filesystem::path& file, ScriptSumm
         sectionCount_ -= files_[slot->second]->summary.sections.size();
     }
     sectionCount_ += summary.sections.size();
-    files_[slot->second] = IndexedFile{file.lexically_normal(), pathInFolder(file.lexically_normal(), folder_),
-                                       std::move(summary)};
+    std::string shown = pathInFolder(normal, folder_);
+    files_[slot->second] = IndexedFile{std::move(normal), std::move(shown), std::move(summary)};
     return slot->second;
 }
 
@@ -141,13 +141,13 @@ void FolderIndex::addPlaces(std::uint32_t file, std::vector<std::uint32_t>& hash
     for (std::uint32_t section = 0; section < sections.size(); ++section) {
         const SectionEntry& entry = sections[section];
         if (entry.use != SectionUse::List && !entry.name.text.empty()) {
-            hashes.push_back(nameHash(entry.name.text));
+            hashes.push_back(entry.name.hash);
             places.push_back({file, section});
         }
         if (entry.use == SectionUse::Part)
             continue;
         for (std::uint32_t alias = 0; alias < entry.aliases.size(); ++alias) {
-            hashes.push_back(nameHash(entry.aliases[alias].text));
+            hashes.push_back(entry.aliases[alias].hash);
             places.push_back({file, section, alias});
         }
     }
@@ -155,17 +155,28 @@ void FolderIndex::addPlaces(std::uint32_t file, std::vector<std::uint32_t>& hash
 
 void FolderIndex::mergePlaces(std::vector<std::uint32_t> hashes, std::vector<NamePlace> places)
 {
-    std::vector<std::uint32_t> order(places.size());
-    std::iota(order.begin(), order.end(), 0U);
-    std::sort(order.begin(), order.end(), [&](std::uint32_t left, std::uint32_t right) {
-        return placeLess(hashes[left], places[left], hashes[right], places[right]);
-    });
+    // By hash, then in the order they came, which is that of their places; a
+    // run of one hash is then put in order of its names, which seldom differ.
+    std::vector<std::uint64_t> order(places.size());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        order[i] = (std::uint64_t{hashes[i]} << 32U) | i;
+    std::sort(order.begin(), order.end());
+    for (auto run = order.begin(); run != order.end();) {
+        const auto end = std::find_if(run, order.end(), [run](std::uint64_t one) { return one >> 32U != *run >> 32U; });
+        if (end - run > 1)
+            std::sort(run, end, [&](std::uint64_t left, std::uint64_t right) {
+                return placeLess(hashes[left & UINT32_MAX], places[left & UINT32_MAX], hashes[right & UINT32_MAX],
+                                 places[right & UINT32_MAX]);
+            });
+        run = end;
+    }
     std::vector<std::uint32_t> mergedHashes;
     std::vector<NamePlace> mergedPlaces;
     mergedHashes.reserve(hashes_.size() + order.size());
     mergedPlaces.reserve(hashes_.size() + order.size());
     std::size_t old = 0;
-    for (const std::uint32_t added : order) {
+    for (const std::uint64_t entry : order) {
+        const std::size_t added = entry & UINT32_MAX;
         while (old < hashes_.size() && placeLess(hashes_[old], places_[old], hashes[added], places[added])) {
             mergedHashes.push_back(hashes_[old]);
             mergedPlaces.push_back(places_[old++]);

@@ -67,14 +67,24 @@ HeaderReading readHeader(std::string_view bracketed)
     header.kind = known ? std::string(known->name) : std::string(words.kind);
     std::transform(header.kind.begin(), header.kind.end(), header.kind.begin(), asciiUpper);
     header.name = words.name;
-    if (!words.part.empty())
-        header.arguments = trimBlanks(bracketed.substr(static_cast<std::size_t>(words.part.data() - bracketed.data())));
+    header.arguments = headerArguments(bracketed, words.part);
     readKind(known, header);
     if (header.use == SectionUse::Definition && !header.arguments.empty() && isOneOf(header.kind, kPartKinds)) {
         header.use = SectionUse::Part;
         header.aliases = false;
     }
     return header;
+}
+
+std::string_view headerArguments(std::string_view bracketed, std::string_view partWord)
+{
+    return partWord.empty() ? std::string_view()
+                            : trimBlanks(bracketed.substr(static_cast<std::size_t>(partWord.data() - bracketed.data())));
+}
+
+bool isAliasKey(std::string_view key)
+{
+    return equalsIgnoringCase(key, "DEFNAME") || equalsIgnoringCase(key, "DEFNAME2");
 }
 
 } // namespace defwright

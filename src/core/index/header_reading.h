@@ -8,15 +8,6 @@
 
 namespace defwright {
 
-/// How the index reads the lines of a section's body.
-enum class BodyReading : std::uint8_t {
-    Code,  ///< keys and statements: their words may name definitions
-    Names, ///< each line defines the name it begins with ([DEFNAME], [TYPEDEFS])
-    Text,  ///< words for people, naming nothing but inside "<...>"
-    Loads, ///< the files and folders the server loads ([RESOURCES])
-    None,  ///< nothing of it is read: a comment, a world save's instance
-};
-
 /// A section's header as the index reads it.
 struct HeaderReading {
     std::string kind;           ///< upper case, other spellings resolved ("AREA" for [AREADEF x])
@@ -33,5 +24,13 @@ struct HeaderReading {
 /// come from the language's table; a kind it does not know is read as a
 /// definition of code, as the server's own script-defined kinds are.
 [[nodiscard]] HeaderReading readHeader(std::string_view bracketed);
+
+/// The words of a header after its name, from the third on (`partWord`, as
+/// headerWords() finds it, a view into `bracketed`); empty when there are none.
+[[nodiscard]] std::string_view headerArguments(std::string_view bracketed, std::string_view partWord);
+
+/// Whether lines of this key (any case) give the section they stand in
+/// another name: DEFNAME= and DEFNAME2=.
+[[nodiscard]] bool isAliasKey(std::string_view key);
 
 } // namespace defwright

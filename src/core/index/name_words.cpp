@@ -179,6 +179,17 @@ KeyReading keyReading(std::string_view key)
     return found == kKeyReadings.end() || found->first != *packed ? KeyReading() : found->second;
 }
 
+std::pair<std::string_view, std::string_view> firstWord(std::string_view words)
+{
+    std::size_t blank = 0;
+    while (blank < words.size() && words[blank] != ' ' && words[blank] != '\t')
+        ++blank;
+    std::size_t rest = blank;
+    while (rest < words.size() && (words[rest] == ' ' || words[rest] == '\t'))
+        ++rest;
+    return {words.substr(0, blank), words.substr(rest)};
+}
+
 bool isPlainKey(std::string_view key)
 {
     return !key.empty()

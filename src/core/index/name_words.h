@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace defwright {
@@ -36,6 +37,9 @@ struct KeyReading {
 /// How the value of this key is read, by the key's last part ("SRC.SYSMESSAGE"
 /// is "SYSMESSAGE"), in any case.
 [[nodiscard]] KeyReading keyReading(std::string_view key);
+
+/// The first word of `words` (blanks end it) and what follows it, without the blanks between.
+[[nodiscard]] std::pair<std::string_view, std::string_view> firstWord(std::string_view words);
 
 /// Whether a key is written as keys are: letters, digits, "_" and "." alone.
 /// "IF (<A>" before "==" is none: the line is a statement.

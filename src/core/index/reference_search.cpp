@@ -1,17 +1,13 @@
 #include "core/index/reference_search.h"
 
-#include "core/index/definition_name.h"
-#include "core/script/ascii_case.h"
+#include "core/index/name_uses.h"
 #include "core/script/script_line.h"
 #include "core/script/text_lines.h"
 
 #include <algorithm>
-#include <tuple>
 
 namespace defwright {
 namespace {
-
-constexpr std::uint8_t kIdKinds = NameUse::ItemId | NameUse::CharId;
 
 struct Wanted {
     std::string_view name;
@@ -38,27 +34,22 @@ std::vector<ReferenceHit> find(const FolderIndex& index, const std::vector<Wante
               [&index](std::uint32_t left, std::uint32_t right) { return index.shownPath(left) < index.shownPath(right); });
     std::vector<ReferenceHit> hits;
     for (const std::uint32_t file : files) {
-        const ScriptSummary& summary = index.summary(file);
-        for (const NameUse& use : summary.uses) {
-            const std::string_view written = summary.word(use);
-            if (std::any_of(wanted.begin(), wanted.end(), [&](const Wanted& one) {
-                    return usesName(use, written, one.name, one.idKind);
-                }))
-                hits.push_back(hitAt(index, file, use));
+        std::vector<NameUse> uses;
+        for (const Wanted& one : wanted) {
+            const std::vector<NameUse> ofOne = usesOf(index.summary(file), one.name, one.idKind);
+            uses.insert(uses.end(), ofOne.begin(), ofOne.end());
         }
+        std::sort(uses.begin(), uses.end(), [](const NameUse& left, const NameUse& right) { return left.offset < right.offset; });
+        uses.erase(std::unique(uses.begin(), uses.end(),
+                               [](const NameUse& left, const NameUse& right) { return left.offset == right.offset; }),
+                   uses.end());
+        for (const NameUse& use : uses)
+            hits.push_back(hitAt(index, file, use));
     }
     return hits;
 }
 
 } // namespace
-
-bool usesName(const NameUse& use, std::string_view written, std::string_view name, std::uint8_t idKind)
-{
-    const bool number = (use.flags & kIdKinds) != 0 || (!written.empty() && written.front() >= '0' && written.front() <= '9');
-    if (!number)
-        return written.size() == name.size() && equalsIgnoringCase(written, name);
-    return (use.flags & kIdKinds) == idKind && isIdNumber(name) && compareNameKeys(written, name) == 0;
-}
 
 std::vector<ReferenceHit> findReferences(const FolderIndex& index, std::string_view name)
 {

@@ -24,18 +24,12 @@ struct ReferenceHit {
 
 /// Every place of the folder that names `name` (an id in any of its forms),
 /// in every file, loaded or not; grouped by file in the order of their
-/// paths, then in the order of the text. See addCodeWords() for the words
-/// that count: names in the values of keys, in statements and inside "<...>"
-/// of text; ids only where a key takes an item's or character's id.
+/// paths, then in the order of the text. See usesOf() for the words that count.
 [[nodiscard]] std::vector<ReferenceHit> findReferences(const FolderIndex& index, std::string_view name);
 
 /// Every place that names the definition at `place`: by its header's name,
 /// by any of its DEFNAMEs, and by its id in any form; for a list's line, by
 /// the name the line defines.
 [[nodiscard]] std::vector<ReferenceHit> findReferences(const FolderIndex& index, const NamePlace& place);
-
-/// Whether a use of the word `written` names `name`, an id of the kind
-/// `idKind` (NameUse::ItemId, NameUse::CharId or 0).
-[[nodiscard]] bool usesName(const NameUse& use, std::string_view written, std::string_view name, std::uint8_t idKind);
 
 } // namespace defwright

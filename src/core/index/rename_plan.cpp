@@ -2,7 +2,7 @@
 
 #include "core/index/definition_name.h"
 #include "core/index/folder_index.h"
-#include "core/index/reference_search.h"
+#include "core/index/name_uses.h"
 #include "core/index/server_names.h"
 #include "core/script/script_line.h"
 #include "core/script/text_lines.h"
@@ -14,8 +14,7 @@ namespace {
 
 bool namesIn(const ScriptSummary& summary, std::string_view name)
 {
-    return std::any_of(summary.uses.begin(), summary.uses.end(),
-                       [&](const NameUse& use) { return usesName(use, summary.word(use), name, 0); });
+    return !usesOf(summary, name, 0).empty();
 }
 
 // The changes in a file's text as it is now, read anew.
@@ -23,9 +22,7 @@ std::vector<RenameChange> changesIn(std::string_view text, std::string_view oldN
 {
     const ScriptSummary summary = summarizeScript(text);
     std::vector<RenameChange> changes;
-    for (const NameUse& use : summary.uses) {
-        if (!usesName(use, summary.word(use), oldName, 0))
-            continue;
+    for (const NameUse& use : usesOf(summary, oldName, 0)) {
         const std::size_t lineStart = lineStartAt(text, use.offset);
         std::string before(TextLines(text).line(lineStart));
         std::string after = before;

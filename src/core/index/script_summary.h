@@ -13,6 +13,7 @@ namespace defwright {
 struct WrittenName {
     std::string_view text;
     std::uint32_t line = 0;
+    std::uint32_t hash = 0; ///< nameHash() of the text, for the index's table of names
 };
 
 /// What a section's header stands for.
@@ -39,18 +40,23 @@ struct NameReference {
     std::uint32_t line = 0;
 };
 
-/// A word of the script that may name a definition, and where it stands.
-struct NameUse {
-    enum Flag : std::uint8_t {
-        Defines = 1, ///< the place that defines the name: a header's, DEFNAME= value's or a list line's
-        ItemId = 2,  ///< a number that names an item's id
-        CharId = 4,  ///< a number that names a character's id
-    };
+/// How the index reads the lines of a section's body.
+enum class BodyReading : std::uint8_t {
+    Code,  ///< keys and statements: their words may name definitions
+    Names, ///< each line defines the name it begins with ([DEFNAME], [TYPEDEFS])
+    Text,  ///< words for people, naming nothing but inside "<...>"
+    Loads, ///< the files and folders the server loads ([RESOURCES])
+    None,  ///< nothing of it is read: a comment, a world save's instance
+};
 
-    std::uint32_t offset = 0; ///< of its first byte in the text
+/// Where the script begins to be read one way: its start, and each line that
+/// begins a section, with or without its "]".
+struct ReadingRegion {
+    std::uint32_t offset = 0;  ///< of the region's first line in the text
     std::uint32_t line = 0;
-    std::uint16_t length = 0;
-    std::uint8_t flags = 0;
+    std::int32_t section = -1; ///< its entry of `sections`; -1 for none
+    BodyReading body = BodyReading::Code;
+    bool characters = false; ///< a CHARDEF's, whose ID= names a character's id
 };
 
 /// A line of a [RESOURCES] section: a file or folder the server loads.
@@ -64,16 +70,14 @@ struct ScriptSummary {
     std::shared_ptr<const std::string> text; ///< the script as a pane holds it, which every view points into
     std::vector<SectionEntry> sections;
     std::vector<NameReference> references;
-    std::vector<NameUse> uses;
+    std::vector<ReadingRegion> regions;         ///< in the order of the text, the first at its start
+    std::uint32_t readEnd = 0;                  ///< where the server stops reading: [EOF], or the text's end
     std::vector<std::uint32_t> unclosedHeaders; ///< lines that open a header without its "]"
     std::vector<std::string> itemKeys;          ///< keys of ITEMDEF sections, upper case, each once
     std::vector<std::string> characterKeys;     ///< keys of CHARDEF sections, likewise
     std::vector<std::string> triggers;          ///< trigger names such as "@CLICK", upper case, each once
     bool listsLoads = false;                    ///< it has a [RESOURCES] section
     std::vector<LoadEntry> loads;               ///< the lines of its [RESOURCES] sections, in order
-
-    /// The word a use stands for.
-    [[nodiscard]] std::string_view word(const NameUse& use) const { return {text->data() + use.offset, use.length}; }
 };
 
 /// The sections, references, names and keys of a script, as a pane holds it

@@ -72,6 +72,12 @@ std::string utf8Path(const fs::path& path)
 
 std::string pathInFolder(const fs::path& file, const fs::path& folder)
 {
+    // Most files lie in the folder as given: their path begins with the folder's.
+    std::string path = utf8Path(file);
+    const std::string base = utf8Path(folder);
+    if (!base.empty() && path.size() > base.size() + 1 && path.starts_with(base)
+        && (base.back() == '/' || path[base.size()] == '/') && path.find("/.", base.size()) == std::string::npos)
+        return path.substr(base.size() + (base.back() == '/' ? 0 : 1));
     const fs::path relative = file.lexically_relative(folder);
     return utf8Path(relative.empty() || *relative.begin() == ".." ? file : relative);
 }

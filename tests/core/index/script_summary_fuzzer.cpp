@@ -4,6 +4,7 @@
 #include "core/index/definition_name.h"
 #include "core/index/folder_check.h"
 #include "core/index/folder_index.h"
+#include "core/index/name_uses.h"
 #include "core/index/reference_search.h"
 #include "core/index/script_summary.h"
 #include "core/script/text_lines.h"
@@ -40,10 +41,18 @@ void checkPlaces(std::string_view original, const ScriptSummary& summary)
         check(reference.line < lineCount && !reference.name.empty() && within(text, reference.name));
     for (const std::uint32_t line : summary.unclosedHeaders)
         check(line < lineCount);
-    for (const NameUse& use : summary.uses) {
-        const std::string_view word = summary.word(use);
-        check(use.offset + use.length <= text.size() && lines.lineAt(use.offset) == use.line);
-        check(isDefinitionName(word) || isIdNumber(word));
+    check(!summary.regions.empty() && summary.regions.front().offset == 0 && summary.readEnd <= text.size());
+    for (std::size_t i = 1; i < summary.regions.size(); ++i) {
+        const ReadingRegion& region = summary.regions[i];
+        check(region.offset >= summary.regions[i - 1].offset && lines.lineAt(region.offset) == region.line);
+        check(region.section < static_cast<std::int32_t>(summary.sections.size()));
+    }
+    for (const SectionEntry& section : summary.sections) {
+        for (const NameUse& use : usesOf(summary, section.name.text, NameUse::ItemId)) {
+            const std::string_view word = text.substr(use.offset, use.length);
+            check(use.offset + use.length <= text.size() && lines.lineAt(use.offset) == use.line);
+            check((isDefinitionName(word) || isIdNumber(word)) && compareNameKeys(word, section.name.text) == 0);
+        }
     }
     for (const LoadEntry& load : summary.loads)
         check(load.line < lineCount && !load.path.empty() && within(text, load.path));
@@ -56,7 +65,7 @@ void checkSummary(std::string_view text)
     const ScriptSummary summary = summarizeScript(text);
     checkPlaces(text, summary);
     const ScriptSummary unixSummary = summarizeScript(withLineBreaks(text, LineBreak::Lf));
-    check(unixSummary.sections.size() == summary.sections.size() && unixSummary.uses.size() == summary.uses.size());
+    check(unixSummary.sections.size() == summary.sections.size() && unixSummary.regions.size() == summary.regions.size());
     for (std::size_t i = 0; i < summary.sections.size(); ++i)
         check(unixSummary.sections[i].name.line == summary.sections[i].name.line);
     FolderIndex index("folder");
