@@ -9,12 +9,14 @@ namespace {
 
 constexpr std::size_t kFirstSlots = 64;
 
+// Of the word's bytes, case folded roughly; words alike in their hash are
+// told apart by comparing them.
 std::size_t wordHash(std::string_view word)
 {
-    std::size_t hash = 14695981039346656037ULL;
+    std::uint64_t hash = word.size();
     for (const char character : word)
-        hash = (hash ^ (static_cast<unsigned char>(character) | 0x20U)) * 1099511628211ULL; // case folded, roughly
-    return hash;
+        hash = (hash << 5U) + hash + (static_cast<unsigned char>(character) | 0x20U);
+    return static_cast<std::size_t>((hash * 0xFF51AFD7ED558CCDULL) >> 20U);
 }
 
 } // namespace

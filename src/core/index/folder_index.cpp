@@ -14,6 +14,34 @@ std::string fileKey(const std::filesystem::path& file)
     return utf8Path(file.lexically_normal());
 }
 
+// Each place's number under its hash, (hash << 32) | number, sorted by hash
+// and, for one hash, by number: sorted by the hash's halves in turn, each
+// pass keeping the order of the one before.
+std::vector<std::uint64_t> byHash(const std::vector<std::uint32_t>& hashes)
+{
+    constexpr unsigned kBits = 16;
+    constexpr std::size_t kFewest = 4096; // fewer are sorted at once: a file's, as it changes
+    std::vector<std::uint64_t> order(hashes.size());
+    for (std::size_t i = 0; i < hashes.size(); ++i)
+        order[i] = (std::uint64_t{hashes[i]} << 32U) | i;
+    if (order.size() < kFewest) {
+        std::sort(order.begin(), order.end());
+        return order;
+    }
+    std::vector<std::uint64_t> sorted(order.size());
+    for (const unsigned shift : {32U, 32U + kBits}) {
+        std::vector<std::size_t> starts((1U << kBits) + 1);
+        for (const std::uint64_t entry : order)
+            ++starts[((entry >> shift) & 0xFFFFU) + 1];
+        for (std::size_t digit = 1; digit < starts.size(); ++digit)
+            starts[digit] += starts[digit - 1];
+        for (const std::uint64_t entry : order)
+            sorted[starts[(entry >> shift) & 0xFFFFU]++] = entry;
+        order.swap(sorted);
+    }
+    return order;
+}
+
 } // namespace
 
 FolderIndex::FolderIndex(std::filesystem::path folder)
@@ -157,10 +185,7 @@ void FolderIndex::mergePlaces(std::vector<std::uint32_t> hashes, std::vector<Nam
 {
     // By hash, then in the order they came, which is that of their places; a
     // run of one hash is then put in order of its names, which seldom differ.
-    std::vector<std::uint64_t> order(places.size());
-    for (std::size_t i = 0; i < places.size(); ++i)
-        order[i] = (std::uint64_t{hashes[i]} << 32U) | i;
-    std::sort(order.begin(), order.end());
+    std::vector<std::uint64_t> order = byHash(hashes);
     for (auto run = order.begin(); run != order.end();) {
         const auto end = std::find_if(run, order.end(), [run](std::uint64_t one) { return one >> 32U != *run >> 32U; });
         if (end - run > 1)

@@ -55,6 +55,13 @@ void addItemNames(std::string_view value, std::vector<std::string_view>& names)
 
 } // namespace
 
+bool startsNamingKeyOrTrigger(char first)
+{
+    const char upper = asciiUpper(first);
+    return upper == 'O' || std::any_of(kNamingKeys.begin(), kNamingKeys.end(),
+                                       [upper](std::string_view key) { return key.front() == upper; });
+}
+
 bool isNamingKey(std::string_view key)
 {
     return !namingKey(key).empty();

@@ -9,6 +9,10 @@ namespace defwright {
 /// DUPEITEM, TYPE, ITEMNEWBIE, ITEM, TEVENTS, EVENTS.
 [[nodiscard]] bool isNamingKey(std::string_view key);
 
+/// Whether a line that begins with this character may be a naming key's or
+/// a trigger's ("ON=@"), in any case.
+[[nodiscard]] bool startsNamingKeyOrTrigger(char first);
+
 /// The naming key itself (any case), in upper case, as a view that lives as
 /// long as the program; empty for a key that names nothing.
 [[nodiscard]] std::string_view namingKey(std::string_view key);

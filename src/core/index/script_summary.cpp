@@ -16,11 +16,22 @@ namespace defwright {
 namespace {
 
 
+// Whether a CR stands anywhere but before an LF. Without a branch in the
+// loop, so that the compiler makes vector code of it.
+bool holdsLoneCarriageReturn(std::string_view text)
+{
+    unsigned lone = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        lone |= static_cast<unsigned>(text[i] == '\r') & static_cast<unsigned>(text[i + 1] != '\n');
+    return lone != 0 || (!text.empty() && text.back() == '\r');
+}
+
 // Reads a script line by line, keeping what it needs to know of the section it is in.
 class Summarizer {
 public:
     explicit Summarizer(std::shared_ptr<const std::string> text)
         : text_(*text)
+        , loneCarriageReturns_(holdsLoneCarriageReturn(text_))
     {
         summary_.text = std::move(text);
         summary_.regions.push_back({});
@@ -46,13 +57,16 @@ public:
 private:
     // The first CR or LF from `at` on, or the text's end. Lines end in LF or
     // CR LF mostly, so memchr finds the next LF, once for as long as it lies
-    // ahead, and a second one any CR before it.
+    // ahead; a second one looks for a CR before it only in a text that has
+    // CRs of their own.
     std::size_t lineEnd(std::size_t at)
     {
         if (nextLf_ < at || nextLf_ == std::string_view::npos) {
             const void* lf = std::memchr(text_.data() + at, '\n', text_.size() - at);
             nextLf_ = lf == nullptr ? text_.size() : static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data());
         }
+        if (!loneCarriageReturns_)
+            return nextLf_ > at && text_[nextLf_ - 1] == '\r' ? nextLf_ - 1 : nextLf_;
         const void* cr = std::memchr(text_.data() + at, '\r', nextLf_ - at);
         return cr == nullptr ? nextLf_ : static_cast<std::size_t>(static_cast<const char*>(cr) - text_.data());
     }
@@ -68,10 +82,20 @@ private:
             return true;
         if (text_[first] != '[' && (body_ == BodyReading::None || body_ == BodyReading::Text))
             return true;
-        // Of a code body only keys tell anything, and a line without "=" is none.
-        if (text_[first] != '[' && body_ == BodyReading::Code && std::memchr(text_.data() + first, '=', end - first) == nullptr)
+        if (text_[first] != '[' && body_ == BodyReading::Code && !mayTell(first, end))
             return true;
         return read(scriptLineAt(text_, start, end));
+    }
+
+    // Of a code body only keys tell anything, and a line without "=" is none;
+    // where no keys are gathered, only a trigger or a naming key can, whose
+    // first letters are few.
+    [[nodiscard]] bool mayTell(std::size_t first, std::size_t end) const
+    {
+        const bool gathering = aliases_ || (keys_ != nullptr && !inTrigger_);
+        if (!gathering && !startsNamingKeyOrTrigger(text_[first]))
+            return false;
+        return std::memchr(text_.data() + first, '=', end - first) != nullptr;
     }
 
     // False once the script's end is reached.
@@ -177,6 +201,7 @@ private:
     std::string_view text_;
     ScriptSummary summary_;
     std::uint32_t lineNumber_ = 0;
+    bool loneCarriageReturns_;
     std::size_t nextLf_ = std::string_view::npos;
     BodyReading body_ = BodyReading::Code;
     SectionEntry* section_ = nullptr;

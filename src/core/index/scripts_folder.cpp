@@ -103,9 +103,10 @@ std::vector<fs::path> listScriptFiles(const fs::path& folder, const std::atomic<
 
 std::optional<std::string> readScriptText(const fs::path& file)
 {
+    // The size of a regular file alone: a folder or a pipe gives an error, and a pipe would never end.
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
-    if (error || size > kMaxScriptBytes || !fs::is_regular_file(file, error))
+    if (error || size > kMaxScriptBytes)
         return std::nullopt;
     std::ifstream stream(file, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
