@@ -12,7 +12,8 @@ namespace defwright {
 class FolderIndex;
 
 /// One thing wrong in a scripts folder, at a line (from 0) of one of its
-/// files, or of a folder for a whole folder the server does not load.
+/// files; for a whole folder the server does not load, at the first line of
+/// its first script.
 struct FolderProblem {
     enum class Kind : std::uint8_t {
         DefinedTwice,
@@ -57,7 +58,8 @@ inline constexpr std::array<FolderProblem::Severity, 6> kProblemSeverities = {
 
 /// The lines of the load list that name no script of the folder, and the
 /// scripts it never reaches: one problem for a folder the server loads
-/// nothing of, else one for each file. None without a load list.
+/// nothing of (the highest such folder), else one for each file. None
+/// without a load list.
 [[nodiscard]] std::vector<FolderProblem> checkLoadList(const FolderIndex& index);
 
 } // namespace defwright

@@ -52,8 +52,9 @@ void reportNotLoaded(const FolderIndex& index, std::uint32_t tables, std::vector
             problems.push_back(folderProblem(FolderProblem::Kind::NotLoaded, index.filePath(file), 0,
                                              "The server does not load this file" + reason + "it"));
         } else if (reported.insert(std::string(whole)).second) {
+            // At the folder's first script, which opens as any problem's file does.
             const std::size_t scripts = counts.find(whole)->second.scripts;
-            problems.push_back(folderProblem(FolderProblem::Kind::NotLoaded, index.folder() / whole, 0,
+            problems.push_back(folderProblem(FolderProblem::Kind::NotLoaded, index.filePath(file), 0,
                                              "The server loads none of the " + std::to_string(scripts)
                                                  + (scripts == 1 ? " script in " : " scripts in ")
                                                  + std::string(whole) + "/" + reason + "them"));

@@ -109,6 +109,22 @@ TEST_F(ReferenceSearch, ByNameAloneAcrossLineBreaksAndCase)
     EXPECT_TRUE(findReferences(index_, "lantern").empty());
 }
 
+// CR LF, CR and LF in turn, as a file edited on several systems has them: the same lines.
+TEST_F(ReferenceSearch, MixedLineBreaksGiveTheSameLines)
+{
+    const std::vector<ReferenceHit> plain = findReferences(index_, lantern());
+    std::string mixed;
+    for (std::size_t line = 0; line < std::size(kUses); ++line)
+        mixed += std::string(kUses[line].line) + (line % 3 == 0 ? "\r\n" : line % 3 == 1 ? "\r" : "\n");
+    index_.setFile("scripts/uses.scp", summarizeScript(mixed));
+    const std::vector<ReferenceHit> hits = findReferences(index_, lantern());
+    ASSERT_EQ(hits.size(), plain.size());
+    for (std::size_t i = 0; i < hits.size(); ++i) {
+        EXPECT_EQ(hits[i].line, plain[i].line);
+        EXPECT_EQ(hits[i].lineText, plain[i].lineText);
+    }
+}
+
 TEST(NameWords, KeysReadAsTextOrWithIdsByTheirLastPartInAnyCase)
 {
     EXPECT_TRUE(keyReading("name").text);
