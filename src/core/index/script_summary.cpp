@@ -26,6 +26,14 @@ bool holdsLoneCarriageReturn(std::string_view text)
     return lone != 0 || (!text.empty() && text.back() == '\r');
 }
 
+using LastKeys = std::array<std::string_view, 32>;
+
+// The keys one kind of definition uses, and those of the section before by their place in it.
+struct Keys {
+    DistinctWords words;
+    LastKeys lastKeys{};
+};
+
 // Reads a script line by line, keeping what it needs to know of the section it is in.
 class Summarizer {
 public:
@@ -48,8 +56,8 @@ public:
             ++lineNumber_;
         }
         summary_.readEnd = static_cast<std::uint32_t>(ended_ ? start : text_.size());
-        summary_.itemKeys = itemKeys_.take();
-        summary_.characterKeys = characterKeys_.take();
+        summary_.itemKeys = itemKeys_.words.take();
+        summary_.characterKeys = characterKeys_.words.take();
         summary_.triggers = triggers_.take();
         return std::move(summary_);
     }
@@ -124,6 +132,7 @@ private:
         section_ = nullptr;
         inTrigger_ = false;
         keys_ = nullptr;
+        keyInSection_ = 0;
         aliases_ = false;
         const std::int32_t section = listed ? static_cast<std::int32_t>(summary_.sections.size()) : -1;
         summary_.regions.push_back({static_cast<std::uint32_t>(line.start()), lineNumber_, section, body, false});
@@ -145,8 +154,10 @@ private:
         section_ = &summary_.sections.back();
         aliases_ = header.aliases;
         summary_.regions.back().characters = section_->kind == "CHARDEF";
-        if (header.use == SectionUse::Definition)
-            keys_ = section_->kind == "ITEMDEF" ? &itemKeys_ : section_->kind == "CHARDEF" ? &characterKeys_ : nullptr;
+        if (header.use == SectionUse::Definition && section_->kind == "ITEMDEF")
+            keys_ = &itemKeys_;
+        else if (header.use == SectionUse::Definition && section_->kind == "CHARDEF")
+            keys_ = &characterKeys_;
         return true;
     }
 
@@ -181,10 +192,23 @@ private:
         if (keys_ != nullptr && !inTrigger_) {
             if (section_->title.empty() && equalsIgnoringCase(key, "NAME"))
                 section_->title = value;
-            keys_->add(key);
+            addKey(key);
         }
         if (aliases_ && !value.empty() && isAliasKey(key))
             section_->aliases.push_back({value, lineNumber_, nameHash(value)});
+    }
+
+    // Sections of a script mostly give their keys in the same order: a key
+    // written as the one at its place in the section before is known already.
+    void addKey(std::string_view key)
+    {
+        const std::size_t at = keyInSection_++;
+        LastKeys& last = keys_->lastKeys;
+        if (at < last.size() && last[at].data() != nullptr && last[at] == key)
+            return;
+        keys_->words.add(key);
+        if (at < last.size())
+            last[at] = key;
     }
 
     void addReferences(std::string_view key, std::string_view value)
@@ -209,9 +233,10 @@ private:
     bool aliases_ = false;
     bool ended_ = false;
     HeaderReader headers_;
-    DistinctWords* keys_ = nullptr;
-    DistinctWords itemKeys_;
-    DistinctWords characterKeys_;
+    Keys* keys_ = nullptr;
+    std::size_t keyInSection_ = 0;
+    Keys itemKeys_;
+    Keys characterKeys_;
     DistinctWords triggers_;
     std::vector<std::string_view> names_;
 };
