@@ -1,15 +1,14 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
-#include "core/script/record_kind.h"
-#include "core/script/script_text.h"
+#include "core/script/field_changes.h"
+#include "core/script/new_definition.h"
 #include "ui/panes/definition_tie.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
 
 #include <QObject>
 
-#include <algorithm>
 #include <utility>
 
 namespace defwright {
@@ -69,7 +68,7 @@ public:
             else
                 beforeTyping_ = tied_;
             pane->beginUndoAction();
-            for (const FieldId& field : changedFields(fields))
+            for (const FieldId& field : changedFields<Kind>(tied_, fields))
                 typedStepMade_ = applyChange(field, recordField<Kind>(fields, field)) || typedStepMade_;
             pane->endUndoAction();
         });
@@ -82,20 +81,11 @@ public:
     void addDefinition()
     {
         ScriptPane* pane = document_->pane();
-        const std::string_view text = pane->bytes();
-        const std::size_t at = placeForNew(text, pane->caretPosition());
-        const std::string lineBreak(lineBreakText(pane->lineBreak()));
-        const std::string generated = Kind::script(Record{});
-        const std::string_view definition = std::string_view(generated).substr(bannerText().size() + kLineBreak.size());
-        std::string inserted = at == 0 ? std::string() : lineBreak + lineBreak;
-        const std::size_t header = at + inserted.size();
-        inserted += withLineBreaks(definition, pane->lineBreak());
-        if (at == 0 && !text.empty())
-            inserted += lineBreak;
-        tie()->editPane([&] { pane->replaceRange(at, at, inserted); });
+        const NewDefinition added = planNewDefinition<Kind>(pane->bytes(), pane->caretPosition(), pane->lineBreak());
+        tie()->editPane([&] { pane->replaceRange(added.edit.start, added.edit.end, added.edit.replacement); });
         tied_ = Record{};
         page_->showRecord(tied_);
-        tie()->tieTo(header);
+        tie()->tieTo(added.header);
     }
 
 private:
@@ -124,37 +114,6 @@ private:
             return false;
         pane->replaceRange(header + edit->start, header + edit->end, edit->replacement);
         return true;
-    }
-
-    [[nodiscard]] std::vector<FieldId> changedFields(Record& fields)
-    {
-        std::vector<FieldId> changed;
-        if (fields.identifier != tied_.identifier)
-            changed.push_back(FieldId{});
-        const auto before = Kind::slotFields(tied_);
-        const auto after = Kind::slotFields(fields);
-        const auto differs = [](const std::string* was, const std::string* is) { return was != nullptr && *was != *is; };
-        for (std::size_t slot = 0; slot < before.size(); ++slot) {
-            const bool plain = Kind::layout().lineSlots[slot].form == SlotForm::Plain;
-            if (differs(before[slot].name, after[slot].name))
-                changed.push_back({slot, FieldPart::Name});
-            if (differs(before[slot].value, after[slot].value))
-                changed.push_back({slot, plain ? FieldPart::Value : FieldPart::Low});
-            if (differs(before[slot].high, after[slot].high))
-                changed.push_back({slot, FieldPart::High});
-        }
-        return changed;
-    }
-
-    // After the definition that holds the caret, or after the last line that
-    // is not blank.
-    [[nodiscard]] std::size_t placeForNew(std::string_view text, std::size_t caret) const
-    {
-        const std::optional<DefinitionPlace> place = definitionAt(text, caret, Kind::layout().kind);
-        if (place && place->start <= caret)
-            return place->end;
-        const std::size_t last = text.find_last_not_of(" \t\r\n");
-        return last == std::string_view::npos ? 0 : std::min(text.size(), text.find_first_of("\r\n", last));
     }
 
     Page* page_;

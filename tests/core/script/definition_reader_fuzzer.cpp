@@ -1,11 +1,14 @@
-// libFuzzer target for the item and NPC readers. Built with clang by
-// run_fuzzer.sh; any broken property aborts. The first two bytes choose the
-// caret's byte (scaled over the script), the rest is the script.
+// libFuzzer target for the item and NPC readers, and for Add Definition.
+// Built with clang by run_fuzzer.sh; any broken property aborts. The first two
+// bytes choose the caret's byte (scaled over the script) and the line break,
+// the rest is the script.
 #include "core/items/item_kind.h"
 #include "core/npcs/npc_kind.h"
+#include "core/script/new_definition.h"
 #include "core/script/text_lines.h"
 #include "fuzz_check.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -53,6 +56,21 @@ void readsStably(std::string_view script, std::size_t caret)
     }
 }
 
+// Add Definition, wherever the caret is: it only puts text in, at the start or
+// at the end of a line, and what it puts in reads back as an empty record with
+// every line held.
+template <typename Kind>
+void addsAnEmptyDefinition(std::string_view script, std::size_t caret, LineBreak lineBreak)
+{
+    const NewDefinition added = planNewDefinition<Kind>(script, caret, lineBreak);
+    const std::size_t at = added.edit.start;
+    check(added.edit.end == at && at <= script.size());
+    check(at == 0 || at == script.size() || script[at] == '\r' || script[at] == '\n');
+    check(added.header >= at && added.header < at + added.edit.replacement.size());
+    const auto reading = readDefinitionAt<Kind>(applyEdit(script, added.edit), added.header);
+    check(reading && reading->unheld.empty() && Kind::script(reading->record) == Kind::script({}));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -63,5 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t caret = (data[0] | (data[1] << 8)) * (script.size() + 1) / 65536;
     readsStably<ItemKind>(script, caret);
     readsStably<NpcKind>(script, caret);
+    const LineBreak lineBreak = std::array{LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}[data[0] % 3];
+    addsAnEmptyDefinition<ItemKind>(script, caret, lineBreak);
+    addsAnEmptyDefinition<NpcKind>(script, caret, lineBreak);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "core/files/line_breaks.h"
 #include "core/items/item_kind.h"
 #include "core/npcs/npc_kind.h"
+#include "core/script/new_definition.h"
 #include "core/script/text_lines.h"
 
 #include "random_scripts.h"
@@ -167,34 +168,61 @@ void expectNameTyped(const std::string& text, std::size_t header, std::string_vi
     expectEditReadsBack<Kind>(text, header, reading->record, name, typed, lineBreak);
 }
 
-// Every item and NPC definition of real script files, with their own LF breaks,
-// with CR LF and with lone CRs.
-TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
+// Every real script file, with its own LF breaks, with CR LF and with lone CRs.
+template <typename Check>
+void forEachSampleScript(Check check)
 {
-    std::size_t items = 0;
-    std::size_t npcs = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(DEFWRIGHT_SAMPLE_SCRIPTS)) {
         if (entry.path().extension() != ".scp")
             continue;
         std::ifstream file(entry.path(), std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         for (const LineBreak lineBreak : {LineBreak::Lf, LineBreak::CrLf, LineBreak::Cr}) {
-            const std::string text = withLineBreaks(bytes, lineBreak);
-            const std::string_view breakText = lineBreakText(lineBreak);
-            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(breakText.size()) + " bytes");
-            for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
-                if (headerPlace(text, line, itemLayout().kind))
-                    expectNameTyped<ItemKind>(text, line.start(), breakText, items);
-                else if (headerPlace(text, line, npcLayout().kind))
-                    expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
-                if (line.isLast())
-                    break;
-            }
-            ASSERT_FALSE(HasFatalFailure());
+            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(lineBreakText(lineBreak).size())
+                         + " bytes");
+            check(withLineBreaks(bytes, lineBreak), lineBreak);
+            ASSERT_FALSE(testing::Test::HasFatalFailure());
         }
     }
+}
+
+TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
+{
+    std::size_t items = 0;
+    std::size_t npcs = 0;
+    forEachSampleScript([&](const std::string& text, LineBreak lineBreak) {
+        const std::string_view breakText = lineBreakText(lineBreak);
+        for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
+            if (headerPlace(text, line, itemLayout().kind))
+                expectNameTyped<ItemKind>(text, line.start(), breakText, items);
+            else if (headerPlace(text, line, npcLayout().kind))
+                expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
+            if (line.isLast())
+                break;
+        }
+    });
     EXPECT_EQ(items, 3u * 2936u);
     EXPECT_EQ(npcs, 3u * 183u);
+}
+
+// Add Definition at the end of a real script: what it puts in is in the
+// script's own line breaks and reads back as an empty record, every line held.
+template <typename Kind>
+void expectNewDefinitionReadsBackEmpty(const std::string& text, LineBreak lineBreak)
+{
+    const NewDefinition added = planNewDefinition<Kind>(text, text.size(), lineBreak);
+    EXPECT_TRUE(hasOnlyLineBreaks(added.edit.replacement, lineBreak));
+    const auto reading = readDefinitionAt<Kind>(applyEdit(text, added.edit), added.header);
+    ASSERT_TRUE(reading && reading->unheld.empty());
+    EXPECT_EQ(Kind::script(reading->record), Kind::script({}));
+}
+
+TEST(SampleScripts, ANewDefinitionAtTheEndReadsBackEmpty)
+{
+    forEachSampleScript([](const std::string& text, LineBreak lineBreak) {
+        expectNewDefinitionReadsBackEmpty<ItemKind>(text, lineBreak);
+        expectNewDefinitionReadsBackEmpty<NpcKind>(text, lineBreak);
+    });
 }
 
 // A text of short lines ended by every kind of break, long enough that breaks,

@@ -263,10 +263,6 @@ void TiedFieldsTest::addDefinitionInsertsEmptyTiedFields()
     inPane(window, Qt::Key_Z, 3); // the definition, the word typed into its identifier, the colour
     QCOMPARE(paneBytes(window), kItems);
     QCOMPARE(tieShown(window), QString());
-
-    itemPane(window)->replaceScript(QStringLiteral("// only a comment\r\n"));
-    trigger(window, QStringLiteral("mnuAddDefinition"));
-    QCOMPARE(paneBytes(window), "// only a comment\r\n\r\n[ITEMDEF i_]\r\n\r\n\r\nON=@CREATE\r\n");
 }
 
 void TiedFieldsTest::npcFieldsEditWithThePanesLineBreak()
