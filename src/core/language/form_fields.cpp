@@ -44,17 +44,25 @@ std::vector<FormField> formFields(std::string_view key)
     return fields;
 }
 
-bool isFormBodyKey(std::string_view kind, std::string_view key)
+std::vector<std::string_view> formBodyKeys(std::string_view kind)
 {
+    std::vector<std::string_view> keys;
     for (const auto layout : kLayouts) {
         if (layout().kind.section != kind)
             continue;
         for (const LineSlot& slot : layout().lineSlots) {
-            if (!slot.inCreateBlock && captionIs(slot.key, key))
-                return true;
+            const std::string_view key = slot.key.substr(0, slot.key.size() - 1);
+            if (!slot.inCreateBlock && !slot.key.empty() && std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
         }
     }
-    return false;
+    return keys;
+}
+
+bool isFormBodyKey(std::string_view kind, std::string_view key)
+{
+    const std::vector<std::string_view> keys = formBodyKeys(kind);
+    return std::any_of(keys.begin(), keys.end(), [key](std::string_view formKey) { return equalsIgnoringCase(formKey, key); });
 }
 
 std::span<const std::string_view> formTriggers(ObjectKind object)
