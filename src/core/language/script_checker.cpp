@@ -1,6 +1,7 @@
 #include "core/language/script_checker.h"
 
 #include "core/language/accepted_words.h"
+#include "core/language/fired_triggers.h"
 #include "core/language/nearest_word.h"
 #include "core/language/table_lookup.h"
 
@@ -16,18 +17,6 @@ std::string inCaseOf(std::string_view written, std::string_view suggestion)
     if (std::none_of(written.begin(), written.end(), [](char c) { return c >= 'A' && c <= 'Z'; }))
         std::transform(text.begin(), text.end(), text.begin(), asciiLower);
     return text;
-}
-
-std::string_view objectsName(ObjectKind object)
-{
-    switch (object) {
-    case ObjectKind::Item: return "Items";
-    case ObjectKind::Character: return "Characters";
-    case ObjectKind::Region: return "Regions";
-    case ObjectKind::Any:
-    case ObjectKind::None: break;
-    }
-    return "Objects";
 }
 
 TextSpan firstWord(std::string_view text, TextSpan body)
@@ -124,8 +113,8 @@ void ScriptChecker::trigger(const ScriptLine& line)
     const TextSpan name = triggerNameOf(text_, line);
     if (kind_->object == ObjectKind::None || name.size() < 2 || acceptsTrigger(kind_->object, name.of(text_), vocabulary_))
         return;
-    const std::string message = std::string(objectsName(kind_->object)) + " do not fire " + std::string(name.of(text_))
-        + " themselves";
+    const std::string message = "No " + std::string(objectKindName(kind_->object)) + " fires "
+        + std::string(name.of(text_)) + " by itself";
     reportUnknown(name, Severity::Hint, message, acceptedTriggers(kind_->object, vocabulary_),
                   " (only a script that calls it runs it)");
 }

@@ -85,7 +85,7 @@ TEST(SampleCheck, AFaultMadeInARealScriptIsFound)
         {"WEIGHT=", "WEIGTH=", "Unknown ITEMDEF key WEIGTH: did you mean WEIGHT?"},
         {"ENDIF", "", "IF never closed: ENDIF missing"},
         {"ENDFOR", "ENDWHILE", "ENDWHILE closes FOR"},
-        {"ON=@Create", "ON=@Craete", "do not fire @Craete themselves: did you mean @Create?"},
+        {"ON=@Create", "ON=@Craete", "fires @Craete by itself: did you mean @Create?"},
     };
     std::size_t made = 0;
     for (const std::filesystem::path& file : listScriptFiles(kSamples)) {

@@ -171,11 +171,11 @@ TEST(ScriptCheck, TriggersTheObjectNeverFires)
 {
     expectCases({
         {"a character's trigger in an item", {"[ITEMDEF i_x]", "ON=@NPCSeeNewPlayer"},
-         {{2, "@NPCSeeNewPlayer", 'H', "Items do not fire @NPCSeeNewPlayer themselves (only a script that calls it runs it)", ""}}},
+         {{2, "@NPCSeeNewPlayer", 'H', "No item fires @NPCSeeNewPlayer by itself (only a script that calls it runs it)", ""}}},
         {"a misspelt trigger", {"[CHARDEF c_x]", "on = @dclck // c"},
-         {{2, "@dclck", 'H', "Characters do not fire @dclck themselves: did you mean @dclick?", "@dclick"}}},
+         {{2, "@dclck", 'H', "No character fires @dclck by itself: did you mean @dclick?", "@dclick"}}},
         {"events fire any object's triggers", {"[EVENTS e_x]", "ON=@Click", "ON=@Enter", "ON=@NPCSeeNewPlayer", "ON=@Mine"},
-         {{5, "@Mine", 'H', "Objects do not fire @Mine themselves (only a script that calls it runs it)", ""}}},
+         {{5, "@Mine", 'H', "No object fires @Mine by itself (only a script that calls it runs it)", ""}}},
         {"what the lists and the form know",
          {"[TYPEDEF t_x]", "ON=@DClick 1", "[AREADEF a]", "ON=@Enter", "[CHARDEF c]", "ON=@UserDClick", "[ITEMDEF i]", "ON=@DropOn_Ground"},
          {}},
