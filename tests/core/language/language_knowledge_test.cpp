@@ -137,7 +137,7 @@ TEST(LanguageCompletion, WhatBeginsWithTheLettersThenWhatHoldsThem)
     EXPECT_EQ(re->words.front(), "REACTIVEPARALYZE=");
     const auto beginning = std::partition_point(re->words.begin(), re->words.end(),
                                                 [](const std::string& word) { return word.starts_with("RE"); });
-    EXPECT_NE(beginning, re->words.end());
+    ASSERT_NE(beginning, re->words.end());
     EXPECT_EQ(*beginning, "ALTERED=");
     EXPECT_TRUE(std::all_of(beginning, re->words.end(), [](const std::string& word) { return word.find("RE") != std::string::npos; }));
     EXPECT_NE(std::find(re->words.begin(), re->words.end(), "RESOURCES2="), re->words.end()) << "the pages' own keys";

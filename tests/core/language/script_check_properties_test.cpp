@@ -54,7 +54,9 @@ TEST(ScriptCheckProperties, ASectionAloneHasTheProblemsTheWholeCheckFindsInIt)
         problemsSeen += whole.size();
         for (std::size_t at = 0; at <= text.size(); at = sectionAt(text, at).end + 1) {
             const TextSpan section = sectionAt(text, at);
-            ASSERT_LE(section.start, at);
+            ASSERT_TRUE(section.start == 0 || scriptLineAt(text, section.start).kind == LineKind::Header);
+            const std::size_t inside = section.start + random.below(std::max<std::size_t>(section.size(), 1));
+            ASSERT_EQ(sectionAt(text, inside), section) << "at " << inside << " of " << text;
             std::vector<ScriptProblem> inSection;
             std::copy_if(whole.begin(), whole.end(), std::back_inserter(inSection), [&](const ScriptProblem& problem) {
                 return problem.span.start >= section.start && problem.span.start < section.end;
