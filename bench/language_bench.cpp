@@ -37,6 +37,21 @@ void BM_CheckSectionNearEndOfLongScript(benchmark::State& state)
 }
 BENCHMARK(BM_CheckSectionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
 
+// The worst a file can be: 10 MiB of nothing but unknown keys, each a problem
+// with its message and, for a thousand different words, a "did you mean".
+void BM_CheckEveryLineAnUnknownKey(benchmark::State& state)
+{
+    std::string script = "[ITEMDEF i_x]\n";
+    for (std::size_t i = 0; script.size() < bench::kScriptBytes; ++i)
+        script += "WEIGHTX" + std::to_string(i % 1000) + "=1\n";
+    const FolderVocabulary vocabulary;
+    std::size_t problems = 0;
+    for (auto _ : state)
+        problems = checkScript(script, vocabulary).size();
+    state.counters["problems"] = static_cast<double>(problems);
+}
+BENCHMARK(BM_CheckEveryLineAnUnknownKey)->Unit(benchmark::kMillisecond);
+
 const std::vector<std::string>& folderTexts()
 {
     static const std::vector<std::string> texts = [] {

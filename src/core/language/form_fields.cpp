@@ -61,8 +61,15 @@ std::vector<std::string_view> formBodyKeys(std::string_view kind)
 
 bool isFormBodyKey(std::string_view kind, std::string_view key)
 {
-    const std::vector<std::string_view> keys = formBodyKeys(kind);
-    return std::any_of(keys.begin(), keys.end(), [key](std::string_view formKey) { return equalsIgnoringCase(formKey, key); });
+    for (const auto layout : kLayouts) {
+        if (layout().kind.section != kind)
+            continue;
+        for (const LineSlot& slot : layout().lineSlots) {
+            if (!slot.inCreateBlock && captionIs(slot.key, key))
+                return true;
+        }
+    }
+    return false;
 }
 
 std::span<const std::string_view> formTriggers(ObjectKind object)

@@ -62,8 +62,12 @@ void ScriptChecker::check(const ScriptWalk& walk)
 std::vector<ScriptProblem> ScriptChecker::finish()
 {
     blocks_.finish();
-    std::stable_sort(problems_.begin(), problems_.end(),
-                     [](const ScriptProblem& left, const ScriptProblem& right) { return left.span.start < right.span.start; });
+    const auto earlier = [](const ScriptProblem& left, const ScriptProblem& right) {
+        return left.span.start < right.span.start;
+    };
+    // Only the two ends of a block come out of order.
+    if (!std::is_sorted(problems_.begin(), problems_.end(), earlier))
+        std::stable_sort(problems_.begin(), problems_.end(), earlier);
     return std::move(problems_);
 }
 
@@ -77,7 +81,7 @@ void ScriptChecker::header(const ScriptWalk& walk)
     } else if (!kind_ && !acceptsKind(word, vocabulary_)) {
         const TextSpan span{static_cast<std::size_t>(word.data() - text_.data()),
                             static_cast<std::size_t>(word.data() - text_.data()) + word.size()};
-        reportUnknown(span, Severity::Warning, "Unknown section kind " + std::string(word), acceptedKinds(vocabulary_));
+        reportUnknown(span, Severity::Warning, "Unknown section kind " + std::string(word), WordList::Kinds);
     }
 }
 
@@ -93,7 +97,7 @@ void ScriptChecker::keyLine(const ScriptLine& line)
     if (!kind_->keysListed || acceptsKey(kind_->name, key, vocabulary_))
         return;
     reportUnknown(line.key, Severity::Warning, "Unknown " + std::string(kind_->name) + " key " + std::string(key),
-                  acceptedKeys(kind_->name, vocabulary_));
+                  WordList::Keys);
 }
 
 // A line without "=" is a key only as "KEY value", with a blank for the "=".
@@ -115,8 +119,7 @@ void ScriptChecker::trigger(const ScriptLine& line)
         return;
     const std::string message = "No " + std::string(objectKindName(kind_->object)) + " fires "
         + std::string(name.of(text_)) + " by itself";
-    reportUnknown(name, Severity::Hint, message, acceptedTriggers(kind_->object, vocabulary_),
-                  " (only a script that calls it runs it)");
+    reportUnknown(name, Severity::Hint, message, WordList::Triggers, " (only a script that calls it runs it)");
 }
 
 void ScriptChecker::report(TextSpan span, Severity severity, std::string message, std::optional<TextEdit> fix)
@@ -124,17 +127,45 @@ void ScriptChecker::report(TextSpan span, Severity severity, std::string message
     problems_.push_back({span, severity, std::move(message), std::move(fix)});
 }
 
-void ScriptChecker::reportUnknown(TextSpan word, Severity severity, const std::string& message,
-                                  const std::vector<std::string_view>& candidates, std::string_view otherwise)
+void ScriptChecker::reportUnknown(TextSpan word, Severity severity, const std::string& message, WordList list,
+                                  std::string_view otherwise)
 {
+    // A script for another branch repeats its unknown words, so each is looked for once.
     const std::string_view written = word.of(text_);
-    const std::optional<std::string_view> nearest = nearestWord(written, candidates);
-    if (!nearest) {
+    const std::string name = listName(list);
+    const std::string memo = name + " " + upperCase(written);
+    auto nearest = nearest_.find(memo);
+    if (nearest == nearest_.end())
+        nearest = nearest_.emplace(memo, nearestWord(written, words(list, name))).first;
+    if (!nearest->second) {
         report(word, severity, message + std::string(otherwise));
         return;
     }
-    std::string suggestion = inCaseOf(written, *nearest);
+    std::string suggestion = inCaseOf(written, *nearest->second);
     report(word, severity, message + ": did you mean " + suggestion + "?", TextEdit{word.start, word.end, suggestion});
+}
+
+const std::vector<std::string_view>& ScriptChecker::words(WordList list, const std::string& name)
+{
+    if (const auto made = words_.find(name); made != words_.end())
+        return made->second;
+    std::vector<std::string_view> accepted;
+    if (list == WordList::Kinds)
+        accepted = acceptedKinds(vocabulary_);
+    else if (list == WordList::Keys)
+        accepted = acceptedKeys(kind_->name, vocabulary_);
+    else
+        accepted = acceptedTriggers(kind_->object, vocabulary_);
+    return words_.emplace(name, std::move(accepted)).first->second;
+}
+
+std::string ScriptChecker::listName(WordList list) const
+{
+    if (list == WordList::Kinds)
+        return "kinds";
+    if (list == WordList::Keys)
+        return "keys of " + std::string(kind_->name);
+    return "triggers of " + std::string(objectKindName(kind_->object));
 }
 
 } // namespace defwright
