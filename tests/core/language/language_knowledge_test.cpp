@@ -20,8 +20,12 @@ FolderVocabulary vocabularyOf(std::string_view text)
     return vocabulary;
 }
 
-const FolderVocabulary kOldBranch = vocabularyOf("[CHARDEF a]\nATTACK=1\n[CHARDEF b]\nATTACK=1\n[CHARDEF c]\nATTACK=1\n"
-                                                 "[EVENTS e]\nON=@Mine\n[EVENTS f]\nON=@Mine\n[EVENTS g]\nON=@Mine\n");
+// Three NPCs with a key of an older branch, three events with a trigger of their own.
+FolderVocabulary oldBranch()
+{
+    return vocabularyOf("[CHARDEF a]\nATTACK=1\n[CHARDEF b]\nATTACK=1\n[CHARDEF c]\nATTACK=1\n"
+                        "[EVENTS e]\nON=@Mine\n[EVENTS f]\nON=@Mine\n[EVENTS g]\nON=@Mine\n");
+}
 
 std::vector<std::string> keysUsedMostInTheSamples()
 {
@@ -90,7 +94,7 @@ TEST(KeyFacts, KindsFieldsAndNote)
     EXPECT_EQ(keyFacts("NEW.P", {}).note, keyFacts("NEW", {}).note);
     EXPECT_TRUE(keyFacts("ZORGLUB", {}).empty());
     EXPECT_TRUE(keyFacts("ATTACK", {}).empty());
-    EXPECT_EQ(keyFacts("ATTACK", kOldBranch).kinds, (std::vector<std::string_view>{"CHARDEF"}));
+    EXPECT_EQ(keyFacts("ATTACK", oldBranch()).kinds, (std::vector<std::string_view>{"CHARDEF"}));
 }
 
 TEST(TriggerFacts, TheObjectsThatFireIt)
@@ -99,7 +103,7 @@ TEST(TriggerFacts, TheObjectsThatFireIt)
     EXPECT_EQ(triggerFacts("@userdclick", {}).objects, (std::vector{ObjectKind::Character}));
     EXPECT_EQ(triggerFacts("@userdclick", {}).trigger, "@USERDCLICK");
     EXPECT_TRUE(triggerFacts("@Mine", {}).empty());
-    EXPECT_TRUE(triggerFacts("@Mine", kOldBranch).empty()) << "events say nothing of which object fires it";
+    EXPECT_TRUE(triggerFacts("@Mine", oldBranch()).empty()) << "events say nothing of which object fires it";
     EXPECT_EQ(triggerFacts("@Mine", vocabularyOf("[ITEMDEF a]\nON=@Mine\n[ITEMDEF b]\nON=@Mine\n[ITEMDEF c]\nON=@Mine\n")).objects,
               (std::vector{ObjectKind::Item}));
 }
@@ -144,7 +148,7 @@ TEST(LanguageCompletion, WhatBeginsWithTheLettersThenWhatHoldsThem)
     EXPECT_EQ(completeAt("[itemdef 0f5e]\n\twei|")->words, (std::vector<std::string>{"WEIGHT=", "WEIGHTREDUCTION="}));
     EXPECT_EQ(completeAt("[ITEMDEF 0f5e]\nWEI|=5")->words.front(), "WEIGHT");
     EXPECT_EQ(completeAt("[SPELL 1]\nmanau|")->words, (std::vector<std::string>{"MANAUSE="}));
-    EXPECT_EQ(completeAt("[CHARDEF c]\nATTA|", kOldBranch)->words, (std::vector<std::string>{"ATTACK="}));
+    EXPECT_EQ(completeAt("[CHARDEF c]\nATTA|", oldBranch())->words, (std::vector<std::string>{"ATTACK="}));
 }
 
 TEST(LanguageCompletion, TriggersOfTheSectionsObject)
