@@ -13,13 +13,15 @@ namespace defwright {
 /// without "=", a blank or a comment line gets `value` as its text before the
 /// comment. The value is taken without the blanks at its ends. None when the
 /// value holds a line break or the line would then read as a header or a
-/// trigger, which would change what the definition is.
+/// trigger, which would change what the definition is, or be empty between a
+/// lone CR and an LF, which would join it to the line before.
 [[nodiscard]] std::optional<TextEdit> planValueChange(std::string_view text, const ScriptLine& row,
                                                       std::string_view value);
 
 /// The edit that takes the lines from `first` to `last` (the same line, or
 /// lines one after the other) away with their breaks; when `last` ends the
 /// text, with the break before `first` instead, so no line is left behind.
+/// A lone CR before them that would meet an LF after them becomes a CR LF.
 [[nodiscard]] TextEdit planLinesRemoval(std::string_view text, const ScriptLine& first, const ScriptLine& last);
 
 [[nodiscard]] inline TextEdit planRowRemoval(std::string_view text, const ScriptLine& row)

@@ -56,6 +56,9 @@ TEST(RowEdits, ChangesOnlyTheValuesBytes)
         {"[A]\nON=1", "ON", "@Create", "refused"},
         {"[A]\n  bare words", "  bare", "[B]", "refused"},
         {"[A]\n  bare words", "  bare", "on=@x", "refused"},
+        // An emptied line between a lone CR and an LF would join the line before.
+        {"[A]\rx\nK=1", "x", "", "refused"},
+        {"[A]\r\nx\nK=1", "x", "", "[A]\r\n\nK=1"},
     };
     for (const auto& each : cases)
         EXPECT_EQ(changed(each.text, each.row, each.value), each.expected) << each.text;
@@ -67,6 +70,9 @@ TEST(RowEdits, TakesARowAwayWithItsLineBreak)
     EXPECT_EQ(removed("[A]\r\nK=1\r\nL=2", 1), "[A]\r\nK=1");
     EXPECT_EQ(removed("[A]\rK=1\nL=2", 1), "[A]\rK=1");
     EXPECT_EQ(removed("[A]\nK=1\n\nON=@x", 1), "[A]\nK=1\nON=@x");
+    // A lone CR before the line and an LF after it must not become one break.
+    EXPECT_EQ(removed("[A]\rK=1\n\nL=2", 0), "[A]\r\n\nL=2");
+    EXPECT_EQ(removed("[A]\r\rK=1\r\n\nL=2", 1), "[A]\r\r\n\nL=2");
     const std::string text = "[A]\nK=1\nL=2\nM=3";
     const DefinitionRows rows = rowsOf(text);
     EXPECT_EQ(applyEdit(text, planLinesRemoval(text, rows.body[1], rows.body[2])), "[A]\nK=1");
