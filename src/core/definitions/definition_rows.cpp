@@ -124,6 +124,21 @@ std::optional<DefinitionRows> readDefinitionRows(std::string_view text, std::siz
     return header ? readDefinitionRowsAtHeader(text, *header) : std::nullopt;
 }
 
+std::vector<HeaderLine> headerLines(std::string_view text)
+{
+    std::vector<HeaderLine> headers;
+    const TextLines lines(text);
+    std::uint32_t number = 0;
+    for (std::size_t start = 0;; ++number) {
+        if (opensWithBracket(text, start) && scriptLineAt(text, start).kind == LineKind::Header)
+            headers.push_back({start, number});
+        const std::size_t end = lines.lineEnd(start);
+        if (end == text.size())
+            return headers;
+        start = lines.nextLineStart(end);
+    }
+}
+
 bool isTagKey(std::string_view key)
 {
     for (const std::string_view prefix : {std::string_view("TAG."), std::string_view("TAG0.")}) {

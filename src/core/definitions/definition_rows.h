@@ -3,6 +3,7 @@
 #include "core/script/script_line.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -54,6 +55,16 @@ struct DefinitionRows {
 /// the first trigger or the next header, without the blank and comment lines
 /// that end the text or stand above the next header.
 [[nodiscard]] std::vector<ScriptLine> bodyLines(std::string_view text, const ScriptLine& header);
+
+/// A header line of a text: where it begins, and its number from 0.
+struct HeaderLine {
+    std::size_t start = 0;
+    std::uint32_t line = 0;
+};
+
+/// Every header line of the text, in order. Only a line that opens with "["
+/// is classified, so a long text is walked at the speed of its line breaks.
+[[nodiscard]] std::vector<HeaderLine> headerLines(std::string_view text);
 
 /// Whether a key is a tag's: "TAG." or "TAG0." and a name, in any case.
 [[nodiscard]] bool isTagKey(std::string_view key);
