@@ -12,11 +12,10 @@ std::vector<std::string_view> cellValues(std::string_view value)
     std::vector<std::string_view> values;
     for (std::size_t start = 0; start <= value.size();) {
         const std::size_t end = std::min(value.find_first_of("\r\n", start), value.size());
-        values.push_back(trimBlanks(value.substr(start, end - start)));
+        if (const std::string_view each = trimBlanks(value.substr(start, end - start)); !each.empty())
+            values.push_back(each);
         start = end + (value.substr(end, 2) == "\r\n" ? 2 : 1);
     }
-    while (!values.empty() && values.back().empty())
-        values.pop_back();
     return values;
 }
 
@@ -56,7 +55,7 @@ bool CellPlanner::plan(std::string_view key, std::string_view value)
     std::vector<TextEdit> edits;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const ScriptLine& line = body_[lines[i]];
-        if (i >= values.size() || values[i].empty()) {
+        if (i >= values.size()) {
             removed[lines[i]] = true;
         } else if (values[i] != line.value.of(text_)) {
             std::optional<TextEdit> edit = planValueChange(text_, line, values[i]);
@@ -68,8 +67,6 @@ bool CellPlanner::plan(std::string_view key, std::string_view value)
     const std::string_view written = lines.empty() ? key : body_[lines.front()].key.of(text_);
     std::vector<std::string> added;
     for (std::size_t i = lines.size(); i < values.size(); ++i) {
-        if (values[i].empty())
-            continue;
         std::optional<std::string> line = keyedLine(written, values[i]);
         if (!line)
             return false;

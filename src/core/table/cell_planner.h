@@ -11,9 +11,10 @@
 namespace defwright {
 
 /// Plans changes of one definition's cells as edits of its text, each cell's
-/// value one value a line (a repeated key's k-th value is its k-th line):
+/// values one a line, empty lines left out (see cellValues()); a repeated
+/// key's k-th value is its k-th line:
 /// - a value given for a line that has one changes only that value;
-/// - an empty value, or none for a line, takes that line away;
+/// - a line left without a value is taken away;
 /// - a value beyond the key's lines adds "KEY=value" after the key's last
 ///   line left, or, for a key the definition lacks, after the last line of
 ///   the body, in the break given.
@@ -45,7 +46,7 @@ private:
 };
 
 /// The values of a cell: split at every CR LF, CR and LF, each without the
-/// blanks at its ends, without the empty ones at the end.
+/// blanks at its ends; an empty one is none, so an empty cell has no value.
 [[nodiscard]] std::vector<std::string_view> cellValues(std::string_view value);
 
 } // namespace defwright

@@ -143,13 +143,29 @@ std::string fromUtf16(std::string_view bytes, bool littleEndian)
     return text;
 }
 
+// UTF-8 whose bytes that begin no character are each taken as U+FFFD.
+std::string repairedUtf8(std::string_view bytes)
+{
+    std::string text;
+    text.reserve(bytes.size());
+    for (std::size_t at = 0; at < bytes.size();) {
+        const Utf8Character character = nextUtf8Character(bytes, at);
+        if (character.valid)
+            text.append(bytes.substr(at, character.size));
+        else
+            appendUtf8(text, 0xFFFD);
+        at += character.size;
+    }
+    return text;
+}
+
 } // namespace
 
 std::string csvUtf8(std::string_view bytes, CsvEncoding& encoding)
 {
     if (bytes.starts_with("\xEF\xBB\xBF")) {
         encoding = CsvEncoding::Utf8WithBom;
-        return std::string(bytes.substr(3));
+        return repairedUtf8(bytes.substr(3));
     }
     const bool littleBom = bytes.starts_with("\xFF\xFE");
     if (littleBom || bytes.starts_with("\xFE\xFF")) {

@@ -37,7 +37,8 @@ struct CsvText {
     std::optional<CsvProblem> problem;          ///< the rows are then those before it
 };
 
-/// The bytes as UTF-8 text, and how they were read: a UTF-8 BOM (dropped);
+/// The bytes as UTF-8 text, and how they were read: a UTF-8 BOM (dropped;
+/// a byte after it that begins no character becomes U+FFFD);
 /// a UTF-16 BOM, or NUL bytes without one (little-endian when the first NUL
 /// is on an odd byte), as UTF-16 (a unit that is no character becomes
 /// U+FFFD); valid UTF-8 as it is; anything else as Windows-1252.

@@ -100,7 +100,7 @@ ImportPlan planImport(const DefinitionTable& table, const CsvText& csv,
     return plan;
 }
 
-std::vector<CellChange> importedChanges(const ImportPlan& plan, std::span<const bool> ticked)
+std::vector<CellChange> importedChanges(const ImportPlan& plan, const std::vector<bool>& ticked)
 {
     std::vector<CellChange> changes;
     for (std::size_t i = 0; i < plan.changes.size(); ++i) {

@@ -75,6 +75,6 @@ struct ImportPlan {
                                     const std::function<bool(std::string_view)>& acceptsKey);
 
 /// The changes of the plan as cell changes, those ticked only (all when `ticked` is empty).
-[[nodiscard]] std::vector<CellChange> importedChanges(const ImportPlan& plan, std::span<const bool> ticked = {});
+[[nodiscard]] std::vector<CellChange> importedChanges(const ImportPlan& plan, const std::vector<bool>& ticked = {});
 
 } // namespace defwright
