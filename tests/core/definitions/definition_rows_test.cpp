@@ -68,7 +68,7 @@ TEST(DefinitionRows, KeepsEveryBodyLineInTheFilesOrderAndEachTriggerWithItsLines
 
 TEST(DefinitionRows, FindsTheHeaderFromAnyByteOfItsDefinition)
 {
-    const std::string text = "// top\n[A a]\nK=1\r\n\r\n//c\r\n[B b]\rK=2\rON=@x\r  y\r\n";
+    const std::string text = "// top\n[A a]\nK=1\r\n  [unclosed // c]\r\n\r\n//c\r\n[B b]\rK=2\rON=@x\r  y\r\n";
     const std::size_t b = text.find("[B");
     for (std::size_t at = 0; at <= text.size(); ++at) {
         const std::optional<DefinitionRows> rows = readDefinitionRows(text, at);

@@ -13,7 +13,7 @@ namespace {
 
 const std::string kItems = "VERSION=X1\r\n[ITEMDEF 0a25] // sword\r\nDEFNAME=i_sword\r\nname=Sword //old\r\n"
                            "COMPONENT=i_a\r\nTYPE=t_weapon\r\nCOMPONENT=i_b\r\nTAG.Owner=5\r\nON=@Create\r\n"
-                           "  VALUE=99\r\n\r\n[CHARDEF c_man]\r\nNAME=man\r\n\r\n[multidef 04000]\r\nVALUE=10\r\n"
+                           "  VALUE=99\r\n\r\n[CHARDEF c_man]\r\nNAME=man\r\n\r\n \t[multidef 04000]\r\nVALUE=10\r\n"
                            "\r\n[ITEMDEF i_shield]\r\nDEFNAME=i_shield_2\r\nDEFNAME=i_shield_3\r\nVALUE=0x20\r\n";
 const std::string kMore = "[ITEMDEF 0b]\nVALUE=\nWEIGHT=2\n";
 
