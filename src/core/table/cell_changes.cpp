@@ -35,8 +35,10 @@ std::optional<ScriptLine> headerOf(const DefinitionTable& table, const TableRow&
     return read->header;
 }
 
-// The changes of each row, the last of any cell set more than once; the others refused.
-std::map<std::uint32_t, std::vector<std::size_t>> byRow(const DefinitionTable& table, std::span<const CellChange> changes,
+// The changes of each row, the last of any cell set more than once; the others refused, and so
+// are changes of a row the table lacks or whose file has no text.
+std::map<std::uint32_t, std::vector<std::size_t>> byRow(const DefinitionTable& table, std::size_t texts,
+                                                        std::span<const CellChange> changes,
                                                         std::vector<RefusedChange>& refused)
 {
     std::map<std::uint32_t, std::vector<std::size_t>> rows;
@@ -44,7 +46,7 @@ std::map<std::uint32_t, std::vector<std::size_t>> byRow(const DefinitionTable& t
     for (std::size_t change = changes.size(); change-- > 0;) {
         if (!seen.emplace(changes[change].row, upper(changes[change].key)).second)
             refused.push_back({change, CellRefusal::SetAgain});
-        else if (changes[change].row < table.rows().size())
+        else if (changes[change].row < table.rows().size() && table.row(changes[change].row).file < texts)
             rows[changes[change].row].insert(rows[changes[change].row].begin(), change);
         else
             refused.push_back({change, CellRefusal::DefinitionChanged});
@@ -64,7 +66,7 @@ CellPlan planCellChanges(const DefinitionTable& table, std::span<const std::stri
                          std::span<const CellChange> changes)
 {
     CellPlan plan;
-    const auto rows = byRow(table, changes, plan.refused);
+    const auto rows = byRow(table, texts.size(), changes, plan.refused);
     // Rows are numbered file by file, so each file's rows come one after the other.
     for (auto row = rows.begin(); row != rows.end();) {
         const std::uint32_t file = table.row(row->first).file;

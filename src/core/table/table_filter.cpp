@@ -62,18 +62,27 @@ bool containsFolded(std::string_view text, std::string_view foldedWord)
         != text.end();
 }
 
+bool partHolds(const KeyTest& test, std::string_view part)
+{
+    const std::optional<double> number = cellNumber(part);
+    switch (test.kind) {
+    case KeyTest::Kind::Above:
+        return number && *number > *test.number;
+    case KeyTest::Kind::Below:
+        return number && *number < *test.number;
+    case KeyTest::Kind::Equals:
+        break;
+    }
+    return number && test.number ? *number == *test.number : equalsIgnoringCase(part, test.value);
+}
+
 bool holdsFor(const KeyTest& test, std::string_view value)
 {
-    const std::optional<double> wanted = test.kind == KeyTest::Kind::Equals ? cellNumber(test.value) : test.number;
+    if (test.kind == KeyTest::Kind::Equals && test.value.empty())
+        return value.empty();
     for (std::size_t start = 0; start <= value.size();) {
         const std::size_t end = std::min(value.find(kValueSeparator, start), value.size());
-        const std::string_view part = value.substr(start, end - start);
-        const std::optional<double> number = cellNumber(part);
-        if (test.kind == KeyTest::Kind::Above && number && *number > test.number)
-            return true;
-        if (test.kind == KeyTest::Kind::Below && number && *number < test.number)
-            return true;
-        if (test.kind == KeyTest::Kind::Equals && (number && wanted ? *number == *wanted : equalsIgnoringCase(part, test.value)))
+        if (partHolds(test, value.substr(start, end - start)))
             return true;
         start = end + 1;
     }
@@ -90,7 +99,7 @@ bool passes(const DefinitionTable& table, const TableRow& row, const TableFilter
 {
     for (const ResolvedTest& each : tests) {
         const std::string_view value = each.key ? table.value(row, *each.key) : std::string_view();
-        if (each.test->value.empty() && each.test->kind == KeyTest::Kind::Equals ? !value.empty() : !holdsFor(*each.test, value))
+        if (!holdsFor(*each.test, value))
             return false;
     }
     return std::all_of(filter.words.begin(), filter.words.end(), [&](const std::string& word) {
@@ -114,15 +123,11 @@ TableFilter parseFilter(std::string_view typed)
                 filter.words.push_back(std::move(term));
             continue;
         }
-        if (test->kind != KeyTest::Kind::Equals) {
-            const std::optional<double> number = cellNumber(test->value);
-            if (!number) {
-                filter.unusable.push_back(std::move(term));
-                continue;
-            }
-            test->number = *number;
-        }
-        filter.tests.push_back(std::move(*test));
+        test->number = cellNumber(test->value);
+        if (test->kind != KeyTest::Kind::Equals && !test->number)
+            filter.unusable.push_back(std::move(term));
+        else
+            filter.tests.push_back(std::move(*test));
     }
     return filter;
 }

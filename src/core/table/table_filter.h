@@ -3,6 +3,7 @@
 #include "core/table/table_column.h"
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -17,7 +18,7 @@ struct KeyTest {
     std::string key; ///< in upper case
     Kind kind = Kind::Equals;
     std::string value;
-    double number = 0; ///< the value as a number, for Above and Below
+    std::optional<double> number; ///< the value as cellNumber() reads it; always one for Above and Below
 };
 
 /// What the filter box says: words every row shown holds somewhere, and tests of keys.

@@ -1,4 +1,4 @@
-#include "core/definitions/definition_rows.h"
+#include "core/definitions/row_edits.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +132,13 @@ TEST(DefinitionRows, ReadsVeryLongDefinitionsAndValues)
     EXPECT_EQ(rows->body[49'999].key.of(text), "K49999");
     EXPECT_EQ(rows->body.back().value.size(), 1u << 20);
     EXPECT_EQ(rows->triggers.size(), 1u);
+    // Its 1 MB value changed, a row of it taken away, one added after the last.
+    const std::string changed = applyEdit(text, planValueChange(text, rows->body.back(), "small").value());
+    EXPECT_EQ(changed.size(), text.size() - (1u << 20) + 5);
+    EXPECT_TRUE(changed.ends_with("HUGE=small\nON=@Create\n"));
+    EXPECT_EQ(applyEdit(text, planRowRemoval(text, rows->body[25'000])).size(), text.size() - 13); // "K25000=25000\n"
+    const std::string added = applyEdit(text, planRowAddition(text, *rows, "NEW", "1", "\n").value());
+    EXPECT_TRUE(added.ends_with("v\nNEW=1\nON=@Create\n"));
 }
 
 } // namespace

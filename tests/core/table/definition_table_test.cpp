@@ -118,7 +118,7 @@ TEST(TableFilter, ReadsWordsAndKeyTests)
     ASSERT_EQ(filter.tests.size(), 4u);
     EXPECT_EQ(filter.tests[0].key, "VALUE");
     EXPECT_EQ(filter.tests[0].kind, KeyTest::Kind::Above);
-    EXPECT_EQ(filter.tests[0].number, 16);
+    EXPECT_EQ(filter.tests[0].number, 16.0);
     EXPECT_EQ(filter.tests[1].value, "long sword");
     EXPECT_EQ(filter.tests[2].key, "DAM");
     EXPECT_EQ(filter.tests[2].value, "");
