@@ -139,13 +139,4 @@ std::vector<HeaderLine> headerLines(std::string_view text)
     }
 }
 
-bool isTagKey(std::string_view key)
-{
-    for (const std::string_view prefix : {std::string_view("TAG."), std::string_view("TAG0.")}) {
-        if (key.size() > prefix.size() && startsIgnoringCase(key, prefix))
-            return true;
-    }
-    return false;
-}
-
 } // namespace defwright

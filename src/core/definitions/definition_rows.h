@@ -21,7 +21,7 @@ struct HeaderWords {
 [[nodiscard]] HeaderWords headerWords(std::string_view text, const ScriptLine& header);
 
 /// One trigger of a definition: its "ON=@..." line and the lines it holds.
-struct TriggerRow {
+struct DefinitionTrigger {
     ScriptLine line;
     std::size_t lineCount = 0; // the lines after its own, up to the next trigger or the definition's end
     std::size_t end = 0;       // where its last line ends, before that line's break
@@ -40,7 +40,7 @@ struct DefinitionRows {
     ScriptLine header;
     HeaderWords words;
     std::vector<ScriptLine> body;
-    std::vector<TriggerRow> triggers;
+    std::vector<DefinitionTrigger> triggers;
     std::size_t end = 0; // where the definition's last line ends, before its break
 };
 
@@ -65,9 +65,6 @@ struct HeaderLine {
 /// Every header line of the text, in order. Only a line that opens with "["
 /// is classified, so a long text is walked at the speed of its line breaks.
 [[nodiscard]] std::vector<HeaderLine> headerLines(std::string_view text);
-
-/// Whether a key is a tag's: "TAG." or "TAG0." and a name, in any case.
-[[nodiscard]] bool isTagKey(std::string_view key);
 
 /// Whether a line holds something: neither blank nor only a comment.
 [[nodiscard]] constexpr bool holdsContent(const ScriptLine& line)

@@ -2,6 +2,7 @@
 
 #include "core/definitions/definition_rows.h"
 #include "core/index/definition_name.h"
+#include "core/language/definition_keys.h"
 #include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
 #include "core/table/cell_planner.h"

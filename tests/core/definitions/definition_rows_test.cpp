@@ -24,7 +24,7 @@ std::vector<std::string> bodyOf(std::string_view text, const DefinitionRows& row
 std::vector<std::string> triggersOf(std::string_view text, const DefinitionRows& rows)
 {
     std::vector<std::string> triggers;
-    for (const TriggerRow& trigger : rows.triggers)
+    for (const DefinitionTrigger& trigger : rows.triggers)
         triggers.push_back(std::string(trigger.line.value.of(text)) + " " + std::to_string(trigger.lineCount));
     return triggers;
 }
@@ -107,15 +107,6 @@ TEST(DefinitionRows, EndsTheBodyAtItsLastLineThatHoldsSomething)
         EXPECT_EQ(bodyOf(each.text, *rows), each.body) << each.text;
         EXPECT_EQ(rows->end, each.end) << each.text;
     }
-}
-
-TEST(DefinitionRows, KnowsTagKeys)
-{
-    EXPECT_TRUE(isTagKey("TAG.x"));
-    EXPECT_TRUE(isTagKey("tag0.OVERRIDE.X"));
-    EXPECT_FALSE(isTagKey("TAG."));
-    EXPECT_FALSE(isTagKey("TAGS"));
-    EXPECT_FALSE(isTagKey("TEVENTS"));
 }
 
 // A definition of 50,000 lines is read whole, from a caret at its end as

@@ -29,7 +29,7 @@ void checkRead(std::string_view script, const DefinitionRows& rows)
         check(line.start() == next && line.kind != LineKind::Header && line.kind != LineKind::Trigger);
         next = line.next();
     }
-    for (const TriggerRow& trigger : rows.triggers) {
+    for (const DefinitionTrigger& trigger : rows.triggers) {
         check(trigger.line.kind == LineKind::Trigger && trigger.line.start() >= next && trigger.end <= rows.end);
         next = trigger.line.next();
     }

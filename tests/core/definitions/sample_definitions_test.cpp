@@ -34,7 +34,7 @@ void expectEveryLineRead(std::string_view text, const DefinitionRows& rows)
         ASSERT_EQ(line.start(), next);
         next = line.next();
     }
-    for (const TriggerRow& trigger : rows.triggers) {
+    for (const DefinitionTrigger& trigger : rows.triggers) {
         ASSERT_EQ(trigger.line.kind, LineKind::Trigger);
         ASSERT_GE(trigger.line.start(), next);
         ASSERT_EQ(trigger.line.start(), lineStartAt(text, trigger.line.start()));
