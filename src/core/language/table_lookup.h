@@ -31,15 +31,6 @@ namespace defwright {
     });
 }
 
-/// The word with its ASCII letters in upper case, as the tables and the folder's vocabulary keep names.
-[[nodiscard]] inline std::string upperCase(std::string_view word)
-{
-    std::string upper(word);
-    for (char& character : upper)
-        character = asciiUpper(character);
-    return upper;
-}
-
 /// The rows of a table sorted by the upper-case word `word(row)` whose word
 /// is `written` in any case; none, or several next to each other.
 template <typename Row, typename Word>

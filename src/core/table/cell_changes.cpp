@@ -15,13 +15,6 @@
 namespace defwright {
 namespace {
 
-std::string upper(std::string_view text)
-{
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), asciiUpper);
-    return result;
-}
-
 // The row's definition as the table read it, or none when its header is gone or another one.
 std::optional<ScriptLine> headerOf(const DefinitionTable& table, const TableRow& row, std::string_view text)
 {
@@ -44,7 +37,7 @@ std::map<std::uint32_t, std::vector<std::size_t>> byRow(const DefinitionTable& t
     std::map<std::uint32_t, std::vector<std::size_t>> rows;
     std::set<std::pair<std::uint32_t, std::string>> seen;
     for (std::size_t change = changes.size(); change-- > 0;) {
-        if (!seen.emplace(changes[change].row, upper(changes[change].key)).second)
+        if (!seen.emplace(changes[change].row, upperCase(changes[change].key)).second)
             refused.push_back({change, CellRefusal::SetAgain});
         else if (changes[change].row < table.rows().size() && table.row(changes[change].row).file < texts)
             rows[changes[change].row].insert(rows[changes[change].row].begin(), change);
