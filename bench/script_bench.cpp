@@ -1,7 +1,4 @@
-#include "core/items/item_edit.h"
-#include "core/items/item_layout.h"
-#include "core/items/item_reader.h"
-#include "core/items/item_script.h"
+#include "core/items/item_kind.h"
 #include "core/npcs/npc_script.h"
 #include "core/session/session_codec.h"
 #include "generated_script.h"
@@ -110,8 +107,8 @@ void BM_ReadDefinitionNearEndOfLongScript(benchmark::State& state)
     const std::string script = bench::generatedScript();
     const std::size_t caret = script.size() - 100;
     for (auto _ : state)
-        benchmark::DoNotOptimize(readItemDefinition(script, caret));
-    if (readItemDefinition(script, caret)->record != samples::magicSword())
+        benchmark::DoNotOptimize(readDefinition<ItemKind>(script, caret));
+    if (readDefinition<ItemKind>(script, caret)->record != samples::magicSword())
         state.SkipWithError("the definition at the caret was not read");
 }
 BENCHMARK(BM_ReadDefinitionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
@@ -121,11 +118,11 @@ BENCHMARK(BM_ReadDefinitionNearEndOfLongScript)->Unit(benchmark::kMicrosecond);
 void BM_PlanEditNearEndOfLongScript(benchmark::State& state)
 {
     const std::string script = bench::generatedScript();
-    const std::optional<ItemReading> reading = readItemDefinition(script, script.size() - 100);
+    const std::optional<ItemReading> reading = readDefinition<ItemKind>(script, script.size() - 100);
     const std::size_t header = reading->lines.place.start;
     for (auto _ : state)
-        benchmark::DoNotOptimize(planItemEdit(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n"));
-    const std::optional<TextEdit> edit = planItemEdit(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n");
+        benchmark::DoNotOptimize(planEdit<ItemKind>(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n"));
+    const std::optional<TextEdit> edit = planEdit<ItemKind>(script, header, reading->record, itemBasicField(0), "Magic Swords", "\r\n");
     if (!edit || edit->replacement != "Magic Swords")
         state.SkipWithError("the edit was not planned");
 }

@@ -31,17 +31,10 @@ std::size_t typedName(std::string_view beforeCaret)
     return typed;
 }
 
-std::string upper(std::string_view text)
-{
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), asciiUpper);
-    return result;
-}
-
 // Sorted without regard to case, each once.
 std::vector<std::string> distinct(std::vector<std::string> words)
 {
-    const auto less = [](const std::string& left, const std::string& right) { return upper(left) < upper(right); };
+    const auto less = [](const std::string& left, const std::string& right) { return upperCase(left) < upperCase(right); };
     std::sort(words.begin(), words.end(), less);
     words.erase(std::unique(words.begin(), words.end(),
                             [](const std::string& left, const std::string& right) {
@@ -69,7 +62,7 @@ CompletionPlace completionPlace(std::string_view beforeCaret, std::string_view s
         return {CompletionPlace::Kind::Trigger, line.value.size(), {}};
     const std::size_t typed = typedName(beforeCaret);
     if (line.kind == LineKind::Keyed && line.value.end == beforeCaret.size()) {
-        std::string key = upper(line.key.of(beforeCaret));
+        std::string key = upperCase(line.key.of(beforeCaret));
         if (isNamingKey(key) && (asked || typed > 0))
             return {CompletionPlace::Kind::Name, typed, std::move(key)};
         return {};

@@ -28,8 +28,7 @@ void DistinctWords::add(std::string_view word)
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = wordHash(word) & mask;; slot = (slot + 1) & mask) {
         if (slots_[slot] == 0) {
-            std::string& added = words_.emplace_back(word);
-            std::transform(added.begin(), added.end(), added.begin(), asciiUpper);
+            words_.push_back(upperCase(word));
             slots_[slot] = static_cast<std::uint32_t>(words_.size());
             return;
         }

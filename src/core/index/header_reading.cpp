@@ -64,8 +64,7 @@ HeaderReading readHeader(std::string_view bracketed)
     const HeaderWords words = headerWords(bracketed);
     const std::optional<SectionKind> known = sectionKind(bracketed);
     HeaderReading header;
-    header.kind = known ? std::string(known->name) : std::string(words.kind);
-    std::transform(header.kind.begin(), header.kind.end(), header.kind.begin(), asciiUpper);
+    header.kind = upperCase(known ? known->name : words.kind);
     header.name = words.name;
     header.arguments = headerArguments(bracketed, words.part);
     readKind(known, header);

@@ -43,12 +43,4 @@ std::array<SlotFields, kItemSlotCount> itemSlotFields(ItemRecord& item)
     return fields;
 }
 
-std::string& itemField(ItemRecord& item, const FieldId& field)
-{
-    if (field.slot == FieldId::kIdentifier)
-        return item.identifier;
-    const SlotFields fields = itemSlotFields(item)[field.slot];
-    return field.part == FieldPart::High ? *fields.high : *fields.value;
-}
-
 } // namespace defwright

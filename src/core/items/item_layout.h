@@ -42,7 +42,4 @@ inline constexpr FieldId kItemIdentifierField{};
 /// The record's strings that each slot of itemLayout() holds.
 [[nodiscard]] std::array<SlotFields, kItemSlotCount> itemSlotFields(ItemRecord& item);
 
-/// The field of the record that a field id names.
-[[nodiscard]] std::string& itemField(ItemRecord& item, const FieldId& field);
-
 } // namespace defwright

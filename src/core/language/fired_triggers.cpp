@@ -30,6 +30,18 @@ bool isKnownTrigger(ObjectKind object, std::string_view trigger)
     });
 }
 
+std::string_view objectKindName(ObjectKind object)
+{
+    switch (object) {
+    case ObjectKind::Item: return "item";
+    case ObjectKind::Character: return "character";
+    case ObjectKind::Region: return "region";
+    case ObjectKind::Any:
+    case ObjectKind::None: break;
+    }
+    return "object";
+}
+
 std::vector<ObjectKind> objectsFiring(std::string_view trigger)
 {
     std::vector<ObjectKind> objects;

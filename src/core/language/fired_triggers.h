@@ -20,6 +20,10 @@ namespace defwright {
 /// The kinds of object that fire `trigger` by themselves, in the order of ObjectKind.
 [[nodiscard]] std::vector<ObjectKind> objectsFiring(std::string_view trigger);
 
+/// What the system calls an object of a kind: "item", "character", "region";
+/// "object" for ObjectKind::Any and ObjectKind::None.
+[[nodiscard]] std::string_view objectKindName(ObjectKind object);
+
 /// The object kinds with triggers of their own, in the order of ObjectKind.
 inline constexpr ObjectKind kFiringObjects[] = {ObjectKind::Item, ObjectKind::Character, ObjectKind::Region};
 

@@ -44,6 +44,21 @@ std::vector<FormField> formFields(std::string_view key)
     return fields;
 }
 
+std::vector<std::string_view> formBodyKeys(std::string_view kind)
+{
+    std::vector<std::string_view> keys;
+    for (const auto layout : kLayouts) {
+        if (layout().kind.section != kind)
+            continue;
+        for (const LineSlot& slot : layout().lineSlots) {
+            const std::string_view key = slot.key.substr(0, slot.key.size() - 1);
+            if (!slot.inCreateBlock && !slot.key.empty() && std::find(keys.begin(), keys.end(), key) == keys.end())
+                keys.push_back(key);
+        }
+    }
+    return keys;
+}
+
 bool isFormBodyKey(std::string_view kind, std::string_view key)
 {
     for (const auto layout : kLayouts) {

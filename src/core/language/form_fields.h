@@ -22,6 +22,10 @@ struct FormField {
 /// skill's name. None for a key the pages do not know.
 [[nodiscard]] std::vector<FormField> formFields(std::string_view key);
 
+/// The keys, without their "=", that the pages write before the first ON=
+/// of a definition of `kind` (upper case), each once.
+[[nodiscard]] std::vector<std::string_view> formBodyKeys(std::string_view kind);
+
 /// Whether the pages write `key`, in any case, before the first ON= of a
 /// definition of `kind` (upper case). A script the program writes is one the
 /// checker finds nothing wrong with, also where the server's lists lack a key

@@ -174,6 +174,23 @@ endforeach()
 list(SORT rows)
 write_table(statementRows StatementRow "${rows}" statement_table)
 
+# The project's own notes on keys, in its own words.
+read_rows(${LANGUAGE_DIR}/key-notes.tsv "" note_rows)
+set(rows)
+foreach(row IN LISTS note_rows)
+    fields("${row}" f)
+    list(LENGTH f count)
+    if(NOT count EQUAL 2)
+        message(FATAL_ERROR "key-notes.tsv: a row is a key, a tab and its note: ${row}")
+    endif()
+    list(GET f 0 key)
+    list(GET f 1 note)
+    string(TOUPPER "${key}" key)
+    list(APPEND rows "{\"${key}\", \"${note}\"}")
+endforeach()
+list(SORT rows)
+write_table(keyNoteRows KeyNoteRow "${rows}" note_table)
+
 set(text "// Written by language_tables.cmake from the files of src/core/language: change those instead.
 #include \"core/language/language_tables.h\"
 
@@ -184,6 +201,7 @@ ${alias_table}
 ${key_table}
 ${trigger_table}
 ${statement_table}
+${note_table}
 } // namespace defwright
 ")
 file(WRITE ${OUTPUT}.new "${text}")

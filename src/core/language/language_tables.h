@@ -1,8 +1,9 @@
 #pragma once
 
 // The language's facts as constant tables. language_tables.cmake writes their
-// contents at build time from the files of this folder (data/ and the
-// project's own tables beside it); the functions below are defined there.
+// contents at build time from the files of this folder (the server's names in
+// data/, and the project's own tables beside it: section-bodies.tsv,
+// statement-blocks.tsv, key-notes.tsv); the functions below are defined there.
 
 #include <cstdint>
 #include <span>
@@ -68,6 +69,12 @@ struct StatementRow {
     BlockKind block;
 };
 
+/// The project's own line about a key, for its hover.
+struct KeyNoteRow {
+    std::string_view key; ///< upper case
+    std::string_view note;
+};
+
 /// Sorted by kind, then part.
 [[nodiscard]] std::span<const SectionKindRow> sectionKindRows();
 /// Sorted by written word.
@@ -78,5 +85,7 @@ struct StatementRow {
 [[nodiscard]] std::span<const TriggerRow> triggerRows();
 /// Sorted by word.
 [[nodiscard]] std::span<const StatementRow> statementRows();
+/// Sorted by key.
+[[nodiscard]] std::span<const KeyNoteRow> keyNoteRows();
 
 } // namespace defwright

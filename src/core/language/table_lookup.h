@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace defwright {
@@ -20,6 +21,14 @@ namespace defwright {
             return static_cast<unsigned char>(upper[i]) < static_cast<unsigned char>(other) ? -1 : 1;
     }
     return upper.size() == written.size() ? 0 : upper.size() < written.size() ? -1 : 1;
+}
+
+/// Whether `left` comes before `right` in alphabetical order, ASCII letters compared without regard to case.
+[[nodiscard]] constexpr bool lessIgnoringCase(std::string_view left, std::string_view right)
+{
+    return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(), [](char a, char b) {
+        return static_cast<unsigned char>(asciiUpper(a)) < static_cast<unsigned char>(asciiUpper(b));
+    });
 }
 
 /// The rows of a table sorted by the upper-case word `word(row)` whose word

@@ -51,14 +51,4 @@ std::array<SlotFields, kNpcSlotCount> npcSlotFields(NpcRecord& npc)
     return fields;
 }
 
-std::string& npcField(NpcRecord& npc, const FieldId& field)
-{
-    if (field.slot == FieldId::kIdentifier)
-        return npc.identifier;
-    const SlotFields fields = npcSlotFields(npc)[field.slot];
-    if (field.part == FieldPart::Name)
-        return *fields.name;
-    return field.part == FieldPart::High ? *fields.high : *fields.value;
-}
-
 } // namespace defwright

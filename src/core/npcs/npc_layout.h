@@ -53,7 +53,4 @@ inline constexpr FieldId kNpcIdentifierField{};
 /// The record's strings that each slot of npcLayout() holds.
 [[nodiscard]] std::array<SlotFields, kNpcSlotCount> npcSlotFields(NpcRecord& npc);
 
-/// The field of the record that a field id names.
-[[nodiscard]] std::string& npcField(NpcRecord& npc, const FieldId& field);
-
 } // namespace defwright

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace defwright {
@@ -33,6 +34,15 @@ namespace defwright {
 [[nodiscard]] constexpr bool startsIgnoringCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() && equalsIgnoringCase(text.substr(0, prefix.size()), prefix);
+}
+
+/// The text with its ASCII letters in upper case, as keys, kinds and triggers are kept.
+[[nodiscard]] inline std::string upperCase(std::string_view text)
+{
+    std::string upper(text);
+    for (char& character : upper)
+        character = asciiUpper(character);
+    return upper;
 }
 
 } // namespace defwright

@@ -47,13 +47,19 @@ bool fits(const DefinitionLayout& layout, const FieldId& field)
 
 } // namespace
 
+std::string& slotField(const SlotFields& fields, FieldPart part)
+{
+    if (part == FieldPart::Name)
+        return *fields.name;
+    return part == FieldPart::High ? *fields.high : *fields.value;
+}
+
 void fillFields(std::string_view script, const DefinitionLines& lines, const DefinitionLayout& layout,
                 std::span<const SlotFields> fields)
 {
     for (std::size_t slot = 0; slot < layout.lineSlots.size(); ++slot) {
-        if (!lines.slotLines[slot])
-            continue;
-        const SlotValues values = slotValues(script, layout.lineSlots[slot], *lines.slotLines[slot]);
+        const std::optional<ScriptLine>& line = lines.slotLines[slot];
+        const SlotValues values = line ? slotValues(script, layout.lineSlots[slot], *line) : SlotValues{};
         assign(fields[slot].name, values.name);
         assign(fields[slot].value, values.value);
         assign(fields[slot].high, values.high);

@@ -28,7 +28,11 @@ struct DefinitionReading {
     std::vector<UnheldLine> unheld; // the lines the fields cannot hold
 };
 
-/// Fills the fields from the slots' lines; a slot without a line leaves its fields as they are.
+/// The string of a slot that a part names.
+/// @pre the slot has that part: a name only a skill's, a high value only a range's or a skill's
+[[nodiscard]] std::string& slotField(const SlotFields& fields, FieldPart part);
+
+/// Fills the fields from the slots' lines; a slot without a line empties its fields.
 void fillFields(std::string_view script, const DefinitionLines& lines, const DefinitionLayout& layout,
                 std::span<const SlotFields> fields);
 

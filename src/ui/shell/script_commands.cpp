@@ -26,8 +26,8 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     , mnuFieldsFromScript_(addAction("mnuFieldsFromScript", tr("&Fields from Script")))
     , mnuDetachFields_(addAction("mnuDetachFields", tr("&Detach Fields")))
     , mnuAddDefinition_(addAction("mnuAddDefinition", tr("&Add Definition")))
-    , itemTie_(itemRecordKind(), pages.itemFields, pages.itemDocument, this)
-    , npcTie_(npcRecordKind(), pages.npcFields, pages.npcDocument, this)
+    , itemTie_(pages.itemFields, pages.itemDocument, this)
+    , npcTie_(pages.npcFields, pages.npcDocument, this)
 {
     mnuScript_->setObjectName(QStringLiteral("mnuScript"));
     mnuFieldsFromScript_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));

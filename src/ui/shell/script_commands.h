@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/items/item_record.h"
-#include "core/npcs/npc_record.h"
+#include "core/items/item_kind.h"
+#include "core/npcs/npc_kind.h"
 #include "ui/shell/tied_fields.h"
 
 #include <QObject>
@@ -71,8 +71,8 @@ private:
     QAction* mnuFieldsFromScript_;
     QAction* mnuDetachFields_;
     QAction* mnuAddDefinition_;
-    TiedFields<ItemRecord, ItemFieldsPage> itemTie_;
-    TiedFields<NpcRecord, NpcFieldsPage> npcTie_;
+    TiedFields<ItemKind, ItemFieldsPage> itemTie_;
+    TiedFields<NpcKind, NpcFieldsPage> npcTie_;
 };
 
 } // namespace defwright

@@ -1,15 +1,14 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
-#include "core/script/script_text.h"
+#include "core/script/field_changes.h"
+#include "core/script/new_definition.h"
 #include "ui/panes/definition_tie.h"
 #include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
-#include "ui/shell/record_kind.h"
 
 #include <QObject>
 
-#include <algorithm>
 #include <utility>
 
 namespace defwright {
@@ -18,15 +17,15 @@ namespace defwright {
 /// Tied, a change of a field changes only that field's line of the
 /// definition, and an edit of the pane by hand shows in the fields; nothing
 /// is rebuilt. The tie itself, its marker and its end are the document's.
-template <typename Record, typename Page>
+template <typename Kind, typename Page>
 class TiedFields {
 public:
-    using Reading = DefinitionReading<Record>;
+    using Record = typename Kind::Record;
+    using Reading = RecordReading<Kind>;
 
     /// @param context what the tie's news are delivered to; they stop when it goes
-    TiedFields(RecordKind<Record> kind, Page* page, PaneDocument* document, QObject* context)
-        : kind_(kind)
-        , page_(page)
+    TiedFields(Page* page, PaneDocument* document, QObject* context)
+        : page_(page)
         , document_(document)
     {
         QObject::connect(tie(), &DefinitionTie::paneEdited, context, [this] { showDefinition(); });
@@ -40,7 +39,7 @@ public:
     bool tieToCaret()
     {
         const ScriptPane* pane = document_->pane();
-        std::optional<Reading> reading = kind_.readAtCaret(pane->bytes(), pane->caretPosition());
+        std::optional<Reading> reading = readDefinition<Kind>(pane->bytes(), pane->caretPosition());
         if (!reading)
             return false;
         tied_ = std::move(reading->record);
@@ -69,8 +68,8 @@ public:
             else
                 beforeTyping_ = tied_;
             pane->beginUndoAction();
-            for (const FieldId& field : changedFields(fields))
-                typedStepMade_ = applyChange(field, fieldOf(fields, field)) || typedStepMade_;
+            for (const FieldId& field : changedFields<Kind>(tied_, fields))
+                typedStepMade_ = applyChange(field, recordField<Kind>(fields, field)) || typedStepMade_;
             pane->endUndoAction();
         });
         return true;
@@ -82,20 +81,11 @@ public:
     void addDefinition()
     {
         ScriptPane* pane = document_->pane();
-        const std::string_view text = pane->bytes();
-        const std::size_t at = placeForNew(text, pane->caretPosition());
-        const std::string lineBreak(lineBreakText(pane->lineBreak()));
-        const std::string generated = kind_.script(Record{});
-        const std::string_view definition = std::string_view(generated).substr(bannerText().size() + kLineBreak.size());
-        std::string inserted = at == 0 ? std::string() : lineBreak + lineBreak;
-        const std::size_t header = at + inserted.size();
-        inserted += withLineBreaks(definition, pane->lineBreak());
-        if (at == 0 && !text.empty())
-            inserted += lineBreak;
-        tie()->editPane([&] { pane->replaceRange(at, at, inserted); });
+        const NewDefinition added = planNewDefinition<Kind>(pane->bytes(), pane->caretPosition(), pane->lineBreak());
+        tie()->editPane([&] { pane->replaceRange(added.edit.start, added.edit.end, added.edit.replacement); });
         tied_ = Record{};
         page_->showRecord(tied_);
-        tie()->tieTo(header);
+        tie()->tieTo(added.header);
     }
 
 private:
@@ -105,7 +95,7 @@ private:
     {
         if (!tie()->isTied())
             return;
-        std::optional<Reading> reading = kind_.readAtHeader(document_->pane()->bytesFrom(tie()->headerStart()), 0);
+        std::optional<Reading> reading = readDefinitionAt<Kind>(document_->pane()->bytesFrom(tie()->headerStart()), 0);
         if (!reading || reading->record == tied_)
             return;
         tied_ = std::move(reading->record);
@@ -117,57 +107,15 @@ private:
     {
         ScriptPane* pane = document_->pane();
         const std::size_t header = tie()->headerStart();
-        const std::optional<TextEdit> edit = kind_.planEdit(pane->bytesFrom(header), 0, tied_, field, value,
+        const std::optional<TextEdit> edit = planEdit<Kind>(pane->bytesFrom(header), 0, tied_, field, value,
                                                             lineBreakText(pane->lineBreak()));
-        fieldOf(tied_, field) = value;
+        recordField<Kind>(tied_, field) = value;
         if (!edit || edit->changesNothing())
             return false;
         pane->replaceRange(header + edit->start, header + edit->end, edit->replacement);
         return true;
     }
 
-    [[nodiscard]] std::vector<FieldId> changedFields(Record& fields)
-    {
-        std::vector<FieldId> changed;
-        if (fields.identifier != tied_.identifier)
-            changed.push_back(FieldId{});
-        const std::vector<SlotFields> before = kind_.slotFields(tied_);
-        const std::vector<SlotFields> after = kind_.slotFields(fields);
-        const auto differs = [](const std::string* was, const std::string* is) { return was != nullptr && *was != *is; };
-        for (std::size_t slot = 0; slot < before.size(); ++slot) {
-            const bool plain = kind_.layout().lineSlots[slot].form == SlotForm::Plain;
-            if (differs(before[slot].name, after[slot].name))
-                changed.push_back({slot, FieldPart::Name});
-            if (differs(before[slot].value, after[slot].value))
-                changed.push_back({slot, plain ? FieldPart::Value : FieldPart::Low});
-            if (differs(before[slot].high, after[slot].high))
-                changed.push_back({slot, FieldPart::High});
-        }
-        return changed;
-    }
-
-    [[nodiscard]] std::string& fieldOf(Record& record, const FieldId& field) const
-    {
-        if (field.slot == FieldId::kIdentifier)
-            return record.identifier;
-        const SlotFields fields = kind_.slotFields(record)[field.slot];
-        if (field.part == FieldPart::Name)
-            return *fields.name;
-        return field.part == FieldPart::High ? *fields.high : *fields.value;
-    }
-
-    // After the definition that holds the caret, or after the last line that
-    // is not blank.
-    [[nodiscard]] std::size_t placeForNew(std::string_view text, std::size_t caret) const
-    {
-        const std::optional<DefinitionPlace> place = definitionAt(text, caret, kind_.layout().kind);
-        if (place && place->start <= caret)
-            return place->end;
-        const std::size_t last = text.find_last_not_of(" \t\r\n");
-        return last == std::string_view::npos ? 0 : std::min(text.size(), text.find_first_of("\r\n", last));
-    }
-
-    RecordKind<Record> kind_;
     Page* page_;
     PaneDocument* document_;
     Record tied_;

@@ -1,6 +1,6 @@
 #include "core/files/line_breaks.h"
 #include "core/index/definition_name.h"
-#include "core/index/edit_list.h"
+#include "core/definitions/edit_list.h"
 #include "core/index/reference_search.h"
 #include "core/index/rename_plan.h"
 
@@ -63,7 +63,7 @@ Folder applied(const Folder& folder, const RenamePlan& plan, std::mt19937& rando
         for (std::size_t i = 0; i < file.changes.size(); ++i)
             chosen.push_back(all || std::bernoulli_distribution(0.5)(random));
         const std::vector<TextEdit> edits = chosenEdits(file, chosen);
-        EXPECT_TRUE(areApart(text, edits));
+        EXPECT_TRUE(joinedEdits(edits) == edits);
         std::string renamed = applyEdits(text, edits);
         std::size_t from = 0;
         std::size_t to = 0;

@@ -1,5 +1,4 @@
-#include "core/items/item_reader.h"
-#include "core/items/item_script.h"
+#include "core/items/item_kind.h"
 
 #include "core/script/script_lines.h"
 #include "core/script/text_lines.h"
@@ -34,7 +33,7 @@ TEST(ItemScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
         "",
         "ON=@CREATE", "HITPOINTS={30 40}", "COLOR=0481",
     }));
-    EXPECT_EQ(readItemDefinition(itemScript(samples::magicSword())).value().record, samples::magicSword());
+    EXPECT_EQ(readDefinition<ItemKind>(itemScript(samples::magicSword())).value().record, samples::magicSword());
     ItemRecord item;
     item.basic[21] = "c";
     item.basic[18] = "10";
@@ -48,7 +47,7 @@ TEST(ItemScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
                                             "COLOR=Grün ☀"}));
     item = {};
     EXPECT_EQ(itemScript(item), withBanner({"[ITEMDEF i_]", "", "", "ON=@CREATE"}));
-    EXPECT_EQ(readItemDefinition(itemScript(item)).value().record, item);
+    EXPECT_EQ(readDefinition<ItemKind>(itemScript(item)).value().record, item);
     item.hitPointsLow = "30";
     EXPECT_EQ(itemScript(item), withBanner({"[ITEMDEF i_]", "", "", "ON=@CREATE", "HITPOINTS={30 }"}));
 }
@@ -66,7 +65,7 @@ TEST(ItemFocusScript, StopsAfterTheAxisLines)
 // comments after the "]" and after values, values without their outer blanks.
 TEST(ItemReader, HandWrittenLinesFillTheirFieldsOrAreListed)
 {
-    const std::optional<ItemReading> reading = readItemDefinition(scriptText({
+    const std::optional<ItemReading> reading = readDefinition<ItemKind>(scriptText({
         " [itemdef\t I_axe ] // a tool", // 1
         "  name =\tAxe //Ægis",          // 2: blanks and the comment are the line's
         "ARMOR=   ",                      // 3: a value of blanks is empty
@@ -99,19 +98,19 @@ TEST(ItemReader, ReadsEveryFormOfHeaderAndRange)
         {"[ItemDef\ti_x]//c", "x"}, {"[ITEMDEF 0a25] // lantern", "0a25"}, {"[ITEMDEF]", ""},
     };
     for (const auto& [header, identifier] : identifierOf) {
-        const std::optional<ItemReading> reading = readItemDefinition(header + "\nNAME=n");
+        const std::optional<ItemReading> reading = readDefinition<ItemKind>(header + "\nNAME=n");
         ASSERT_TRUE(reading) << header;
         EXPECT_EQ(reading->record.identifier, identifier) << header;
         EXPECT_EQ(reading->record.basic[0], "n") << header;
     }
-    EXPECT_FALSE(readItemDefinition("[ITEMDEFX i_x]\nNAME=n"));
-    EXPECT_FALSE(readItemDefinition("[ITEMDEF i_x\nNAME=n")); // no "]": not a header
+    EXPECT_FALSE(readDefinition<ItemKind>("[ITEMDEFX i_x]\nNAME=n"));
+    EXPECT_FALSE(readDefinition<ItemKind>("[ITEMDEF i_x\nNAME=n")); // no "]": not a header
     const std::vector<std::pair<std::string, std::pair<std::string, std::string>>> rangeOf = {
         {"{30 40}", {"30", "40"}}, {"30,40", {"30", "40"}}, {"{30,40}", {"30", "40"}}, {"30", {"30", ""}},
         {"{ 30\t40 } //hp", {"30", "40"}}, {"30 , 40", {"30", "40"}}, {"{30}", {"30", ""}},
     };
     for (const auto& [value, range] : rangeOf) {
-        const std::optional<ItemReading> reading = readItemDefinition("[ITEMDEF 01]\rON=@Create\rHITPOINTS=" + value);
+        const std::optional<ItemReading> reading = readDefinition<ItemKind>("[ITEMDEF 01]\rON=@Create\rHITPOINTS=" + value);
         ASSERT_TRUE(reading) << value;
         EXPECT_EQ(std::pair(reading->record.hitPointsLow, reading->record.hitPointsHigh), range) << value;
     }
@@ -126,20 +125,20 @@ TEST(ItemReader, ReadsTheItemDefinitionThatHoldsTheCaret)
     const std::vector<std::pair<std::size_t, std::string>> identifierAtLine = {
         {0, "a"}, {3, "a"}, {4, ""}, {5, ""}, {6, "0c"}, {8, "0c"}, {99, "0c"}};
     for (const auto& [caretLine, identifier] : identifierAtLine) {
-        const std::optional<ItemReading> reading = readItemDefinition(script, lines.lineStart(caretLine).start + 1);
+        const std::optional<ItemReading> reading = readDefinition<ItemKind>(script, lines.lineStart(caretLine).start + 1);
         EXPECT_EQ(reading ? reading->record.identifier : "", identifier) << caretLine;
     }
-    const std::optional<ItemReading> first = readItemDefinition(script, 0);
+    const std::optional<ItemReading> first = readDefinition<ItemKind>(script, 0);
     EXPECT_TRUE(first->unheld.empty());
     EXPECT_EQ(first->lines.place.start, lines.lineStart(1).start);
     EXPECT_EQ(first->lines.place.end, lines.lineStart(3).start - 2); // "// the ogre" is not the item's
     EXPECT_EQ(first->lines.slotLines[0]->text.of(script), "NAME=A");
-    EXPECT_EQ(unheldLines(readItemDefinition(script, script.size())->unheld), Lines{"9 EXTRA=1"});
-    EXPECT_EQ(readItemDefinitionAt(script, lines.lineStart(6).start)->record.basic[0], "C");
-    EXPECT_FALSE(readItemDefinitionAt(script, lines.lineStart(4).start));
-    EXPECT_FALSE(readItemDefinitionAt(script, lines.lineStart(6).start + 1));
-    EXPECT_FALSE(readItemDefinition("NAME=x\r\n[CHARDEF c_x]", 0));
-    EXPECT_FALSE(readItemDefinition("", 0));
+    EXPECT_EQ(unheldLines(readDefinition<ItemKind>(script, script.size())->unheld), Lines{"9 EXTRA=1"});
+    EXPECT_EQ(readDefinitionAt<ItemKind>(script, lines.lineStart(6).start)->record.basic[0], "C");
+    EXPECT_FALSE(readDefinitionAt<ItemKind>(script, lines.lineStart(4).start));
+    EXPECT_FALSE(readDefinitionAt<ItemKind>(script, lines.lineStart(6).start + 1));
+    EXPECT_FALSE(readDefinition<ItemKind>("NAME=x\r\n[CHARDEF c_x]", 0));
+    EXPECT_FALSE(readDefinition<ItemKind>("", 0));
 }
 
 } // namespace

@@ -136,5 +136,14 @@ TEST(Statements, TheFirstWordOfALineInAnyShape)
     }
 }
 
+TEST(DefinitionKeys, KnowTagKeys)
+{
+    EXPECT_TRUE(isTagKey("TAG.x"));
+    EXPECT_TRUE(isTagKey("tag0.OVERRIDE.X"));
+    EXPECT_FALSE(isTagKey("TAG."));
+    EXPECT_FALSE(isTagKey("TAGS"));
+    EXPECT_FALSE(isTagKey("TEVENTS"));
+}
+
 } // namespace
 } // namespace defwright

@@ -1,5 +1,4 @@
-#include "core/npcs/npc_reader.h"
-#include "core/npcs/npc_script.h"
+#include "core/npcs/npc_kind.h"
 
 #include "core/script/script_lines.h"
 #include "worked_examples.h"
@@ -31,10 +30,10 @@ TEST(NpcScript, WritesFilledFieldsInIndexOrderAsTypedAndReadsThemBack)
     }));
     npc.stats[1] = {}; // KARMA has no low value and skill slot 2 no name: neither is written
     npc.skills[2] = {};
-    EXPECT_EQ(readNpcDefinition(npcScript(npc)).value().record, npc);
+    EXPECT_EQ(readDefinition<NpcKind>(npcScript(npc)).value().record, npc);
     npc = {};
     EXPECT_EQ(npcScript(npc), withBanner({"[CHARDEF c_]", "", "ON=@CREATE", "NPC=BRAIN_NONE"}));
-    EXPECT_EQ(readNpcDefinition(npcScript(npc)).value().record, npc);
+    EXPECT_EQ(readDefinition<NpcKind>(npcScript(npc)).value().record, npc);
     npc.basic[14] = "Monsters"; // box 15, top of the right column
     npc.basic[13] = "gold";     // box 14, bottom of the left column
     npc.basic[3] = "   ";
@@ -67,7 +66,7 @@ TEST(NpcReader, GroupsFillTheirBoxesInOrderAndListWhatIsLeftOver)
                    "STR={200,250}", "INT=5 6", "DEX={  9}", "KARMA={7 }", "FAME={1 2}", "FAME={3 4}",
                    "\twrestling = 70,85 // a listed skill in any form", "MAXHITS={118 132}", "Hiding={1 9}",
                    "TACTICS=2", "my skill={3 9}", "MAGERY={3,9}", "anatomy={ 9}", "ARCHERY={5 9}", "CAMPING={6 9}"};
-    const std::optional<NpcReading> reading = readNpcDefinition(test::scriptText(lines));
+    const std::optional<NpcReading> reading = readDefinition<NpcKind>(test::scriptText(lines));
     ASSERT_TRUE(reading);
     EXPECT_EQ(npcScript(reading->record),
               withBanner({"[CHARDEF c_ogre]", "CAN=MT_WALK", "CAN=MT_RUN", "CAN=MT_FLY", "TSPEECH=s_one",

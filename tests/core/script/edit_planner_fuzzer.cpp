@@ -2,14 +2,8 @@
 // run_fuzzer.sh; any broken property aborts. The first byte chooses the kind
 // and the field, the second the definition, the third the new value's length;
 // the value follows, and the rest is the script.
-#include "core/items/item_edit.h"
-#include "core/items/item_layout.h"
-#include "core/items/item_reader.h"
-#include "core/items/item_script.h"
-#include "core/npcs/npc_edit.h"
-#include "core/npcs/npc_layout.h"
-#include "core/npcs/npc_reader.h"
-#include "core/npcs/npc_script.h"
+#include "core/items/item_kind.h"
+#include "core/npcs/npc_kind.h"
 #include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
 #include "fuzz_check.h"
@@ -106,14 +100,15 @@ bool rangeReadsBack(const DefinitionLines& lines, const DefinitionLayout& layout
 // The edit is one change within a line, one whole line with its break taken
 // away, or new lines put in at a line's start or end; undone, it gives the
 // text back; and the definition still begins where it did.
-template <typename Read, typename Plan, typename Write, typename Set>
-void plansLocally(std::string_view script, std::size_t header, const DefinitionLayout& layout, Read read, Plan plan,
-                  Write write, Set set, std::uint8_t fieldByte, std::string_view value)
+template <typename Kind>
+void plansLocally(std::string_view script, std::size_t header, std::uint8_t fieldByte, std::string_view value)
 {
-    const auto reading = read(script, header);
+    const DefinitionLayout& layout = Kind::layout();
+    const auto reading = readDefinitionAt<Kind>(script, header);
     check(reading.has_value());
     const FieldId field = fieldFrom(fieldByte, layout);
-    const std::optional<TextEdit> edit = plan(script, header, reading->record, field, value, firstLineBreak(script));
+    const std::optional<TextEdit> edit = planEdit<Kind>(script, header, reading->record, field, value,
+                                                        firstLineBreak(script));
     check(edit && edit->start <= edit->end && edit->end <= script.size());
     const std::string_view replaced = script.substr(edit->start, edit->end - edit->start);
     if (edit->start == edit->end && breaks(edit->replacement) > 0)
@@ -128,9 +123,9 @@ void plansLocally(std::string_view script, std::size_t header, const DefinitionL
         || !rangeReadsBack(reading->lines, layout, field, script))
         return;
     auto expected = reading->record;
-    set(expected, field) = value;
-    const auto again = read(edited, header);
-    check(again && write(again->record) == write(expected));
+    recordField<Kind>(expected, field) = value;
+    const auto again = readDefinitionAt<Kind>(edited, header);
+    check(again && Kind::script(again->record) == Kind::script(expected));
 }
 
 } // namespace
@@ -149,10 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     const std::size_t header = headers[data[1] % headers.size()];
     if (item)
-        plansLocally(script, header, layout, readItemDefinitionAt, planItemEdit, itemScript, itemField, data[0] / 2,
-                     value);
+        plansLocally<ItemKind>(script, header, data[0] / 2, value);
     else
-        plansLocally(script, header, layout, readNpcDefinitionAt, planNpcEdit, npcScript, npcField, data[0] / 2,
-                     value);
+        plansLocally<NpcKind>(script, header, data[0] / 2, value);
     return 0;
 }

@@ -1,9 +1,5 @@
-#include "core/items/item_edit.h"
-#include "core/items/item_layout.h"
-#include "core/items/item_reader.h"
-#include "core/npcs/npc_edit.h"
-#include "core/npcs/npc_layout.h"
-#include "core/npcs/npc_reader.h"
+#include "core/items/item_kind.h"
+#include "core/npcs/npc_kind.h"
 
 #include <gtest/gtest.h>
 
@@ -17,8 +13,8 @@ namespace {
 // with the fields as the reader gives them.
 std::string itemEdited(const std::string& script, const FieldId& field, const std::string& value)
 {
-    const std::optional<ItemReading> reading = readItemDefinition(script);
-    const std::optional<TextEdit> edit = planItemEdit(script, reading.value().lines.place.start, reading->record,
+    const std::optional<ItemReading> reading = readDefinition<ItemKind>(script);
+    const std::optional<TextEdit> edit = planEdit<ItemKind>(script, reading.value().lines.place.start, reading->record,
                                                       field, value, firstLineBreak(script));
     return applyEdit(script, edit.value());
 }
@@ -26,7 +22,7 @@ std::string itemEdited(const std::string& script, const FieldId& field, const st
 std::string npcEdited(const std::string& script, const NpcRecord& fields, const FieldId& field,
                       const std::string& value)
 {
-    return applyEdit(script, planNpcEdit(script, 0, fields, field, value, "\n").value());
+    return applyEdit(script, planEdit<NpcKind>(script, 0, fields, field, value, "\n").value());
 }
 
 // The text with its first `from` made `to`.
@@ -95,7 +91,7 @@ TEST(EditPlanner, TypingAValueWithABlankInItLeavesNoBlankBehind)
         std::string script = "[ITEMDEF 01]\nNAME=" + comment;
         ItemRecord fields;
         for (const std::string typed : {"M", "Magic", "Magic ", "Magic S", "Magic Sword", "Magic ", "Magic"}) {
-            script = applyEdit(script, planItemEdit(script, 0, fields, itemBasicField(0), typed, "\n").value());
+            script = applyEdit(script, planEdit<ItemKind>(script, 0, fields, itemBasicField(0), typed, "\n").value());
             fields.basic[0] = typed;
         }
         EXPECT_EQ(script, "[ITEMDEF 01]\nNAME=Magic" + comment);
@@ -106,7 +102,7 @@ TEST(EditPlanner, TypingAValueWithABlankInItLeavesNoBlankBehind)
 TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
 {
     const std::string script = "[CHARDEF 01]\nCAN=A\nCAN=C\nON=@CREATE\n  TAMING=95.1\n  WRESTLING={60 75}";
-    NpcRecord fields = readNpcDefinition(script).value().record;
+    NpcRecord fields = readDefinition<NpcKind>(script).value().record;
     fields.lists = {"A", "", "C"};
     EXPECT_EQ(npcEdited(script, fields, npcListField(2), "D"), replaced(script, "CAN=C", "CAN=D"));
     EXPECT_EQ(npcEdited(script, fields, npcListField(1), "B"), replaced(script, "CAN=C", "CAN=B\nCAN=C"));
@@ -127,11 +123,11 @@ TEST(EditPlanner, GroupsAndSkillsKeepTheirBoxesInLineOrder)
 TEST(EditPlanner, RefusesAPlaceWhereNoHeaderOfItsKindBegins)
 {
     const std::string script = "[CHARDEF 01]\nNAME=a\n[ITEMDEF 02]";
-    EXPECT_FALSE(planItemEdit(script, 0, {}, itemBasicField(0), "x", "\n"));
-    EXPECT_FALSE(planItemEdit(script, 1, {}, itemBasicField(0), "x", "\n"));
-    EXPECT_FALSE(planNpcEdit(script, 0, {}, {kNpcSlotCount, FieldPart::Value}, "x", "\n"));
-    EXPECT_FALSE(planNpcEdit(script, 0, {}, FieldId{0, FieldPart::High}, "x", "\n"));
-    EXPECT_TRUE(planItemEdit(script, script.find("[ITEMDEF"), {}, itemBasicField(0), "x", "\n"));
+    EXPECT_FALSE(planEdit<ItemKind>(script, 0, {}, itemBasicField(0), "x", "\n"));
+    EXPECT_FALSE(planEdit<ItemKind>(script, 1, {}, itemBasicField(0), "x", "\n"));
+    EXPECT_FALSE(planEdit<NpcKind>(script, 0, {}, {kNpcSlotCount, FieldPart::Value}, "x", "\n"));
+    EXPECT_FALSE(planEdit<NpcKind>(script, 0, {}, FieldId{0, FieldPart::High}, "x", "\n"));
+    EXPECT_TRUE(planEdit<ItemKind>(script, script.find("[ITEMDEF"), {}, itemBasicField(0), "x", "\n"));
 }
 
 } // namespace

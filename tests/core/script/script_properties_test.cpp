@@ -1,10 +1,7 @@
 #include "core/files/line_breaks.h"
-#include "core/items/item_edit.h"
-#include "core/items/item_reader.h"
-#include "core/items/item_script.h"
-#include "core/npcs/npc_edit.h"
-#include "core/npcs/npc_reader.h"
-#include "core/npcs/npc_script.h"
+#include "core/items/item_kind.h"
+#include "core/npcs/npc_kind.h"
+#include "core/script/new_definition.h"
 #include "core/script/text_lines.h"
 
 #include "random_scripts.h"
@@ -25,24 +22,6 @@ namespace {
 
 using test::RandomScripts;
 
-struct ItemKind {
-    using Record = ItemRecord;
-    static constexpr auto read = readItemDefinitionAt;
-    static constexpr auto plan = planItemEdit;
-    static std::string write(const ItemRecord& item) { return itemScript(item); }
-    static const DefinitionLayout& layout() { return itemLayout(); }
-    static std::string& field(ItemRecord& item, const FieldId& id) { return itemField(item, id); }
-};
-
-struct NpcKind {
-    using Record = NpcRecord;
-    static constexpr auto read = readNpcDefinitionAt;
-    static constexpr auto plan = planNpcEdit;
-    static std::string write(const NpcRecord& npc) { return npcScript(npc); }
-    static const DefinitionLayout& layout() { return npcLayout(); }
-    static std::string& field(NpcRecord& npc, const FieldId& id) { return npcField(npc, id); }
-};
-
 // Whatever the record holds (values without blanks at their ends or "//"),
 // its script reads back into a record that writes the same script, every line held.
 TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
@@ -50,11 +29,11 @@ TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
     RandomScripts random(1306);
     for (int run = 0; run < 10'000; ++run) {
         const std::string item = itemScript(random.item());
-        const std::optional<ItemReading> itemReading = readItemDefinition(item);
+        const std::optional<ItemReading> itemReading = readDefinition<ItemKind>(item);
         ASSERT_TRUE(itemReading && itemReading->unheld.empty()) << item;
         ASSERT_EQ(itemScript(itemReading->record), item);
         const std::string npc = npcScript(random.npc());
-        const std::optional<NpcReading> npcReading = readNpcDefinition(npc);
+        const std::optional<NpcReading> npcReading = readDefinition<NpcKind>(npc);
         ASSERT_TRUE(npcReading && npcReading->unheld.empty()) << npc;
         ASSERT_EQ(npcScript(npcReading->record), npc);
     }
@@ -118,7 +97,7 @@ template <typename Kind>
 void expectEditReadsBack(const std::string& text, std::size_t header, const typename Kind::Record& fields,
                          const FieldId& field, const std::string& value, std::string_view lineBreak)
 {
-    const std::optional<TextEdit> edit = Kind::plan(text, header, fields, field, value, lineBreak);
+    const std::optional<TextEdit> edit = planEdit<Kind>(text, header, fields, field, value, lineBreak);
     ASSERT_TRUE(edit);
     SCOPED_TRACE("bytes " + std::to_string(edit->start) + " to " + std::to_string(edit->end) + " become \""
                  + edit->replacement + "\"");
@@ -126,10 +105,10 @@ void expectEditReadsBack(const std::string& text, std::size_t header, const type
     ASSERT_EQ(applyEdit(edited, inverseEdit(text, *edit)), text);
     ASSERT_NO_FATAL_FAILURE(expectOneLineTouched(text, *edit, lineBreak));
     typename Kind::Record expected = fields;
-    Kind::field(expected, field) = value;
-    const auto again = Kind::read(edited, header);
+    recordField<Kind>(expected, field) = value;
+    const auto again = readDefinitionAt<Kind>(edited, header);
     ASSERT_TRUE(again);
-    ASSERT_EQ(Kind::write(again->record), Kind::write(expected));
+    ASSERT_EQ(Kind::script(again->record), Kind::script(expected));
 }
 
 template <typename Kind>
@@ -137,9 +116,9 @@ void expectRandomEditReadsBack(RandomScripts& random, const std::string& text, s
                                const typename Kind::Record& written, std::string_view lineBreak)
 {
     SCOPED_TRACE(text);
-    const auto reading = Kind::read(text, header);
+    const auto reading = readDefinitionAt<Kind>(text, header);
     ASSERT_TRUE(reading);
-    ASSERT_EQ(Kind::write(reading->record), Kind::write(written));
+    ASSERT_EQ(Kind::script(reading->record), Kind::script(written));
     const FieldId field = randomField(random, Kind::layout());
     expectEditReadsBack<Kind>(text, header, reading->record, field, randomValue(random, Kind::layout(), field),
                               lineBreak);
@@ -174,11 +153,11 @@ template <typename Kind>
 void expectNameTyped(const std::string& text, std::size_t header, std::string_view lineBreak, std::size_t& count)
 {
     ++count;
-    const auto reading = Kind::read(text, header);
+    const auto reading = readDefinitionAt<Kind>(text, header);
     ASSERT_TRUE(reading) << header;
     const FieldId name{0, FieldPart::Value};
     const std::string typed = reading->record.basic[0] + "x";
-    const std::optional<TextEdit> edit = Kind::plan(text, header, reading->record, name, typed, lineBreak);
+    const std::optional<TextEdit> edit = planEdit<Kind>(text, header, reading->record, name, typed, lineBreak);
     ASSERT_TRUE(edit);
     if (const std::optional<ScriptLine> nameLine = reading->lines.slotLines[0]) {
         EXPECT_TRUE(edit->start >= nameLine->text.start && edit->end <= nameLine->text.end);
@@ -189,34 +168,61 @@ void expectNameTyped(const std::string& text, std::size_t header, std::string_vi
     expectEditReadsBack<Kind>(text, header, reading->record, name, typed, lineBreak);
 }
 
-// Every item and NPC definition of real script files, with their own LF breaks,
-// with CR LF and with lone CRs.
-TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
+// Every real script file, with its own LF breaks, with CR LF and with lone CRs.
+template <typename Check>
+void forEachSampleScript(Check check)
 {
-    std::size_t items = 0;
-    std::size_t npcs = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(DEFWRIGHT_SAMPLE_SCRIPTS)) {
         if (entry.path().extension() != ".scp")
             continue;
         std::ifstream file(entry.path(), std::ios::binary);
         const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
         for (const LineBreak lineBreak : {LineBreak::Lf, LineBreak::CrLf, LineBreak::Cr}) {
-            const std::string text = withLineBreaks(bytes, lineBreak);
-            const std::string_view breakText = lineBreakText(lineBreak);
-            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(breakText.size()) + " bytes");
-            for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
-                if (headerPlace(text, line, itemLayout().kind))
-                    expectNameTyped<ItemKind>(text, line.start(), breakText, items);
-                else if (headerPlace(text, line, npcLayout().kind))
-                    expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
-                if (line.isLast())
-                    break;
-            }
-            ASSERT_FALSE(HasFatalFailure());
+            SCOPED_TRACE(entry.path().string() + " with breaks of " + std::to_string(lineBreakText(lineBreak).size())
+                         + " bytes");
+            check(withLineBreaks(bytes, lineBreak), lineBreak);
+            ASSERT_FALSE(testing::Test::HasFatalFailure());
         }
     }
+}
+
+TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
+{
+    std::size_t items = 0;
+    std::size_t npcs = 0;
+    forEachSampleScript([&](const std::string& text, LineBreak lineBreak) {
+        const std::string_view breakText = lineBreakText(lineBreak);
+        for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
+            if (headerPlace(text, line, itemLayout().kind))
+                expectNameTyped<ItemKind>(text, line.start(), breakText, items);
+            else if (headerPlace(text, line, npcLayout().kind))
+                expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
+            if (line.isLast())
+                break;
+        }
+    });
     EXPECT_EQ(items, 3u * 2936u);
     EXPECT_EQ(npcs, 3u * 183u);
+}
+
+// Add Definition at the end of a real script: what it puts in is in the
+// script's own line breaks and reads back as an empty record, every line held.
+template <typename Kind>
+void expectNewDefinitionReadsBackEmpty(const std::string& text, LineBreak lineBreak)
+{
+    const NewDefinition added = planNewDefinition<Kind>(text, text.size(), lineBreak);
+    EXPECT_TRUE(hasOnlyLineBreaks(added.edit.replacement, lineBreak));
+    const auto reading = readDefinitionAt<Kind>(applyEdit(text, added.edit), added.header);
+    ASSERT_TRUE(reading && reading->unheld.empty());
+    EXPECT_EQ(Kind::script(reading->record), Kind::script({}));
+}
+
+TEST(SampleScripts, ANewDefinitionAtTheEndReadsBackEmpty)
+{
+    forEachSampleScript([](const std::string& text, LineBreak lineBreak) {
+        expectNewDefinitionReadsBackEmpty<ItemKind>(text, lineBreak);
+        expectNewDefinitionReadsBackEmpty<NpcKind>(text, lineBreak);
+    });
 }
 
 // A text of short lines ended by every kind of break, long enough that breaks,

@@ -82,7 +82,6 @@ private slots:
     void fieldsFromScriptTiesWithoutTouchingThePane();
     void eachFieldTypedIntoEditsItsLineInOneUndoStep_data();
     void eachFieldTypedIntoEditsItsLineInOneUndoStep();
-    void aNumberIdentifierIsTheHeaders();
     void tiedFieldsHoldOffTheFocusRebuild();
     void aHandEditShowsInTheFields();
     void theTieFollowsItsHeaderUntilOneOfFourThingsEndsIt();
@@ -153,17 +152,6 @@ void TiedFieldsTest::eachFieldTypedIntoEditsItsLineInOneUndoStep()
         QCOMPARE(box(window, field)->text(), text);
     inPane(window, Qt::Key_Y, typing.steps);
     QCOMPARE(paneBytes(window), typing.typed);
-}
-
-void TiedFieldsTest::aNumberIdentifierIsTheHeaders()
-{
-    MainWindow window;
-    tieItem(window, kItems, kSwordHeader);
-    QLineEdit* identifier = box(window, QStringLiteral("txtidef"));
-    QCOMPARE(identifier->text(), QStringLiteral("0f5e"));
-    identifier->selectAll();
-    QTest::keyClicks(identifier, QStringLiteral("0f5f"));
-    QCOMPARE(qt(paneBytes(window)), qt(replaced(kItems, "[ITEMDEF 0f5e] //", "[ITEMDEF 0f5f] //")));
 }
 
 // Tab into "NAME=" would write the shortened script over the whole file.
@@ -263,10 +251,6 @@ void TiedFieldsTest::addDefinitionInsertsEmptyTiedFields()
     inPane(window, Qt::Key_Z, 3); // the definition, the word typed into its identifier, the colour
     QCOMPARE(paneBytes(window), kItems);
     QCOMPARE(tieShown(window), QString());
-
-    itemPane(window)->replaceScript(QStringLiteral("// only a comment\r\n"));
-    trigger(window, QStringLiteral("mnuAddDefinition"));
-    QCOMPARE(paneBytes(window), "// only a comment\r\n\r\n[ITEMDEF i_]\r\n\r\n\r\nON=@CREATE\r\n");
 }
 
 void TiedFieldsTest::npcFieldsEditWithThePanesLineBreak()
