@@ -233,8 +233,9 @@ std::vector<NameUse> usesOf(const ScriptSummary& summary, std::string_view name,
         while (at > 0 && isWordByte(text[at - 1]))
             --at;
         const std::size_t start = lineStartAt(text, at);
-        const auto region = std::prev(std::upper_bound(summary.regions.begin(), summary.regions.end(), start,
-                                                       [](std::size_t offset, const ReadingRegion& one) { return offset < one.offset; }));
+        const auto region = std::prev(std::upper_bound(
+            summary.regions.begin(), summary.regions.end(), start,
+            [](std::size_t offset, const ReadingRegion& one) { return offset < one.offset; }));
         line = &*region == lastRegion ? line + static_cast<std::uint32_t>(breaksBetween(text, lineStart, start))
                                       : region->line + static_cast<std::uint32_t>(breaksBetween(text, region->offset, start));
         lastRegion = &*region;

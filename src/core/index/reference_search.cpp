@@ -39,7 +39,8 @@ std::vector<ReferenceHit> find(const FolderIndex& index, const std::vector<Wante
             const std::vector<NameUse> ofOne = usesOf(index.summary(file), one.name, one.idKind);
             uses.insert(uses.end(), ofOne.begin(), ofOne.end());
         }
-        std::sort(uses.begin(), uses.end(), [](const NameUse& left, const NameUse& right) { return left.offset < right.offset; });
+        std::sort(uses.begin(), uses.end(),
+                  [](const NameUse& left, const NameUse& right) { return left.offset < right.offset; });
         uses.erase(std::unique(uses.begin(), uses.end(),
                                [](const NameUse& left, const NameUse& right) { return left.offset == right.offset; }),
                    uses.end());

@@ -2,19 +2,17 @@
 
 #include "core/index/definition_name.h"
 #include "core/index/distinct_words.h"
-#include "core/index/reference_names.h"
 #include "core/index/header_reader.h"
 #include "core/index/name_words.h"
+#include "core/index/reference_names.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 
-#include <algorithm>
 #include <array>
 #include <cstring>
 
 namespace defwright {
 namespace {
-
 
 // Whether a CR stands anywhere but before an LF. Without a branch in the
 // loop, so that the compiler makes vector code of it.
@@ -79,8 +77,9 @@ private:
         return cr == nullptr ? nextLf_ : static_cast<std::size_t>(static_cast<const char*>(cr) - text_.data());
     }
 
-    // Most lines are passed over by their first characters: blank, comments, a body that tells nothing.
-    // Any line that begins with "[" begins a section, in a comment's body too.
+    // Most lines are passed over by their first characters: blanks, comments,
+    // a body that tells nothing. Any line that begins with "[" is read: it
+    // begins a section, in a comment's body too.
     bool readLine(std::size_t start, std::size_t end)
     {
         std::size_t first = start;
@@ -149,8 +148,8 @@ private:
         if (!header.listed)
             return true;
         summary_.listsLoads = summary_.listsLoads || header.body == BodyReading::Loads;
-        summary_.sections.push_back({std::move(header.kind), {header.name, lineNumber_, nameHash(header.name)}, header.arguments, {}, {},
-                                     header.use});
+        const WrittenName name{header.name, lineNumber_, nameHash(header.name)};
+        summary_.sections.push_back({std::move(header.kind), name, header.arguments, {}, {}, header.use});
         section_ = &summary_.sections.back();
         aliases_ = header.aliases;
         summary_.regions.back().characters = section_->kind == "CHARDEF";
