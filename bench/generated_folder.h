@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 
 namespace defwright::bench {
 
@@ -11,8 +12,14 @@ inline constexpr std::size_t kFolderFiles = 772;
 inline constexpr std::size_t kSectionsPerFile = 66; // 50,952 sections in all
 inline constexpr std::size_t kFolderBytes = 24 * 1024 * 1024;
 
+// A name every 30th section uses, 1,699 times in all, as real folders use
+// their common items: what a search for every place of a name is measured on.
+inline constexpr std::string_view kCommonName = "i_generated_common";
+inline constexpr std::size_t kCommonEvery = 30;
+
 // One item, one NPC or one events section of about 490 bytes, all its
-// names unique to it, each referring to the one before.
+// names unique to it, each referring to the one before; the first item also
+// answers to kCommonName.
 inline std::string generatedSection(std::size_t number)
 {
     const std::string n = std::to_string(number);
@@ -24,7 +31,12 @@ inline std::string generatedSection(std::size_t number)
     const bool item = number % 3 == 0;
     const std::string head = item ? "[ITEMDEF 0" + std::to_string(0x4000 + number) + "]\r\nDEFNAME=i_generated_" + n
                                   : "[CHARDEF c_generated_" + n + "]\r\nID=c_man";
-    return head + "\r\nNAME=generated thing number " + n + "\r\nTYPE=t_normal\r\nWEIGHT=5\r\nVALUE=10\r\n"
+    std::string common;
+    if (number == 0)
+        common += "\r\nDEFNAME2=" + std::string(kCommonName);
+    if (number % kCommonEvery == 0)
+        common += "\r\nRESOURCES=2 " + std::string(kCommonName);
+    return head + common + "\r\nNAME=generated thing number " + n + "\r\nTYPE=t_normal\r\nWEIGHT=5\r\nVALUE=10\r\n"
         + (item ? "DUPEITEM=0" + std::to_string(0x4000 + number - number % 3) : "ITEMNEWBIE=i_generated_" + before)
         + "\r\nTEVENTS=e_generated_" + std::to_string(number - number % 3 + 2)
         + "\r\nCATEGORY=Generated\r\nSUBSECTION=Things\r\nDESCRIPTION=Thing " + n

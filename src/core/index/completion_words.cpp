@@ -120,7 +120,7 @@ std::vector<std::string> completionNames(std::string_view key, std::string_view 
             return;
         for (const NamePlace& place : places) {
             if (kindFits(key, index.section(place).kind)) {
-                names.push_back(index.writtenName(place).text);
+                names.emplace_back(index.writtenName(place).text);
                 return;
             }
         }

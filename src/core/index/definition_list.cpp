@@ -1,7 +1,6 @@
 #include "core/index/definition_list.h"
 
 #include "core/index/folder_index.h"
-#include "core/index/scripts_folder.h"
 #include "core/script/ascii_case.h"
 
 #include <algorithm>
@@ -16,16 +15,18 @@ std::string folded(std::string_view text)
     return result;
 }
 
-std::string shownSection(const SectionEntry& section, const std::string& shownPath)
+std::string shownSection(const SectionEntry& section, const std::string& shownPath, std::string_view note)
 {
     std::string shown = section.kind;
-    if (!section.name.text.empty())
-        shown += " " + section.name.text;
-    if (!section.aliases.empty() && section.kind != "DEFNAME" && section.kind != "TYPEDEFS")
-        shown += "  " + section.aliases.front().text;
+    for (const std::string_view word : {section.name.text, section.arguments}) {
+        if (!word.empty())
+            shown.append(" ").append(word);
+    }
+    if (!section.aliases.empty() && section.use != SectionUse::List)
+        shown.append("  ").append(section.aliases.front().text);
     if (!section.title.empty())
-        shown += "  \"" + section.title + "\"";
-    return shown + "  " + shownPath + ":" + std::to_string(section.name.line + 1);
+        shown.append("  \"").append(section.title).append("\"");
+    return shown.append("  ").append(shownPath).append(":").append(std::to_string(section.name.line + 1)).append(note);
 }
 
 std::vector<std::string> words(std::string_view typed)
@@ -46,12 +47,12 @@ std::vector<std::string> words(std::string_view typed)
 } // namespace
 
 void DefinitionList::addFile(const std::filesystem::path& file, const std::string& shownPath,
-                             const ScriptSummary& summary)
+                             const ScriptSummary& summary, std::string_view note)
 {
     const auto number = static_cast<std::uint32_t>(files_.size());
     files_.push_back(file);
     for (const SectionEntry& section : summary.sections) {
-        std::string shown = shownSection(section, shownPath);
+        std::string shown = shownSection(section, shownPath, note);
         std::string lower = folded(shown);
         rows_.push_back({std::move(shown), std::move(lower), section.kind, number, section.name.line});
     }
@@ -64,8 +65,7 @@ void DefinitionList::addIndex(const FolderIndex& index, const std::filesystem::p
         const std::filesystem::path& path = index.filePath(file);
         if (!skipped.empty() && path == skippedNormal)
             continue;
-        const std::filesystem::path relative = path.lexically_relative(index.folder());
-        addFile(path, utf8Path(relative.empty() ? path : relative), index.summary(file));
+        addFile(path, index.shownPath(file), index.summary(file), index.isLoaded(file) ? "" : "  (not loaded)");
     }
 }
 

@@ -26,9 +26,12 @@ public:
 
     /// Adds a row for each section of a file, in the order they come.
     /// @param shownPath how the rows name the file
-    void addFile(const std::filesystem::path& file, const std::string& shownPath, const ScriptSummary& summary);
+    /// @param note what each row ends with, such as that the server does not load the file
+    void addFile(const std::filesystem::path& file, const std::string& shownPath, const ScriptSummary& summary,
+                 std::string_view note = {});
 
-    /// Adds every file of the index but `skipped`, naming each relative to the index's folder.
+    /// Adds every file of the index but `skipped`, naming each relative to the
+    /// index's folder, and marking those the server does not load.
     void addIndex(const FolderIndex& index, const std::filesystem::path& skipped = {});
 
     [[nodiscard]] std::size_t size() const { return rows_.size(); }

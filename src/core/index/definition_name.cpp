@@ -29,6 +29,14 @@ std::string_view withoutHexMark(std::string_view name)
     return name.size() > 2 && name[0] == '0' && asciiLower(name[1]) == 'x' ? name.substr(2) : name;
 }
 
+// The part of a name its key is made of, after the key's "0" for an id.
+std::string_view keyDigits(std::string_view id)
+{
+    id = withoutHexMark(id);
+    id.remove_prefix(std::min(id.find_first_not_of('0'), id.size()));
+    return id;
+}
+
 } // namespace
 
 bool isIdNumber(std::string_view name)
@@ -71,13 +79,44 @@ std::string nameKey(std::string_view name)
     std::string key;
     if (isIdNumber(name)) {
         // One leading zero keeps every id apart from every name, "a25" among them.
-        name = withoutHexMark(name);
-        name.remove_prefix(std::min(name.find_first_not_of('0'), name.size()));
+        name = keyDigits(name);
         key = "0";
     }
     key += name;
     std::transform(key.begin(), key.end(), key.begin(), asciiLower);
     return key;
+}
+
+std::uint32_t nameHash(std::string_view name)
+{
+    constexpr std::uint32_t kPrime = 16777619U;
+    std::uint32_t hash = 2166136261U;
+    if (!name.empty() && isDigit(name.front()) && isIdNumber(name)) {
+        hash = (hash ^ static_cast<unsigned char>('0')) * kPrime;
+        name = keyDigits(name);
+    }
+    for (const char character : name)
+        hash = (hash ^ static_cast<unsigned char>(asciiLower(character))) * kPrime;
+    return hash;
+}
+
+int compareNameKeys(std::string_view left, std::string_view right)
+{
+    const bool leftId = isIdNumber(left);
+    const bool rightId = isIdNumber(right);
+    if (leftId != rightId)
+        return leftId ? -1 : 1;
+    if (leftId) {
+        left = keyDigits(left);
+        right = keyDigits(right);
+    }
+    for (std::size_t i = 0; i < left.size() && i < right.size(); ++i) {
+        const unsigned char leftCharacter = static_cast<unsigned char>(asciiLower(left[i]));
+        const unsigned char rightCharacter = static_cast<unsigned char>(asciiLower(right[i]));
+        if (leftCharacter != rightCharacter)
+            return leftCharacter < rightCharacter ? -1 : 1;
+    }
+    return left.size() == right.size() ? 0 : left.size() < right.size() ? -1 : 1;
 }
 
 } // namespace defwright

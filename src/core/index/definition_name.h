@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -23,5 +24,12 @@ namespace defwright {
 /// "0x0a25", "0A25" and "00a25" are one id, and never the name "a25". Empty
 /// for an empty name.
 [[nodiscard]] std::string nameKey(std::string_view name);
+
+/// A hash of nameKey(name), made without building it.
+[[nodiscard]] std::uint32_t nameHash(std::string_view name);
+
+/// nameKey(left) compared with nameKey(right), without building them: below,
+/// equal to or above 0.
+[[nodiscard]] int compareNameKeys(std::string_view left, std::string_view right);
 
 } // namespace defwright

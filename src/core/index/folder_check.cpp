@@ -2,37 +2,37 @@
 
 #include "core/index/definition_name.h"
 #include "core/index/folder_index.h"
-#include "core/index/scripts_folder.h"
 #include "core/index/server_names.h"
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <tuple>
 
 namespace defwright {
 namespace {
 
-std::string shownPath(const FolderIndex& index, std::uint32_t file)
-{
-    const std::filesystem::path& path = index.filePath(file);
-    const std::filesystem::path relative = path.lexically_relative(index.folder());
-    return utf8Path(relative.empty() || *relative.begin() == ".." ? path : relative);
-}
-
 std::string placeText(const FolderIndex& index, const NamePlace& place)
 {
-    return shownPath(index, place.file) + ":" + std::to_string(index.writtenName(place).line + 1);
+    return index.shownPath(place.file) + ":" + std::to_string(index.writtenName(place).line + 1);
 }
 
-// A [TYPEDEFS] block numbers types that [TYPEDEF] sections script: both name one type.
-bool countsForDuplicates(const FolderIndex& index, const NamePlace& place)
+// A [TYPEDEFS] line numbers the type a [TYPEDEF] section scripts: together they are one type.
+bool clashes(const FolderIndex& index, const std::vector<NamePlace>& places)
 {
-    return place.alias == NamePlace::kHeader || index.section(place).kind != "TYPEDEFS";
+    std::size_t typedefs = 0;
+    std::size_t typeLines = 0;
+    for (const NamePlace& place : places) {
+        const std::string& kind = index.section(place).kind;
+        typedefs += kind == "TYPEDEF" ? 1 : 0;
+        typeLines += kind == "TYPEDEFS" ? 1 : 0;
+    }
+    const std::size_t others = places.size() - typedefs - typeLines;
+    return typedefs > 1 || typeLines > 1 || others > 1 || (others == 1 && typedefs + typeLines > 0);
 }
 
 void reportDuplicates(const FolderIndex& index, std::vector<NamePlace> places, std::vector<FolderProblem>& problems)
 {
-    std::erase_if(places, [&index](const NamePlace& place) { return !countsForDuplicates(index, place); });
     // A section may give its own name twice, in its header and a DEFNAME= line.
     std::sort(places.begin(), places.end(), [](const NamePlace& left, const NamePlace& right) {
         return std::tie(left.file, left.section, left.alias) < std::tie(right.file, right.section, right.alias);
@@ -42,25 +42,30 @@ void reportDuplicates(const FolderIndex& index, std::vector<NamePlace> places, s
                                  return left.file == right.file && left.section == right.section;
                              }),
                  places.end());
-    if (places.size() < 2)
+    if (places.size() < 2 || !clashes(index, places))
         return;
     for (std::size_t i = 0; i < places.size(); ++i) {
         const NamePlace& other = places[i == 0 ? 1 : 0];
-        const std::string& name = index.writtenName(places[i]).text;
-        problems.push_back({FolderProblem::Kind::DefinedTwice, index.filePath(places[i].file),
-                            index.writtenName(places[i]).line,
-                            name + " is defined " + std::to_string(places.size()) + " times; also at "
-                                + placeText(index, other)});
+        const std::string name(index.writtenName(places[i]).text);
+        problems.push_back(folderProblem(FolderProblem::Kind::DefinedTwice, index.filePath(places[i].file),
+                                         index.writtenName(places[i]).line,
+                                         name + " is defined " + std::to_string(places.size()) + " times; also at "
+                                             + placeText(index, other)));
     }
 }
 
+// Only definitions of loaded files clash; a part is no definition of its own.
 void checkNames(const FolderIndex& index, std::vector<FolderProblem>& problems)
 {
-    index.forEachName([&index, &problems](std::string_view key, std::span<const NamePlace> places) {
-        if (places.size() < 2)
+    index.forEachName([&index, &problems](std::string_view name, std::span<const NamePlace> all) {
+        if (all.size() < 2)
             return;
-        if (!isIdNumber(key)) {
-            reportDuplicates(index, {places.begin(), places.end()}, problems);
+        std::vector<NamePlace> places;
+        std::copy_if(all.begin(), all.end(), std::back_inserter(places), [&index](const NamePlace& place) {
+            return index.isLoaded(place.file) && index.section(place).use != SectionUse::Part;
+        });
+        if (!isIdNumber(name)) {
+            reportDuplicates(index, std::move(places), problems);
             return;
         }
         std::map<std::string, std::vector<NamePlace>> byKind;
@@ -71,36 +76,66 @@ void checkNames(const FolderIndex& index, std::vector<FolderProblem>& problems)
     });
 }
 
-bool isDefined(const FolderIndex& index, const NameReference& reference)
+bool satisfies(const FolderIndex& index, const NameReference& reference, const NamePlace& place)
 {
-    const std::span<const NamePlace> places = index.lookup(reference.name);
-    if (!isIdNumber(reference.name))
-        return !places.empty() || isServerName(reference.name);
-    return std::any_of(places.begin(), places.end(),
-                       [&index](const NamePlace& place) { return index.section(place).kind == "ITEMDEF"; });
+    return !isIdNumber(reference.name) || index.section(place).kind == "ITEMDEF";
+}
+
+struct Fault {
+    FolderProblem::Kind kind;
+    std::string where;
+};
+
+// Where a name a reference needs is not defined, if it is defined nowhere the server reads.
+std::optional<Fault> referenceFault(const FolderIndex& index, const NameReference& reference)
+{
+    const NamePlace* unloaded = nullptr;
+    for (const NamePlace& place : index.lookup(reference.name)) {
+        if (!satisfies(index, reference, place))
+            continue;
+        if (index.isLoaded(place.file))
+            return std::nullopt;
+        unloaded = unloaded == nullptr ? &place : unloaded;
+    }
+    if (!isIdNumber(reference.name) && isServerName(reference.name))
+        return std::nullopt;
+    if (unloaded != nullptr)
+        return Fault{FolderProblem::Kind::DefinedWhereNotLoaded,
+                     "defined only in " + index.shownPath(unloaded->file) + ", which the server does not load"};
+    return Fault{FolderProblem::Kind::Undefined, "defined nowhere in the folder"};
 }
 
 void checkFiles(const FolderIndex& index, std::vector<FolderProblem>& problems)
 {
     for (const std::uint32_t file : index.files()) {
+        if (!index.isLoaded(file))
+            continue;
         const ScriptSummary& summary = index.summary(file);
         for (const std::uint32_t line : summary.unclosedHeaders)
-            problems.push_back({FolderProblem::Kind::UnclosedHeader, index.filePath(file), line,
-                                "The section header has no \"]\""});
+            problems.push_back(folderProblem(FolderProblem::Kind::UnclosedHeader, index.filePath(file), line,
+                                             "The section header has no \"]\""));
         for (const NameReference& reference : summary.references) {
-            if (!isDefined(index, reference))
-                problems.push_back({FolderProblem::Kind::Undefined, index.filePath(file), reference.line,
-                                    reference.key + "=" + reference.name + ": " + reference.name
-                                        + " is defined nowhere in the folder"});
+            if (const std::optional<Fault> fault = referenceFault(index, reference)) {
+                const std::string name(reference.name);
+                problems.push_back(folderProblem(fault->kind, index.filePath(file), reference.line,
+                                                 std::string(reference.key) + "=" + name + ": " + name + " is "
+                                                     + fault->where));
+            }
         }
     }
 }
 
 } // namespace
 
+FolderProblem folderProblem(FolderProblem::Kind kind, std::filesystem::path file, std::uint32_t line,
+                            std::string message)
+{
+    return {kind, kProblemSeverities.at(static_cast<std::size_t>(kind)), std::move(file), line, std::move(message)};
+}
+
 std::vector<FolderProblem> checkFolder(const FolderIndex& index)
 {
-    std::vector<FolderProblem> problems;
+    std::vector<FolderProblem> problems = checkLoadList(index);
     checkNames(index, problems);
     checkFiles(index, problems);
     std::sort(problems.begin(), problems.end(), [](const FolderProblem& left, const FolderProblem& right) {

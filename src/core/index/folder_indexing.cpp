@@ -49,8 +49,8 @@ private:
 
 ScriptSummary summarizeFile(const std::filesystem::path& file)
 {
-    const std::optional<std::string> text = readScriptText(file);
-    return text ? summarizeScript(*text) : ScriptSummary();
+    std::optional<std::string> text = readScriptText(file);
+    return text ? summarizeScript(std::make_shared<const std::string>(std::move(*text))) : ScriptSummary();
 }
 
 FolderIndex indexFolder(const std::filesystem::path& folder, const IndexProgress& progress,
@@ -74,8 +74,11 @@ FolderIndex indexFolder(const std::filesystem::path& folder, const IndexProgress
     if (progress)
         progress(work.done(), files.size());
     FolderIndex index(folder);
+    std::vector<std::pair<std::filesystem::path, ScriptSummary>> summaries;
+    summaries.reserve(files.size());
     for (std::size_t i = 0; i < files.size(); ++i)
-        index.setFile(files[i], std::move(work.summaries()[i]));
+        summaries.emplace_back(files[i], std::move(work.summaries()[i]));
+    index.setFiles(std::move(summaries));
     return index;
 }
 

@@ -1,142 +1,257 @@
 #include "core/index/script_summary.h"
 
+#include "core/index/definition_name.h"
+#include "core/index/distinct_words.h"
+#include "core/index/header_reader.h"
+#include "core/index/name_words.h"
 #include "core/index/reference_names.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
-#include "core/script/text_lines.h"
 
-#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace defwright {
 namespace {
 
-std::string upper(std::string_view text)
+// Whether a CR stands anywhere but before an LF. Without a branch in the
+// loop, so that the compiler makes vector code of it.
+bool holdsLoneCarriageReturn(std::string_view text)
 {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(), asciiUpper);
-    return result;
+    unsigned lone = 0;
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        lone |= static_cast<unsigned>(text[i] == '\r') & static_cast<unsigned>(text[i + 1] != '\n');
+    return lone != 0 || (!text.empty() && text.back() == '\r');
 }
 
-void keepDistinct(std::vector<std::string>& words)
-{
-    std::sort(words.begin(), words.end());
-    words.erase(std::unique(words.begin(), words.end()), words.end());
-}
+using LastKeys = std::array<std::string_view, 32>;
 
-enum class Body { Outside, Definition, NameBlock, Ignored };
+// The keys one kind of definition uses, and those of the section before by their place in it.
+struct Keys {
+    DistinctWords words;
+    LastKeys lastKeys{};
+};
 
 // Reads a script line by line, keeping what it needs to know of the section it is in.
 class Summarizer {
 public:
-    explicit Summarizer(std::string_view text)
-        : text_(text)
+    explicit Summarizer(std::shared_ptr<const std::string> text)
+        : text_(*text)
+        , loneCarriageReturns_(holdsLoneCarriageReturn(text_))
     {
+        summary_.text = std::move(text);
+        summary_.regions.push_back({});
     }
 
     ScriptSummary run()
     {
-        for (std::size_t start = 0;;) {
-            const ScriptLine line = scriptLineAt(text_, start);
-            if (!read(line) || line.isLast())
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t end = lineEnd(start);
+            if (!readLine(start, end) || end == text_.size())
                 break;
-            start = line.next();
+            start = end + (text_[end] == '\r' && end + 1 < text_.size() && text_[end + 1] == '\n' ? 2 : 1);
             ++lineNumber_;
         }
-        keepDistinct(summary_.itemKeys);
-        keepDistinct(summary_.characterKeys);
-        keepDistinct(summary_.triggers);
+        summary_.readEnd = static_cast<std::uint32_t>(ended_ ? start : text_.size());
+        summary_.itemKeys = itemKeys_.words.take();
+        summary_.characterKeys = characterKeys_.words.take();
+        summary_.triggers = triggers_.take();
         return std::move(summary_);
     }
 
 private:
+    // The first CR or LF from `at` on, or the text's end. Lines end in LF or
+    // CR LF mostly, so memchr finds the next LF, once for as long as it lies
+    // ahead; a second one looks for a CR before it only in a text that has
+    // CRs of their own.
+    std::size_t lineEnd(std::size_t at)
+    {
+        if (nextLf_ < at || nextLf_ == std::string_view::npos) {
+            const void* lf = std::memchr(text_.data() + at, '\n', text_.size() - at);
+            nextLf_ = lf == nullptr ? text_.size() : static_cast<std::size_t>(static_cast<const char*>(lf) - text_.data());
+        }
+        if (!loneCarriageReturns_)
+            return nextLf_ > at && text_[nextLf_ - 1] == '\r' ? nextLf_ - 1 : nextLf_;
+        const void* cr = std::memchr(text_.data() + at, '\r', nextLf_ - at);
+        return cr == nullptr ? nextLf_ : static_cast<std::size_t>(static_cast<const char*>(cr) - text_.data());
+    }
+
+    // Most lines are passed over by their first characters: blanks, comments,
+    // a body that tells nothing. Any line that begins with "[" is read: it
+    // begins a section, in a comment's body too.
+    bool readLine(std::size_t start, std::size_t end)
+    {
+        std::size_t first = start;
+        while (first < end && isBlank(text_[first]))
+            ++first;
+        if (first == end || (text_[first] == '/' && first + 1 < end && text_[first + 1] == '/'))
+            return true;
+        if (text_[first] != '[' && (body_ == BodyReading::None || body_ == BodyReading::Text))
+            return true;
+        if (text_[first] != '[' && body_ == BodyReading::Code && !mayTell(first, end))
+            return true;
+        return read(scriptLineAt(text_, start, end));
+    }
+
+    // Of a code body only keys tell anything, and a line without "=" is none;
+    // where no keys are gathered, only a trigger or a naming key can, whose
+    // first letters are few.
+    [[nodiscard]] bool mayTell(std::size_t first, std::size_t end) const
+    {
+        const bool gathering = aliases_ || (keys_ != nullptr && !inTrigger_);
+        if (!gathering && !startsNamingKeyOrTrigger(text_[first]))
+            return false;
+        return std::memchr(text_.data() + first, '=', end - first) != nullptr;
+    }
+
     // False once the script's end is reached.
     bool read(const ScriptLine& line)
     {
         if (line.kind == LineKind::Header)
             return openSection(line);
-        if (isUnclosedHeader(text_, line))
+        if (isUnclosedHeader(text_, line)) {
             summary_.unclosedHeaders.push_back(lineNumber_);
-        else if (body_ == Body::Ignored)
-            return true;
-        else if (line.kind == LineKind::Trigger)
+            enterSection(line, BodyReading::Code, false); // the server begins a section there all the same
+        } else if (line.kind == LineKind::Trigger) {
             readTrigger(line);
-        else if (body_ == Body::NameBlock)
-            readBlockName(line);
-        else if (line.kind == LineKind::Keyed)
+        } else if (body_ == BodyReading::Names) {
+            readListedName(line);
+        } else if (body_ == BodyReading::Loads) {
+            readLoad(line);
+        } else if (line.kind == LineKind::Keyed) {
             readKeyed(line);
+        }
         return true;
+    }
+
+    void enterSection(const ScriptLine& line, BodyReading body, bool listed)
+    {
+        body_ = body;
+        section_ = nullptr;
+        inTrigger_ = false;
+        keys_ = nullptr;
+        keyInSection_ = 0;
+        aliases_ = false;
+        const std::int32_t section = listed ? static_cast<std::int32_t>(summary_.sections.size()) : -1;
+        summary_.regions.push_back({static_cast<std::uint32_t>(line.start()), lineNumber_, section, body, false});
     }
 
     bool openSection(const ScriptLine& line)
     {
-        const std::string_view words = line.key.of(text_);
-        const std::size_t blank = std::min(words.find_first_of(" \t"), words.size());
-        std::string kind = upper(words.substr(0, blank));
-        inTrigger_ = false;
-        if (kind == "EOF")
+        HeaderReading header = headers_.read(line.key.of(text_));
+        if (header.end) {
+            ended_ = true;
             return false;
-        body_ = kind == "COMMENT"                                                ? Body::Ignored
-            : kind == "DEFNAME" || kind == "DEFNAMES" || kind == "TYPEDEFS"      ? Body::NameBlock
-                                                                                 : Body::Definition;
-        if (body_ == Body::Ignored)
+        }
+        enterSection(line, header.body, header.listed);
+        if (!header.listed)
             return true;
-        keys_ = kind == "ITEMDEF" ? &summary_.itemKeys : kind == "CHARDEF" ? &summary_.characterKeys : nullptr;
-        defnames_ = kind != "FUNCTION";
-        summary_.sections.push_back({std::move(kind), {std::string(trimBlanks(words.substr(blank))), lineNumber_}, {}, {}});
+        summary_.listsLoads = summary_.listsLoads || header.body == BodyReading::Loads;
+        const WrittenName name{header.name, lineNumber_, nameHash(header.name)};
+        summary_.sections.push_back({std::move(header.kind), name, header.arguments, {}, {}, header.use});
+        section_ = &summary_.sections.back();
+        aliases_ = header.aliases;
+        summary_.regions.back().characters = section_->kind == "CHARDEF";
+        if (header.use == SectionUse::Definition && section_->kind == "ITEMDEF")
+            keys_ = &itemKeys_;
+        else if (header.use == SectionUse::Definition && section_->kind == "CHARDEF")
+            keys_ = &characterKeys_;
         return true;
     }
 
     void readTrigger(const ScriptLine& line)
     {
         inTrigger_ = true;
-        const std::string_view value = line.value.of(text_);
-        summary_.triggers.push_back(upper(value.substr(0, value.find_first_of(" \t"))));
+        aliases_ = false;
+        triggers_.add(firstWord(line.value.of(text_)).first);
     }
 
-    // A [DEFNAME] block's line is "name value" or "name=value".
-    void readBlockName(const ScriptLine& line)
+    // A list's line is "name value" or "name=value": it defines the name.
+    void readListedName(const ScriptLine& line)
     {
-        if (line.kind != LineKind::Keyed && line.kind != LineKind::Other)
-            return;
-        std::string_view name = line.kind == LineKind::Keyed ? line.key.of(text_) : line.text.of(text_);
-        name = trimBlanks(name);
-        name = name.substr(0, name.find_first_of(" \t"));
-        if (!summary_.sections.empty() && !name.empty())
-            summary_.sections.back().aliases.push_back({std::string(name), lineNumber_});
+        const std::size_t end = line.kind == LineKind::Keyed ? line.key.end : line.commentGap.start;
+        const std::string_view name = firstWord(text_.substr(line.indent.end, end - line.indent.end)).first;
+        if (section_ != nullptr && isDefinitionName(name))
+            section_->aliases.push_back({name, lineNumber_, nameHash(name)});
+    }
+
+    void readLoad(const ScriptLine& line)
+    {
+        const std::string_view path = text_.substr(line.indent.end, line.commentGap.start - line.indent.end);
+        if (!path.empty())
+            summary_.loads.push_back({path, lineNumber_});
     }
 
     void readKeyed(const ScriptLine& line)
     {
-        std::string key = upper(line.key.of(text_));
+        const std::string_view key = line.key.of(text_);
         const std::string_view value = line.value.of(text_);
-        for (const std::string_view name : referencedNames(key, value))
-            summary_.references.push_back({key, std::string(name), lineNumber_});
-        if (body_ != Body::Definition || inTrigger_ || summary_.sections.empty())
+        addReferences(key, value);
+        if (keys_ != nullptr && !inTrigger_) {
+            if (section_->title.empty() && equalsIgnoringCase(key, "NAME"))
+                section_->title = value;
+            addKey(key);
+        }
+        if (aliases_ && !value.empty() && isAliasKey(key))
+            section_->aliases.push_back({value, lineNumber_, nameHash(value)});
+    }
+
+    // Sections of a script mostly give their keys in the same order: a key
+    // written as the one at its place in the section before is known already.
+    void addKey(std::string_view key)
+    {
+        const std::size_t at = keyInSection_++;
+        LastKeys& last = keys_->lastKeys;
+        if (at < last.size() && last[at].data() != nullptr && last[at] == key)
             return;
-        SectionEntry& section = summary_.sections.back();
-        if (key == "DEFNAME" && defnames_ && !value.empty())
-            section.aliases.push_back({std::string(value), lineNumber_});
-        if (keys_ == nullptr)
+        keys_->words.add(key);
+        if (at < last.size())
+            last[at] = key;
+    }
+
+    void addReferences(std::string_view key, std::string_view value)
+    {
+        const std::string_view naming = namingKey(key);
+        if (naming.empty())
             return;
-        if (key == "NAME" && section.title.empty())
-            section.title = value;
-        keys_->push_back(std::move(key));
+        names_.clear();
+        addReferencedNames(naming, value, names_);
+        for (const std::string_view name : names_)
+            summary_.references.push_back({naming, name, lineNumber_});
     }
 
     std::string_view text_;
     ScriptSummary summary_;
     std::uint32_t lineNumber_ = 0;
-    Body body_ = Body::Outside;
+    bool loneCarriageReturns_;
+    std::size_t nextLf_ = std::string_view::npos;
+    BodyReading body_ = BodyReading::Code;
+    SectionEntry* section_ = nullptr;
     bool inTrigger_ = false;
-    bool defnames_ = false;
-    std::vector<std::string>* keys_ = nullptr;
+    bool aliases_ = false;
+    bool ended_ = false;
+    HeaderReader headers_;
+    Keys* keys_ = nullptr;
+    std::size_t keyInSection_ = 0;
+    Keys itemKeys_;
+    Keys characterKeys_;
+    DistinctWords triggers_;
+    std::vector<std::string_view> names_;
 };
 
 } // namespace
 
 ScriptSummary summarizeScript(std::string_view text)
 {
-    return Summarizer(text).run();
+    return summarizeScript(std::make_shared<const std::string>(text));
+}
+
+ScriptSummary summarizeScript(std::shared_ptr<const std::string> text)
+{
+    if (text == nullptr)
+        text = std::make_shared<const std::string>();
+    return Summarizer(std::move(text)).run();
 }
 
 } // namespace defwright

@@ -34,6 +34,15 @@ int subfoldersWithScripts(const fs::path& folder)
     return count;
 }
 
+// Without a branch in the loop, so that the compiler makes vector code of it.
+bool isPlainAscii(std::string_view bytes)
+{
+    unsigned char high = 0;
+    for (const char byte : bytes)
+        high |= static_cast<unsigned char>(byte);
+    return (high & 0x80U) == 0;
+}
+
 } // namespace
 
 fs::path findScriptsFolder(const fs::path& fileFolder)
@@ -61,6 +70,18 @@ std::string utf8Path(const fs::path& path)
     return {reinterpret_cast<const char*>(text.data()), text.size()};
 }
 
+std::string pathInFolder(const fs::path& file, const fs::path& folder)
+{
+    // Most files lie in the folder as given: their path begins with the folder's.
+    std::string path = utf8Path(file);
+    const std::string base = utf8Path(folder);
+    if (!base.empty() && path.size() > base.size() + 1 && path.starts_with(base)
+        && (base.back() == '/' || path[base.size()] == '/') && path.find("/.", base.size()) == std::string::npos)
+        return path.substr(base.size() + (base.back() == '/' ? 0 : 1));
+    const fs::path relative = file.lexically_relative(folder);
+    return utf8Path(relative.empty() || *relative.begin() == ".." ? file : relative);
+}
+
 bool isScriptPath(const fs::path& path)
 {
     return equalsIgnoringCase(utf8Path(path.extension()), ".scp");
@@ -82,14 +103,18 @@ std::vector<fs::path> listScriptFiles(const fs::path& folder, const std::atomic<
 
 std::optional<std::string> readScriptText(const fs::path& file)
 {
+    // The size of a regular file alone: a folder or a pipe gives an error, and a pipe would never end.
     std::error_code error;
     const std::uintmax_t size = fs::file_size(file, error);
-    if (error || size > kMaxScriptBytes || !fs::is_regular_file(file, error))
+    if (error || size > kMaxScriptBytes)
         return std::nullopt;
     std::ifstream stream(file, std::ios::binary);
     std::string bytes(static_cast<std::size_t>(size), '\0');
     if (!stream.read(bytes.data(), static_cast<std::streamsize>(size)))
         return std::nullopt;
+    // Plain ASCII reads the same in every format: most scripts need no decoding.
+    if (isPlainAscii(bytes))
+        return bytes;
     return decodeScript(bytes, detectFormat(bytes).encoding);
 }
 

@@ -19,6 +19,10 @@ namespace defwright {
 /// compares paths; never throws for a name the system's code page lacks.
 [[nodiscard]] std::string utf8Path(const std::filesystem::path& path);
 
+/// The path of `file` relative to `folder` as utf8Path() gives it, or the
+/// whole path for a file outside the folder.
+[[nodiscard]] std::string pathInFolder(const std::filesystem::path& file, const std::filesystem::path& folder);
+
 /// Whether a path names a script: a ".scp" extension in any case.
 [[nodiscard]] bool isScriptPath(const std::filesystem::path& path);
 

@@ -54,6 +54,10 @@ struct ScriptLine {
 /// each end a line.
 [[nodiscard]] ScriptLine scriptLineAt(std::string_view text, std::size_t start);
 
+/// The same for a caller that has found the line's end already: `end` is
+/// where its break begins, or the text's size.
+[[nodiscard]] ScriptLine scriptLineAt(std::string_view text, std::size_t start, std::size_t end);
+
 /// Whether a line begins as a header ("[" first, blanks aside) but is none,
 /// since no "]" comes before the line's end or its comment.
 [[nodiscard]] bool isUnclosedHeader(std::string_view text, const ScriptLine& line);

@@ -1,15 +1,21 @@
 #include "core/files/line_breaks.h"
 #include "core/files/windows_1252.h"
+#include "core/index/definition_name.h"
 #include "core/index/folder_check.h"
 #include "core/index/folder_indexing.h"
+#include "core/index/load_order.h"
+#include "core/index/name_uses.h"
 #include "core/index/scripts_folder.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
+#include "core/script/text_lines.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fstream>
+#include <map>
+#include <set>
 
 namespace defwright {
 namespace {
@@ -34,7 +40,7 @@ std::size_t headerLines(const std::filesystem::path& file)
 
 // Also every sample in other clothes: CR alone for its breaks, UTF-8 with a
 // BOM made Windows-1252 where it can be, and without its last break. The
-// index finds the same sections on the same lines.
+// index finds the same sections, and the same words that may name them, on the same lines.
 TEST(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
 {
     const std::vector<std::filesystem::path> files = listScriptFiles(kSamples);
@@ -66,6 +72,14 @@ TEST(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
             EXPECT_EQ(after.sections[i].name.text, before.sections[i].name.text);
         }
         EXPECT_EQ(after.references.size(), before.references.size());
+        for (std::size_t i = 0; i < before.sections.size(); i += 7) {
+            const std::string name(before.sections[i].name.text);
+            const std::vector<NameUse> beforeUses = usesOf(before, name, NameUse::ItemId);
+            const std::vector<NameUse> afterUses = usesOf(after, name, NameUse::ItemId);
+            ASSERT_EQ(afterUses.size(), beforeUses.size()) << name;
+            for (std::size_t use = 0; use < beforeUses.size(); ++use)
+                EXPECT_EQ(afterUses[use].line, beforeUses[use].line) << name;
+        }
     }
     std::filesystem::remove_all(variants);
 }
@@ -87,17 +101,76 @@ TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
     EXPECT_EQ(only("f_dungeon_chest_additem"), "f_dungeon_chest.scp:7");
 }
 
-// The samples are a few files of a larger folder: they name much that lies
-// elsewhere, but no header lacks its "]", and the server's own types are known.
-TEST(SampleFolder, CheckReportsOnlyWhatTheFewFilesLack)
+// The samples are 14 files of a collection of 772. What the check finds there
+// is the names they take from the other 758: all references (no clash, no
+// header without its "]"), and no sample file defines any of them, which the
+// test sees for itself in the files' headers and DEFNAME lines. By key:
+// ITEM= lines name the loot and the clothes of the NPCs (templates such as
+// random_coin_purse, items such as i_gold, both defined in the collection's
+// own item and template files); ITEMNEWBIE= the hair and beards of humans and
+// elves; TEVENTS= the equipment events ei_equipitem of the collection's core
+// files and the NPC events e_horses, e_carnivores2, ...; and the one DUPEITEM=
+// is [ITEMDEF 01239]'s, whose base 01231 is not among the samples.
+TEST(SampleFolder, CheckReportsOnlyTheNamesTheOtherFilesOfTheCollectionDefine)
 {
-    const std::vector<FolderProblem> problems = checkFolder(indexFolder(kSamples));
-    EXPECT_FALSE(problems.empty());
-    for (const FolderProblem& problem : problems) {
-        EXPECT_NE(problem.kind, FolderProblem::Kind::UnclosedHeader) << problem.file << ":" << problem.line;
-        EXPECT_EQ(problem.message.find("t_normal"), std::string::npos) << problem.message;
-        EXPECT_EQ(problem.message.find("t_ore "), std::string::npos) << problem.message;
+    std::set<std::string> defined;
+    for (const std::filesystem::path& file : listScriptFiles(kSamples)) {
+        const std::string text = *readScriptText(file);
+        for (std::size_t start = 0;;) {
+            const ScriptLine line = scriptLineAt(text, start);
+            const std::string_view key = line.key.of(text);
+            if (line.kind == LineKind::Header)
+                defined.insert(nameKey(key.substr(std::min(key.find(' ') + 1, key.size()))));
+            if (line.kind == LineKind::Keyed && startsIgnoringCase(key, "DEFNAME"))
+                defined.insert(nameKey(line.value.of(text)));
+            if (line.isLast())
+                break;
+            start = line.next();
+        }
     }
+    std::map<std::string, int> byKey;
+    for (const FolderProblem& problem : checkFolder(indexFolder(kSamples))) {
+        EXPECT_EQ(problem.kind, FolderProblem::Kind::Undefined) << problem.message;
+        EXPECT_EQ(problem.severity, FolderProblem::Severity::Error);
+        const std::size_t equals = problem.message.find('=');
+        const std::string name = problem.message.substr(equals + 1, problem.message.find(':') - equals - 1);
+        EXPECT_FALSE(defined.contains(nameKey(name))) << problem.message;
+        ++byKey[problem.message.substr(0, equals)];
+    }
+    EXPECT_EQ(byKey, (std::map<std::string, int>{{"DUPEITEM", 1}, {"ITEM", 856}, {"ITEMNEWBIE", 110}, {"TEVENTS", 122}}));
+}
+
+// The samples under the collection's own load list (tests/samples/tables): the
+// folders they lie in are listed, so every sample is loaded; every other line
+// of the list names a file or folder of the collection that the samples lack.
+TEST(SampleFolder, TheCollectionsLoadListLoadsEverySampleAndNamesTheRestAsMissing)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "defwright-sample-tables" / "scripts";
+    std::filesystem::remove_all(folder.parent_path());
+    std::filesystem::create_directories(folder.parent_path());
+    std::filesystem::copy(kSamples, folder, std::filesystem::copy_options::recursive);
+    std::filesystem::copy_file(kSamples.parent_path() / "tables" / "resources.scp", folder / "shard_tables.scp");
+    const FolderIndex index = indexFolder(folder);
+    for (const std::uint32_t file : index.files())
+        EXPECT_TRUE(index.isLoaded(file)) << index.shownPath(file);
+    std::size_t missing = 0;
+    for (const FolderProblem& problem : checkLoadList(index)) {
+        ASSERT_EQ(problem.kind, FolderProblem::Kind::ListedButMissing) << problem.message;
+        const std::string text = *readScriptText(folder / "shard_tables.scp");
+        const std::string_view line = TextLines(text).line(TextLines(text).lineStart(problem.line).start);
+        const LoadPath path = readLoadPath(line);
+        std::filesystem::path named = folder;
+        for (const std::string& part : path.parts)
+            named /= part;
+        std::error_code error;
+        const bool holdsScripts = std::filesystem::is_directory(named, error)
+            && std::any_of(std::filesystem::directory_iterator(named), std::filesystem::directory_iterator(),
+                           [](const auto& entry) { return isScriptPath(entry.path()); });
+        EXPECT_FALSE(path.folder ? holdsScripts : std::filesystem::exists(named, error)) << line;
+        ++missing;
+    }
+    EXPECT_EQ(missing, 104U);
+    std::filesystem::remove_all(folder.parent_path());
 }
 
 } // namespace

@@ -111,6 +111,10 @@ TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
         EXPECT_EQ(summary.triggers, (std::vector<std::string>{"@CLICK", "@DEATH"}));
     }
     EXPECT_TRUE(summarizeScript("").sections.empty());
+    const ScriptSummary alike = summarizeScript("[ITEMDEF i_a]\nNAME=a\nWEIGHT=1\n[CHARDEF c_b]\nNAME=b\nSTR=1\n"
+                                                "[ITEMDEF i_c]\nname=c\nVALUE=2\n");
+    EXPECT_EQ(alike.itemKeys, (std::vector<std::string>{"NAME", "VALUE", "WEIGHT"}));
+    EXPECT_EQ(alike.characterKeys, (std::vector<std::string>{"NAME", "STR"}));
     EXPECT_EQ(summarizeScript("[ITEMDEF]").sections.at(0).name.text, "");
 }
 
