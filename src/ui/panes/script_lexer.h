@@ -35,6 +35,10 @@ public:
     /// Chooses the colours and fonts again for the pane's palette and font.
     void useLook(const QPalette& palette, const QFont& font);
 
+    /// Colours the lines of the last edit now, before the pane shows another
+    /// document.
+    void colourPendingLines() { colourChangedLines(); }
+
 private:
     void styleLines(long first, long last, bool knownToo);
     void styleLine(long line);

@@ -144,13 +144,15 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     QCOMPARE(paneDocument(*window, "txtEdit")->format(), (ScriptFormat{TextEncoding::Utf8, LineBreak::Lf, false, false}));
     QVERIFY(paneDocument(*window, "txtnEdit")->isModified());
 
-    // As main() opens a file named on the command line, before the first event.
+    // As main() opens a file named on the command line, before the first
+    // event: a document of its own, with nothing to undo.
     const QString named = dir_.filePath("named.scp");
     writeFile(named, "[ITEMDEF i_named]\r\n");
     window->openItemScript(named);
     QTRY_COMPARE(statusMessage(*window), "Restored unsaved work from the last session");
-    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_named]\r\n");
     QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_named]\r\n");
+    trigger(*window, "mnuPreviousDocument");
     QCOMPARE(pane(*window, "txtEdit")->script(), item);
     QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript());
@@ -168,10 +170,11 @@ void SessionKeeperTest::aPaneThatMatchesItsFileKeepsOnlyItsPath()
         editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, 40);
         end(*window, Ending::CloseButton);
     }
-    const KeptSession kept = storedSession();
-    QCOMPARE(kept.panes.size(), 1U);
-    QCOMPARE(kept.panes[0].filePath, path.toStdString());
-    QVERIFY(!kept.panes[0].text);
+    const KeptPane kept = storedSession().panes.at(0);
+    QCOMPARE(kept.documents.size(), 2U);
+    QCOMPARE(kept.front, 1U);
+    QCOMPARE(kept.documents[1].filePath, path.toStdString());
+    QVERIFY(!kept.documents[1].text);
 
     writeFile(path, chestScript() + "\n// later");
     const auto window = start();
@@ -218,7 +221,8 @@ void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced_data()
     QTest::addColumn<QString>("reason");
     const QByteArray good = QByteArray::fromStdString(encodeSession({}));
     QTest::newRow("cut short") << good.chopped(3) << "it is cut short or garbled";
-    QTest::newRow("another version") << QByteArray(good).replace("session 1", "session 9")
+    QTest::newRow("another version") << QByteArray(good).replace("session " + QByteArray::number(kSessionFormatVersion),
+                                                                 "session 9")
                                      << "it was kept by another version";
     QTest::newRow("not text") << QByteArray("\0\xFF\x01", 3) << "it is not a kept session";
     QTest::newRow("a folder") << QByteArray() << "it is not a file";
