@@ -22,8 +22,9 @@ DocumentTabs::DocumentTabs(ScriptPage* page, Names names, const DefinitionKind& 
     , bar_(page->tabBar())
     , names_(std::move(names))
     , tie_(new DefinitionTie(page->pane(), definitions, this))
+    , form_(new PaneDocument(page->pane(), PaneDocument::Role::FormScript, this))
 {
-    add(new PaneDocument(page->pane(), PaneDocument::Role::FormScript, this));
+    add(form_);
     const auto side = static_cast<QTabBar::ButtonPosition>(
         bar_->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar_));
     bar_->setTabButton(0, side, nullptr);
@@ -31,7 +32,7 @@ DocumentTabs::DocumentTabs(ScriptPage* page, Names names, const DefinitionKind& 
     connect(bar_, &QTabBar::currentChanged, this, &DocumentTabs::tabChosen);
     connect(bar_, &QTabBar::tabMoved, this, &DocumentTabs::tabMoved);
     connect(bar_, &QTabBar::tabCloseRequested, this, [this](int index) {
-        if (index > 0)
+        if (documents_.at(index) != form_)
             emit closeRequested(documents_.at(index));
     });
     bar_->installEventFilter(this);
@@ -125,16 +126,6 @@ void DocumentTabs::tabMoved(int from, int to)
     emit orderChanged();
 }
 
-void DocumentTabs::reorder(const QList<PaneDocument*>& order)
-{
-    int place = 1;
-    for (PaneDocument* document : order) {
-        const auto at = static_cast<int>(documents_.indexOf(document));
-        if (at > 0)
-            bar_->moveTab(at, std::min(place++, static_cast<int>(documents_.size()) - 1));
-    }
-}
-
 // A drag may put a file before the form's script; once it is let go, the
 // form's script goes back to the first place.
 void DocumentTabs::keepFormFirst()
@@ -151,7 +142,7 @@ bool DocumentTabs::eventFilter(QObject* watched, QEvent* event)
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() == Qt::MiddleButton) {
         const int index = bar_->tabAt(mouse->position().toPoint());
-        if (index > 0)
+        if (index >= 0 && documents_.at(index) != form_)
             emit closeRequested(documents_.at(index));
         return true;
     }
@@ -164,13 +155,13 @@ bool DocumentTabs::eventFilter(QObject* watched, QEvent* event)
 void DocumentTabs::close(PaneDocument* document)
 {
     const auto index = static_cast<int>(documents_.indexOf(document));
-    if (index <= 0)
+    if (index < 0 || document == form_)
         return;
     emit documentClosing(document);
     if (tiedDocument() == document)
         tie_->end();
     if (front_ == document)
-        bringToFront(documents_.value(index + 1, documents_.at(index - 1)));
+        bringToFront(documents_.at(index + 1 < documents_.size() ? index + 1 : index - 1));
     documents_.removeAt(index);
     bar_->removeTab(index);
     delete document;

@@ -45,7 +45,7 @@ public:
     [[nodiscard]] ScriptPane* pane() const;
     [[nodiscard]] DefinitionTie* tie() const { return tie_; }
 
-    [[nodiscard]] PaneDocument* form() const { return documents_.constFirst(); }
+    [[nodiscard]] PaneDocument* form() const { return form_; }
     [[nodiscard]] PaneDocument* front() const { return front_; }
     [[nodiscard]] const QList<PaneDocument*>& documents() const { return documents_; }
     /// The document that holds the file, as the system compares paths; none if none does.
@@ -59,8 +59,6 @@ public:
     void bringToFront(PaneDocument* document);
     /// The document `step` tabs on from the one in front, round the ends.
     [[nodiscard]] PaneDocument* neighbour(int step) const;
-    /// Puts the documents in this order, the form's script first whatever the order says.
-    void reorder(const QList<PaneDocument*>& order);
 
     /// Closes a file's document without a question; a tie to it ends.
     void close(PaneDocument* document);
@@ -90,6 +88,7 @@ private:
     Names names_;
     DefinitionTie* tie_;
     QList<PaneDocument*> documents_;
+    PaneDocument* form_;
     PaneDocument* front_ = nullptr;
 };
 

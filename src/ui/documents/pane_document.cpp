@@ -46,6 +46,15 @@ void PaneDocument::open(const QString& path, const ScriptFormat& format, std::st
     emit opened();
 }
 
+void PaneDocument::restoreText(std::string_view paneText, bool modified)
+{
+    if (modified)
+        editor_.replaceText(paneText);
+    else
+        editor_.load(paneText);
+    emit changed();
+}
+
 EncodedScript PaneDocument::encoded() const
 {
     return encodeScript(editor_.bytes(), format_);

@@ -57,6 +57,10 @@ public:
     /// from: nothing to undo, nothing modified.
     void open(const QString& path, const ScriptFormat& format, std::string_view paneText);
 
+    /// A text kept from the last run back in the document: one undoable edit
+    /// over what it holds when `modified`, else the text it starts from.
+    void restoreText(std::string_view paneText, bool modified);
+
     /// The text as the bytes of a file in the document's format.
     [[nodiscard]] EncodedScript encoded() const;
 

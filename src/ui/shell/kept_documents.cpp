@@ -99,10 +99,8 @@ PaneDocument* restoreDocument(const FrontDocument& front, DocumentTabs* pane, co
     PaneDocument* document = kept.formScript ? pane->form() : pane->open(path, format, base);
     if (kept.formScript)
         document->open(path, format, base);
-    if (kept.text && kept.modified)
-        document->editor().replaceText(*kept.text);
-    else if (kept.text)
-        document->editor().load(*kept.text);
+    if (kept.text)
+        document->restoreText(*kept.text, kept.modified);
     document->editor().setView(paneView(kept.view));
     if (kept.text)
         note = changedOnDisk(path, kept.fileStamp);

@@ -1,43 +1,15 @@
-#include "../scripts_folder_fixture.h"
-#include "core/session/session_codec.h"
-#include "ui/shell/session_store.h"
+#include "session_support.h"
 #include "window_test_main.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QStatusBar>
-#include <QWindow>
 
 #include <algorithm>
-#include <memory>
 
 using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-enum class Ending { CtrlQ, Exit, CloseButton };
-
-// Started as the program starts it: the load step, the splash clicked away.
-std::unique_ptr<MainWindow> start()
-{
-    auto window = std::make_unique<MainWindow>();
-    loadAndShow(*window);
-    return window;
-}
-
-void end(MainWindow& window, Ending how)
-{
-    if (how == Ending::CtrlQ) {
-        QVERIFY(showActive(window));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
-    } else if (how == Ending::Exit) {
-        trigger(window, "mnuExit");
-    } else {
-        window.windowHandle()->close();
-    }
-    QVERIFY(!window.isVisible());
-}
 
 // A real script as UTF-8 with LF breaks and no break after its last line.
 QByteArray chestScript()
@@ -57,28 +29,6 @@ QString fieldText(const MainWindow& window, const QString& name)
     QWidget* field = control(window, name);
     auto* box = qobject_cast<QComboBox*>(field);
     return box ? box->currentText() : qobject_cast<QLineEdit*>(field)->text();
-}
-
-QString statusMessage(const MainWindow& window)
-{
-    return window.statusBar()->currentMessage();
-}
-
-KeptSession storedSession()
-{
-    const QByteArray bytes = contents(SessionStore::defaultPath());
-    DecodedSession decoded = decodeSession({bytes.constData(), static_cast<std::size_t>(bytes.size())});
-    if (!decoded.session)
-        qFatal("the store is damaged: %s", decoded.damage.c_str());
-    return *decoded.session;
-}
-
-void removeStores()
-{
-    for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
-        QFile::remove(path);
-        QDir(path).removeRecursively();
-    }
 }
 
 const QStringList kFields = {"txtidef", "txtBasic(0)", "txtType(1)", "txtndef", "lstCan(0)", "cmbbrain", "txtsl(0)"};
