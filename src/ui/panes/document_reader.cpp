@@ -18,6 +18,10 @@ QsciScintillaBase& DocumentReader::viewOf(const EditorDocument& document)
         view_ = new QsciScintilla(pane_);
         view_->hide();
         view_->setUtf8(true);
+        // The editor's notices of edits run its own screen-reader support,
+        // which counts characters from the start of the text: tens of
+        // milliseconds a key in a long script, for a view nobody reads.
+        view_->SendScintilla(QsciScintillaBase::SCI_SETMODEVENTMASK, 0UL);
         view_->SendScintilla(QsciScintillaBase::SCI_MARKERDEFINE, EditorDocument::kPlaceMarker,
                              QsciScintillaBase::SC_MARK_EMPTY);
     }

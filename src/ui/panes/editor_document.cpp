@@ -20,7 +20,6 @@ EditorDocument::EditorDocument(ScriptPane* pane)
     : pane_(pane)
 {
     pane_->documents_.push_back(this);
-    pane_->viewOf(*this).SendScintilla(Sci::SCI_SETCODEPAGE, Sci::SC_CP_UTF8);
 }
 
 EditorDocument::~EditorDocument()
@@ -50,11 +49,12 @@ bool EditorDocument::isModified() const
 void EditorDocument::load(std::string_view paneText)
 {
     Sci& view = pane_->viewOf(*this);
+    view.SendScintilla(Sci::SCI_SETCODEPAGE, Sci::SC_CP_UTF8);
     view.SendScintilla(Sci::SCI_CLEARALL);
     view.SendScintilla(Sci::SCI_APPENDTEXT, static_cast<uintptr_t>(paneText.size()), paneText.data());
     view.SendScintilla(Sci::SCI_EMPTYUNDOBUFFER);
     view.SendScintilla(Sci::SCI_SETSAVEPOINT);
-    view.SendScintilla(Sci::SCI_GOTOPOS, 0UL);
+    view.SendScintilla(Sci::SCI_SETEMPTYSELECTION, 0UL);
     setView({});
 }
 
@@ -107,7 +107,10 @@ void EditorDocument::setView(const PaneView& view)
     view_ = view;
     if (!isShown())
         return;
-    pane_->SendScintilla(Sci::SCI_SETSEL, static_cast<unsigned long>(placeIn(view.anchor)), placeIn(view.caret));
+    // Neither scrolls the caret into view, which would lay its line out: the
+    // view is put where it was instead.
+    pane_->SendScintilla(Sci::SCI_SETANCHOR, static_cast<unsigned long>(placeIn(view.anchor)));
+    pane_->SendScintilla(Sci::SCI_SETCURRENTPOS, static_cast<unsigned long>(placeIn(view.caret)));
     pane_->SendScintilla(Sci::SCI_SETFIRSTVISIBLELINE,
                          static_cast<unsigned long>(std::clamp(view.firstLine, 0L, long{INT_MAX})));
     pane_->SendScintilla(Sci::SCI_SETXOFFSET, static_cast<unsigned long>(std::clamp(view.xOffset, 0L, kMostXOffset)));

@@ -39,6 +39,9 @@ ScriptPane::ScriptPane(QWidget* parent)
     setWrapMode(WrapNone);
     send(SCI_SETSCROLLWIDTH, 1);
     send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    // A line laid out stays so while the page shows it: a long one is not
+    // measured again at every paint and caret move.
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
     layOutScrollBarsOnlyWhenNeeded(this);
     setAutoFillBackground(true);
     setLexer(lexer_);
@@ -78,6 +81,7 @@ void ScriptPane::show(EditorDocument& document)
         shown_->view_ = shown_->view();
     shown_ = &document;
     setDocument(document.document_);
+    send(SCI_SETCODEPAGE, SC_CP_UTF8);
     useLineBreak(document.lineBreak_); // the editor gives a document the line break of its view
     document.setView(document.view_);
     notices_->documentShown();
