@@ -1,6 +1,7 @@
 // Many documents open at once, and a line of megabytes, offscreen:
 //   ./build/bench/defwright_document_bench
 #include "generated_folder.h"
+#include "offscreen_bench_main.h"
 #include "resident_memory.h"
 #include "settings_in.h"
 #include "ui/documents/document_tabs.h"
@@ -186,12 +187,9 @@ void registerBenchmarks(DocumentBench& bench)
 
 int main(int argc, char* argv[])
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    defwright::DocumentBench bench;
-    defwright::registerBenchmarks(bench);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return defwright::bench::runOffscreenBenchmarks(argc, argv, [] {
+        auto bench = std::make_shared<defwright::DocumentBench>();
+        defwright::registerBenchmarks(*bench);
+        return bench;
+    });
 }

@@ -24,6 +24,7 @@ DocumentTabs::DocumentTabs(ScriptPage* page, Names names, const DefinitionKind& 
     , tie_(new DefinitionTie(page->pane(), definitions, this))
     , form_(new PaneDocument(page->pane(), PaneDocument::Role::FormScript, this))
 {
+    page->pane()->show(form_->editor());
     add(form_);
     const auto side = static_cast<QTabBar::ButtonPosition>(
         bar_->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar_));
@@ -74,24 +75,46 @@ void DocumentTabs::add(PaneDocument* document)
     documents_.append(document);
     bar_->addTab(QString());
     showTab(document);
-    connect(document, &PaneDocument::changed, this, [this, document] { showTab(document); });
+    connect(document, &PaneDocument::changed, this, [this, document] { showTabSoon(document); });
     emit documentAdded(document);
 }
 
+// Typing into a field changes whether the form's script differs twice a key
+// (its step taken back, then made again), and a tab's new text lays the bar
+// out again: the tab is shown once the key is done, as it then stands.
+void DocumentTabs::showTabSoon(const PaneDocument* document)
+{
+    if (pendingTabs_.isEmpty())
+        QMetaObject::invokeMethod(this, &DocumentTabs::showPendingTabs, Qt::QueuedConnection);
+    pendingTabs_.insert(document);
+}
+
+void DocumentTabs::showPendingTabs()
+{
+    for (const PaneDocument* document : std::exchange(pendingTabs_, {})) {
+        if (documents_.contains(document))
+            showTab(document);
+    }
+}
+
 // The tab says what the status bar says of it: its name, and whether it
-// differs from its file.
+// differs from its file; what is set again only when it changed.
 void DocumentTabs::showTab(const PaneDocument* document)
 {
     const auto index = static_cast<int>(documents_.indexOf(document));
     const QString path = document->filePath();
     const QString name = path.isEmpty() ? names_.formName : document->fileName();
-    const QString modified = document->isModified() ? QStringLiteral("*") : QString();
-    bar_->setTabText(index, QString(name).replace(u'&', QStringLiteral("&&")) + modified);
+    const QString text = QString(name).replace(u'&', QStringLiteral("&&"))
+                         + (document->isModified() ? QStringLiteral("*") : QString());
+    if (bar_->tabText(index) != text) {
+        bar_->setTabText(index, text);
+        bar_->setAccessibleTabName(index, document->isModified() ? tr("%1, modified").arg(name) : name);
+    }
     QString tip = shownPath(path);
     if (document->isFormScript())
         tip = path.isEmpty() ? tr("The script the fields write") : tr("The script the fields write, in %1").arg(tip);
-    bar_->setTabToolTip(index, tip);
-    bar_->setAccessibleTabName(index, document->isModified() ? tr("%1, modified").arg(name) : name);
+    if (bar_->tabToolTip(index) != tip)
+        bar_->setTabToolTip(index, tip);
 }
 
 void DocumentTabs::bringToFront(PaneDocument* document)

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <string_view>
@@ -79,6 +80,8 @@ protected:
 private:
     void add(PaneDocument* document);
     void showTab(const PaneDocument* document);
+    void showTabSoon(const PaneDocument* document);
+    void showPendingTabs();
     void tabChosen(int index);
     void tabMoved(int from, int to);
     void keepFormFirst();
@@ -90,6 +93,7 @@ private:
     QList<PaneDocument*> documents_;
     PaneDocument* form_;
     PaneDocument* front_ = nullptr;
+    QSet<const PaneDocument*> pendingTabs_;
 };
 
 } // namespace defwright

@@ -79,6 +79,7 @@ void ScriptPane::show(EditorDocument& document)
     lexer_->colourPendingLines();
     if (shown_ != nullptr)
         shown_->view_ = shown_->view();
+    reader_.forget(document); // a second view of a document being edited would follow every edit
     shown_ = &document;
     setDocument(document.document_);
     send(SCI_SETCODEPAGE, SC_CP_UTF8);

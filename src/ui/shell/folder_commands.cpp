@@ -90,9 +90,14 @@ void FolderCommands::watchDocument(PaneDocument* document)
     connect(document, &PaneDocument::changed, this, [this, document] { tellPaneText(document); });
 }
 
-// What a document holds of a file wins over the file; once saved, the file is the same again.
+// What a document holds of a file wins over the file; once saved, the file is
+// the same again, and saved as another, the file it held no longer has it.
 void FolderCommands::tellPaneText(PaneDocument* document)
 {
+    const QString told = toldFiles_.value(document);
+    if (!told.isEmpty() && told != document->filePath())
+        index_->forgetPaneText(told);
+    toldFiles_.insert(document, document->filePath());
     if (document->filePath().isEmpty())
         return;
     if (document->isModified())
@@ -104,8 +109,8 @@ void FolderCommands::tellPaneText(PaneDocument* document)
 // Closed, its unsaved text no longer counts: the file is what the folder holds.
 void FolderCommands::forgetDocument(PaneDocument* document)
 {
-    if (!document->filePath().isEmpty())
-        index_->forgetPaneText(document->filePath());
+    if (const QString told = toldFiles_.take(document); !told.isEmpty())
+        index_->forgetPaneText(told);
 }
 
 // Unless the user chose one, the folder is found from the file opened last,

@@ -2,6 +2,7 @@
 
 #include "ui/shell/script_window_parts.h"
 
+#include <QHash>
 #include <QList>
 #include <QKeySequence>
 #include <QObject>
@@ -60,6 +61,7 @@ private:
     FolderCheckWindow* checkWindow_ = nullptr;
     QLabel* indexState_;
     QString askedFolder_; // the folder of the file the scripts folder was last looked for from
+    QHash<const PaneDocument*, QString> toldFiles_; // the file each document's text was told for
 };
 
 } // namespace defwright

@@ -84,7 +84,7 @@ void KeptDocumentsTest::everyDocumentComesBackInItsPlace()
         end(*window, Ending::Exit);
     }
     const auto window = start();
-    QCOMPARE(tabTexts(*window, "tabItemScripts"), items);
+    QTRY_COMPARE(tabTexts(*window, "tabItemScripts"), items);
     QCOMPARE(tabTexts(*window, "tabNpcScripts"), (QStringList{"NPC Fields", "horses.scp"}));
     QVERIFY(paneDocument(*window, kNpcPane)->isFormScript());
     showPage(*window, 1);
