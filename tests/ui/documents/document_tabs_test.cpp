@@ -63,7 +63,7 @@ void DocumentTabsTest::theFormsScriptIsFirstAndNeverClosed()
     window.openItemScript(folder.lights());
     window.openItemScript(folder.events());
     QTest::keyClicks(caretToLine(window, kItemPane, 1), "x");
-    QCOMPARE(tabTexts(tabs), (QStringList{"Item Fields", "lights.scp", "events.scp*"}));
+    QTRY_COMPARE(tabTexts(tabs), (QStringList{"Item Fields", "lights.scp", "events.scp*"}));
     QCOMPARE(tabs->tabToolTip(1), QDir::toNativeSeparators(folder.lights()));
     QCOMPARE(tabs->accessibleTabName(2), "events.scp, modified");
     QVERIFY(closeButton(tabs, 1) != nullptr);
