@@ -136,8 +136,10 @@ KeptSession keptLongScripts()
     for (const char* name : {"item", "npc"}) {
         KeptPane& pane = session.panes.emplace_back();
         pane.name = name;
-        pane.text = bench::generatedScript();
-        pane.modified = true;
+        KeptDocument& form = pane.documents.emplace_back();
+        form.formScript = true;
+        form.text = bench::generatedScript();
+        form.modified = true;
     }
     return session;
 }
@@ -167,7 +169,7 @@ void BM_CopyFloorTwoLongScripts(benchmark::State& state)
         std::string copy;
         copy.reserve(2 * bench::kScriptBytes + 4096);
         for (const KeptPane& pane : session.panes)
-            copy += *pane.text;
+            copy += *pane.documents.front().text;
         benchmark::DoNotOptimize(copy);
     }
 }

@@ -4,12 +4,14 @@
 // its floor; file_bench.cpp registers its runs.
 #include "core/files/script_bytes.h"
 #include "generated_script.h"
+#include "settings_in.h"
 #include "resident_memory.h"
 #include "core/items/item_script.h"
 #include "core/script/script_text.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/pane_document.h"
 #include "ui/files/recent_files.h"
 #include "ui/files/script_file.h"
-#include "ui/panes/pane_document.h"
 #include "ui/panes/pane_search.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
@@ -19,8 +21,6 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QDir>
 #include <QTemporaryDir>
 
@@ -34,7 +34,6 @@
 
 namespace defwright {
 
-
 using bench::generatedScript;
 using bench::residentBytes;
 using bench::utf8Script;
@@ -47,30 +46,18 @@ inline ScriptPane* showItemScript(MainWindow& window)
     return window.findChild<ScriptPane*>(QStringLiteral("txtEdit"));
 }
 
+// The documents of the item pane, the first pane made.
+inline DocumentTabs* itemDocuments(const MainWindow& window)
+{
+    return window.findChildren<DocumentTabs*>().constFirst();
+}
+
 inline void writeBytes(const QString& path, const std::string& bytes)
 {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size()))
         qFatal("cannot write %s", qPrintable(path));
 }
-
-/// Keeps what the benchmark's windows remember out of the user's own settings,
-/// also where those are the Windows registry or macOS's preferences. The
-/// scripts folder is chosen, and empty: a file opened from the system's
-/// temporary folder would otherwise have the index read every script folder
-/// left there, beside the benchmark, while it runs.
-struct SettingsIn {
-    explicit SettingsIn(const QString& folder)
-    {
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-        const QString noScripts = folder + QStringLiteral("/no-scripts");
-        QDir().mkpath(noScripts);
-        QSettings().setValue(QStringLiteral("scriptsFolder"), noScripts);
-    }
-};
 
 /// The generated file on disk, a shown main window with the item pane in
 /// front and the same text in it; beside it, bare editors of the pane's size:
@@ -97,26 +84,27 @@ public:
         QApplication::processEvents();
     }
 
-    // From the moment the dialog hands over the path until the pane has been
-    // drawn again, coloured. The pane starts empty each time, in a window of its own.
+    // From the moment the dialog hands over the path until the file's new
+    // document has been drawn in front, coloured. The one before is closed
+    // each time, in a window of its own.
     void open(benchmark::State& state) { openFile(state, source_); }
     void openUtf8(benchmark::State& state) { openFile(state, utf8Source_); }
 
     void openFile(benchmark::State& state, const QString& path)
     {
         MainWindow window;
-        ScriptPane* pane = showItemScript(window);
-        auto* document = pane->findChild<PaneDocument*>();
+        showItemScript(window);
+        DocumentTabs* documents = itemDocuments(window);
         QApplication::processEvents();
         const double before = residentBytes();
         for (auto _ : state) {
             state.PauseTiming();
-            pane->replaceScript({});
-            pane->SendScintilla(ScriptPane::SCI_EMPTYUNDOBUFFER);
+            if (documents->front() != documents->form())
+                documents->close(documents->front());
             QApplication::processEvents();
             state.ResumeTiming();
             const ScriptFile::Contents contents = ScriptFile(path).read();
-            document->open(path, contents.format, contents.script);
+            documents->bringToFront(documents->open(path, contents.format, contents.script));
             QApplication::processEvents();
         }
         state.counters["added_MB"] = (residentBytes() - before) / 1e6;
@@ -209,7 +197,7 @@ public:
     void convertLineBreaks(benchmark::State& state)
     {
         pane_->replaceScript(text_);
-        auto* document = pane_->findChild<PaneDocument*>();
+        PaneDocument* document = itemDocuments(window_)->front();
         for (auto _ : state) {
             document->convertLineBreaks(LineBreak::Lf);
             QApplication::processEvents();
@@ -241,7 +229,7 @@ public:
     void saveAs(benchmark::State& state)
     {
         pane_->replaceScript(text_);
-        const auto* document = pane_->findChild<PaneDocument*>();
+        const PaneDocument* document = itemDocuments(window_)->front();
         for (auto _ : state) {
             const EncodedScript encoded = document->encoded();
             if (const QString error = ScriptFile(target_).write(encoded.bytes); !error.isEmpty())
@@ -276,13 +264,13 @@ public:
     // before touching it, and put it at the top of a full recent files list.
     void checkAndRemember(benchmark::State& state)
     {
-        const QList<PaneDocument*> documents = window_.findChildren<PaneDocument*>();
-        RecentFiles recent(documents);
+        const QList<DocumentTabs*> panes = window_.findChildren<DocumentTabs*>();
+        RecentFiles recent(panes);
         for (int i = 0; i < RecentFiles::kMaxEntries; ++i)
-            recent.add(folder_.filePath(QStringLiteral("%1.scp").arg(i)), documents.constLast());
+            recent.add(folder_.filePath(QStringLiteral("%1.scp").arg(i)), panes.constLast());
         for (auto _ : state) {
             benchmark::DoNotOptimize(ScriptFile(source_).notAFileReason());
-            recent.add(source_, documents.constFirst());
+            recent.add(source_, panes.constFirst());
         }
     }
 

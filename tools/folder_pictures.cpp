@@ -3,7 +3,7 @@
 // own added, to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
 #include "ui/files/file_commands.h"
-#include "ui/panes/pane_document.h"
+#include "ui/documents/document_tabs.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
@@ -49,7 +49,10 @@ QImage windowWithPopup(QWidget& window, QWidget& popup)
 bool saveDefinitionList(defwright::MainWindow& window, const QString& vendors, const QString& path)
 {
     auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtnEdit"));
-    window.findChild<defwright::FileCommands*>()->openFile(pane->findChild<defwright::PaneDocument*>(), vendors);
+    for (defwright::DocumentTabs* documents : window.findChildren<defwright::DocumentTabs*>()) {
+        if (documents->pane() == pane)
+            window.findChild<defwright::FileCommands*>()->openFile(documents, vendors);
+    }
     auto* state = window.findChild<QLabel*>(QStringLiteral("lblScriptsIndex"));
     while (!state->text().startsWith(QStringLiteral("Scripts:")))
         QApplication::processEvents(QEventLoop::WaitForMoreEvents);

@@ -4,7 +4,8 @@
 // the ways to reach the window's panes and index.
 
 #include "files/file_test_support.h"
-#include "ui/panes/pane_document.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/pane_document.h"
 
 #include <QLabel>
 
@@ -39,9 +40,20 @@ private:
     QTemporaryDir dir_;
 };
 
+// The documents of the pane, in the order of their tabs.
+inline DocumentTabs* paneDocuments(const QWidget& window, const QString& pane)
+{
+    for (DocumentTabs* documents : window.findChildren<DocumentTabs*>()) {
+        if (documents->pane()->objectName() == pane)
+            return documents;
+    }
+    qFatal("no documents of %s", qPrintable(pane));
+}
+
+// The document in front of the pane.
 inline PaneDocument* paneDocument(const QWidget& window, const QString& pane)
 {
-    return control(window, pane)->findChild<PaneDocument*>();
+    return paneDocuments(window, pane)->front();
 }
 
 inline QString indexState(const QWidget& window)

@@ -10,7 +10,7 @@
 
 namespace defwright {
 
-/// Where a pane's view stood: the selection (caret and anchor as byte
+/// Where a document's view stood: the selection (caret and anchor as byte
 /// positions) and the scroll position.
 struct KeptView {
     std::uint64_t caret = 0;
@@ -29,16 +29,37 @@ struct KeptFileStamp {
     friend bool operator==(const KeptFileStamp&, const KeptFileStamp&) = default;
 };
 
-/// One script pane at the end of a run. A pane that matched its file keeps
-/// only the file and the view; otherwise its text is kept with its format.
-struct KeptPane {
-    std::string name;     // which pane: "item", "npc"
-    std::string filePath; // UTF-8; empty while the pane had no file
-    std::optional<std::string> text; // the pane's bytes, none when it matched its file
+/// The definition the fields were tied to: its header's line (from 0) and
+/// the header as it read, "[ITEMDEF 0f5e]".
+struct KeptTie {
+    std::uint64_t line = 0;
+    std::string header;
+
+    friend bool operator==(const KeptTie&, const KeptTie&) = default;
+};
+
+/// One document of a pane at the end of a run. A document that matched its
+/// file keeps only the file and the view; otherwise its text is kept with
+/// its format.
+struct KeptDocument {
+    bool formScript = false; // the script the fields write, else a file's
+    std::string filePath;    // UTF-8; empty while the document had no file
+    std::optional<std::string> text; // its bytes, none when it matched its file
     ScriptFormat format;
     bool modified = false;
-    std::optional<KeptFileStamp> fileStamp;
+    std::optional<KeptFileStamp> fileStamp; // of the file as the document last read or wrote it
     KeptView view;
+    std::optional<KeptTie> tie;
+
+    friend bool operator==(const KeptDocument&, const KeptDocument&) = default;
+};
+
+/// One script pane at the end of a run: its documents in the order of their
+/// tabs, the form's script first, and which of them was in front.
+struct KeptPane {
+    std::string name; // which pane: "item", "npc"
+    std::vector<KeptDocument> documents;
+    std::uint64_t front = 0;
 
     friend bool operator==(const KeptPane&, const KeptPane&) = default;
 };

@@ -30,29 +30,43 @@ private:
     std::string bytes_ = std::string(kHeader) + std::to_string(kSessionFormatVersion) + '\n';
 };
 
+void writeDocument(Writer& out, const KeptDocument& document)
+{
+    out.entry("document", document.formScript ? "form" : "file");
+    out.entry("path", document.filePath);
+    if (document.text)
+        out.entry("text", *document.text);
+    out.entry("encoding", nameOf(kEncodings, document.format.encoding));
+    out.entry("line-break", nameOf(kLineBreaks, document.format.lineBreak));
+    out.flag("mixed-line-breaks", document.format.mixedLineBreaks);
+    out.flag("final-line-break", document.format.endsWithLineBreak);
+    out.flag("modified", document.modified);
+    if (document.fileStamp)
+        out.numbers("file-stamp", document.fileStamp->size, document.fileStamp->modifiedMs);
+    out.numbers("selection", document.view.caret, document.view.anchor);
+    out.numbers("scroll", document.view.firstLine, document.view.xOffset);
+    if (document.tie)
+        out.entry("tie", std::to_string(document.tie->line) + ' ' + document.tie->header);
+}
+
 void writePane(Writer& out, const KeptPane& pane)
 {
     out.entry("pane", pane.name);
-    out.entry("path", pane.filePath);
-    if (pane.text)
-        out.entry("text", *pane.text);
-    out.entry("encoding", nameOf(kEncodings, pane.format.encoding));
-    out.entry("line-break", nameOf(kLineBreaks, pane.format.lineBreak));
-    out.flag("mixed-line-breaks", pane.format.mixedLineBreaks);
-    out.flag("final-line-break", pane.format.endsWithLineBreak);
-    out.flag("modified", pane.modified);
-    if (pane.fileStamp)
-        out.numbers("file-stamp", pane.fileStamp->size, pane.fileStamp->modifiedMs);
-    out.numbers("selection", pane.view.caret, pane.view.anchor);
-    out.numbers("scroll", pane.view.firstLine, pane.view.xOffset);
+    out.entry("front", std::to_string(pane.front));
+    for (const KeptDocument& document : pane.documents)
+        writeDocument(out, document);
 }
 
 // Texts and field values, and room for every entry's key and count.
 std::size_t expectedBytes(const KeptSession& session)
 {
     std::size_t bytes = 1024;
-    for (const KeptPane& pane : session.panes)
-        bytes += 512 + pane.filePath.size() + (pane.text ? pane.text->size() : 0);
+    for (const KeptPane& pane : session.panes) {
+        for (const KeptDocument& document : pane.documents) {
+            bytes += 512 + document.filePath.size() + (document.text ? document.text->size() : 0)
+                   + (document.tie ? document.tie->header.size() : 0);
+        }
+    }
     for (const auto& [name, text] : session.fields)
         bytes += 32 + name.size() + text.size();
     return bytes;

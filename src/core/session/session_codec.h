@@ -8,12 +8,14 @@
 
 namespace defwright {
 
-inline constexpr int kSessionFormatVersion = 1;
+inline constexpr int kSessionFormatVersion = 2;
 
 /// The kept session as bytes: a first line "Defwright session <version>", then
 /// one entry after another, each a line "<key> <byte count>", that many bytes
 /// of value and a LF, ending with the entry "end". Values are copied as they
-/// are, so texts keep every byte and line break.
+/// are, so texts keep every byte and line break. A pane's entry is followed
+/// by the one of its front document and by its documents, each begun by an
+/// entry "document".
 [[nodiscard]] std::string encodeSession(const KeptSession& session);
 
 /// Either a session or why the bytes are not one.
@@ -22,8 +24,10 @@ struct DecodedSession {
     std::string damage; // empty when the session was read
 };
 
-/// Reads what encodeSession wrote. Anything else, a store cut short, of
-/// another version, with an unknown key or a value out of place, is damaged.
+/// Reads what encodeSession wrote, and what the version before wrote, where a
+/// pane held one text: it comes back as the pane's one document, the form's
+/// script when it had no file. Anything else, a store cut short, of another
+/// version, with an unknown key or a value out of place, is damaged.
 [[nodiscard]] DecodedSession decodeSession(std::string_view bytes);
 
 } // namespace defwright

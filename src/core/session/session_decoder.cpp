@@ -79,71 +79,88 @@ std::optional<Entry> takeEntry(std::string_view& rest)
 
 enum class Outcome { Read, BadValue, UnknownKey };
 
-Outcome readPaneNumbers(KeptPane& pane, std::string_view key, std::string_view value)
+Outcome readNumbers(KeptDocument& document, std::string_view key, std::string_view value)
 {
     const auto numbers = numberPair(value);
     if (!numbers)
         return Outcome::BadValue;
     const auto [first, second] = *numbers;
     if (key == "file-stamp") {
-        pane.fileStamp = KeptFileStamp{first, second};
+        document.fileStamp = KeptFileStamp{first, second};
     } else if (key == "selection") {
-        pane.view.caret = first;
-        pane.view.anchor = second;
+        document.view.caret = first;
+        document.view.anchor = second;
     } else {
-        pane.view.firstLine = first;
-        pane.view.xOffset = second;
+        document.view.firstLine = first;
+        document.view.xOffset = second;
     }
     return Outcome::Read;
 }
 
-Outcome readPaneValue(KeptPane& pane, std::string_view key, std::string_view value)
+// "<line> <header>", the header any bytes.
+std::optional<KeptTie> tie(std::string_view value)
+{
+    const std::size_t blank = value.find(' ');
+    const std::optional<std::uint64_t> line = number(value.substr(0, blank));
+    if (blank == std::string_view::npos || !line)
+        return std::nullopt;
+    return KeptTie{*line, std::string(value.substr(blank + 1))};
+}
+
+Outcome readDocumentValue(KeptDocument& document, std::string_view key, std::string_view value)
 {
     bool read = true;
     if (key == "path")
-        pane.filePath = value;
+        document.filePath = value;
     else if (key == "text")
-        pane.text = std::string(value);
+        document.text = std::string(value);
     else if (key == "encoding")
-        read = assign(pane.format.encoding, valueOf(kEncodings, value));
+        read = assign(document.format.encoding, valueOf(kEncodings, value));
     else if (key == "line-break")
-        read = assign(pane.format.lineBreak, valueOf(kLineBreaks, value));
+        read = assign(document.format.lineBreak, valueOf(kLineBreaks, value));
     else if (key == "mixed-line-breaks")
-        read = assign(pane.format.mixedLineBreaks, flag(value));
+        read = assign(document.format.mixedLineBreaks, flag(value));
     else if (key == "final-line-break")
-        read = assign(pane.format.endsWithLineBreak, flag(value));
+        read = assign(document.format.endsWithLineBreak, flag(value));
     else if (key == "modified")
-        read = assign(pane.modified, flag(value));
+        read = assign(document.modified, flag(value));
     else if (key == "file-stamp" || key == "selection" || key == "scroll")
-        return readPaneNumbers(pane, key, value);
+        return readNumbers(document, key, value);
     else
         return Outcome::UnknownKey;
     return read ? Outcome::Read : Outcome::BadValue;
 }
 
-/// Builds the session entry by entry; each key of a pane, and the frames, once.
+/// Builds the session entry by entry; each key of a document, of a pane and
+/// of the session once. The version before kept one text to a pane, with no
+/// entries of documents: the pane's entry begins its one document.
 class SessionReader {
 public:
+    explicit SessionReader(std::uint64_t version)
+        : documents_(version >= 2)
+    {
+    }
+
     /// Empty when the entry was taken in, else what is wrong with it.
     std::string read(const Entry& entry)
     {
         if (entry.key == "end") {
             ended_ = true;
-            return entry.value.empty() ? std::string() : badValue(entry.key);
+            return !entry.value.empty() ? badValue(entry.key) : endPane();
         }
         if (entry.key == "pane")
             return startPane(entry.value);
         if (entry.key == "field")
             return readField(entry.value);
+        if (documents_ && entry.key == "document")
+            return startDocument(entry.value);
         if (!seen_.insert(entry.key).second)
             return "the entry \"" + std::string(entry.key) + "\" is there twice";
         if (entry.key == "npc-frames")
             return assign(session_.npcFrames, valueOf(kNpcFrames, entry.value)) ? "" : badValue(entry.key);
-        const Outcome outcome = session_.panes.empty() ? Outcome::UnknownKey
-                                                       : readPaneValue(session_.panes.back(), entry.key, entry.value);
-        if (outcome == Outcome::UnknownKey)
-            return "an unknown entry \"" + std::string(entry.key) + "\"";
-        return outcome == Outcome::BadValue ? badValue(entry.key) : "";
+        if (documents_ && entry.key == "front")
+            return readFront(entry.value);
+        return readDocument(entry);
     }
 
     [[nodiscard]] bool ended() const { return ended_; }
@@ -151,15 +168,68 @@ public:
 
 private:
     static std::string badValue(std::string_view key) { return "a wrong value of \"" + std::string(key) + "\""; }
+    static std::string unknown(std::string_view key) { return "an unknown entry \"" + std::string(key) + "\""; }
 
     std::string startPane(std::string_view name)
     {
         const auto sameName = [name](const KeptPane& pane) { return pane.name == name; };
         if (name.empty() || std::ranges::any_of(session_.panes, sameName))
             return badValue("pane");
+        if (std::string damage = endPane(); !damage.empty())
+            return damage;
         session_.panes.emplace_back().name = name;
-        std::erase_if(seen_, [](std::string_view key) { return key != "npc-frames"; });
+        forgetKeys(true);
+        if (!documents_)
+            session_.panes.back().documents.emplace_back();
         return {};
+    }
+
+    // The form's script can only be the first document.
+    std::string startDocument(std::string_view role)
+    {
+        if (session_.panes.empty() || (role != "form" && role != "file")
+            || (role == "form" && !session_.panes.back().documents.empty()))
+            return badValue("document");
+        session_.panes.back().documents.emplace_back().formScript = role == "form";
+        forgetKeys(false);
+        return {};
+    }
+
+    std::string readFront(std::string_view value)
+    {
+        if (session_.panes.empty() || !session_.panes.back().documents.empty())
+            return unknown("front");
+        return assign(session_.panes.back().front, number(value)) ? "" : badValue("front");
+    }
+
+    std::string readDocument(const Entry& entry)
+    {
+        if (session_.panes.empty() || session_.panes.back().documents.empty())
+            return unknown(entry.key);
+        KeptDocument& document = session_.panes.back().documents.back();
+        if (documents_ && entry.key == "tie")
+            return assign(document.tie, tie(entry.value)) ? "" : badValue(entry.key);
+        const Outcome outcome = readDocumentValue(document, entry.key, entry.value);
+        if (outcome == Outcome::UnknownKey)
+            return unknown(entry.key);
+        return outcome == Outcome::BadValue ? badValue(entry.key) : "";
+    }
+
+    // The pane read last is whole: its front is one of its documents.
+    std::string endPane()
+    {
+        if (session_.panes.empty())
+            return {};
+        KeptPane& pane = session_.panes.back();
+        if (!documents_)
+            pane.documents.front().formScript = pane.documents.front().filePath.empty();
+        return pane.front < std::max<std::size_t>(pane.documents.size(), 1) ? "" : badValue("front");
+    }
+
+    // A new pane's or document's keys may come again; the session's may not.
+    void forgetKeys(bool paneToo)
+    {
+        std::erase_if(seen_, [paneToo](std::string_view key) { return key != "npc-frames" && (paneToo || key != "front"); });
     }
 
     std::string readField(std::string_view value)
@@ -171,6 +241,7 @@ private:
         return {};
     }
 
+    bool documents_;
     KeptSession session_;
     std::set<std::string_view> seen_;
     std::set<std::string_view> fieldNames_;
@@ -192,10 +263,10 @@ DecodedSession decodeSession(std::string_view bytes)
     const std::optional<std::uint64_t> version = number(bytes.substr(kHeader.size(), headerEnd - kHeader.size()));
     if (!version)
         return damaged("it is not a kept session");
-    if (*version != kSessionFormatVersion)
+    if (*version != kSessionFormatVersion && *version != 1)
         return damaged("it was kept by another version of Defwright");
     std::string_view rest = bytes.substr(headerEnd + 1);
-    SessionReader reader;
+    SessionReader reader(*version);
     while (!reader.ended()) {
         const std::optional<Entry> entry = takeEntry(rest);
         if (!entry)

@@ -1,16 +1,20 @@
 #include "ui/files/file_commands.h"
 
 #include "core/script/script_text.h"
-#include "ui/files/native_paths.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/native_paths.h"
+#include "ui/documents/pane_document.h"
 #include "ui/files/script_file.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
+#include "ui/panes/definition_tie.h"
 #include "ui/widgets/wait_cursor.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMainWindow>
-#include <QPushButton>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <optional>
 
@@ -40,190 +44,223 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
 
 } // namespace
 
-FileCommands::FileCommands(QMainWindow* window, FrontDocument* front, const PaneDocument* captioned)
+FileCommands::FileCommands(QMainWindow* window, FrontDocument* front, Panes panes)
     : QObject(window)
-    , window_(window)
     , front_(front)
-    , captioned_(captioned)
+    , panes_(panes)
+    , questions_(window)
     , diaOpen_(createDialog(window, QStringLiteral("diaOpen"), QFileDialog::AcceptOpen))
     , diaSave_(createDialog(window, QStringLiteral("diaSave"), QFileDialog::AcceptSave))
-    , recentFiles_(new RecentFiles(front->documents(), this))
+    , recentFiles_(new RecentFiles(front->panes(), this))
 {
     connect(recentFiles_, &RecentFiles::chosen, this, &FileCommands::openRecent);
+    mnuNew_ = action("mnuNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &FileCommands::mnuNew_Click);
+    mnuOpen_ = action("mnuOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &FileCommands::mnuOpen_Click);
+    mnuSave_ = action("mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FileCommands::mnuSave_Click);
+    mnuSaveAs_ = action("mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
+                        &FileCommands::mnuSaveAs_Click);
+    mnuOpenNpc_ = action("mnuOpenNpc", tr("Open &NPC Script..."), {}, &FileCommands::mnuOpenNpc_Click);
+    mnuSaveNpcAs_ = action("mnuSaveNpcAs", tr("Save NPC Script &As..."), {}, &FileCommands::mnuSaveNpcAs_Click);
 }
 
-// The pane forgets its file, so the caption no longer names one.
-void FileCommands::newScript(PaneDocument* document)
+QAction* FileCommands::action(const char* name, const QString& caption, const QKeySequence& shortcut,
+                              void (FileCommands::*slot)())
 {
-    document->startWithoutFile(QString::fromStdString(bannerText()));
-    if (document == captioned_)
-        window_->setWindowTitle(QStringLiteral("Defwright"));
+    auto* created = new QAction(caption, this);
+    created->setObjectName(QString::fromLatin1(name));
+    created->setShortcut(shortcut);
+    connect(created, &QAction::triggered, this, slot);
+    return created;
 }
 
-void FileCommands::open(PaneDocument* document)
+void FileCommands::addMenu(QMenuBar* menuBar, QAction* close, QAction* exit)
+{
+    QMenu* fileMenu = menuBar->addMenu(tr("&File"));
+    fileMenu->setObjectName(QStringLiteral("mnuFile"));
+    fileMenu->addActions({mnuNew_, mnuOpen_});
+    QMenu* recentMenu = fileMenu->addMenu(tr("Open &Recent"));
+    recentMenu->setObjectName(QStringLiteral("mnuRecent"));
+    recentFiles_->showIn(recentMenu);
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
+    fileMenu->addActions({mnuSave_, mnuSaveAs_, close});
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepNpc"));
+    fileMenu->addActions({mnuOpenNpc_, mnuSaveNpcAs_});
+    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
+    fileMenu->addAction(exit);
+}
+
+QList<QKeySequence> FileCommands::shortcuts() const
+{
+    return {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(), mnuSaveAs_->shortcut()};
+}
+
+void FileCommands::mnuNew_Click()
+{
+    newScript(panes_.item);
+}
+
+void FileCommands::mnuOpen_Click()
+{
+    open(panes_.item);
+}
+
+void FileCommands::mnuSave_Click()
+{
+    save();
+}
+
+void FileCommands::mnuSaveAs_Click()
+{
+    saveAs(panes_.item);
+}
+
+void FileCommands::mnuOpenNpc_Click()
+{
+    open(panes_.npc);
+}
+
+void FileCommands::mnuSaveNpcAs_Click()
+{
+    saveAs(panes_.npc);
+}
+
+void FileCommands::newScript(DocumentTabs* pane)
+{
+    PaneDocument* form = pane->form();
+    front_->bringToFront(form);
+    if (pane->tiedDocument() == form)
+        pane->tie()->end();
+    form->startWithoutFile(QString::fromStdString(bannerText()));
+}
+
+void FileCommands::open(DocumentTabs* pane)
 {
     if (const std::optional<QString> path = chosenPath(diaOpen_))
-        openFile(document, *path);
+        openFile(pane, *path);
 }
 
-void FileCommands::openFile(PaneDocument* document, const QString& path)
+// A file open already is not read again: its document, with whatever it holds
+// that is not saved, is the file.
+PaneDocument* FileCommands::openFile(DocumentTabs* pane, const QString& path, Remember remember)
 {
-    diaOpen_->selectFile(path);
-    const QString error = withWaitCursor([document, &path] {
-        const ScriptFile::Contents contents = ScriptFile(path).read();
-        if (contents.error.isEmpty())
-            document->open(path, contents.format, contents.script);
-        return contents.error;
-    });
-    if (!error.isEmpty()) {
-        cannotOpen(path, error);
-        return;
+    if (remember == Remember::Yes)
+        diaOpen_->selectFile(path);
+    PaneDocument* document = front_->documentOf(path);
+    if (document == nullptr) {
+        ScriptFile::Contents contents = withWaitCursor([&path] { return ScriptFile(path).read(); });
+        if (!contents.error.isEmpty()) {
+            questions_.cannotOpen(path, contents.error);
+            return nullptr;
+        }
+        document = withWaitCursor([&] { return pane->open(path, contents.format, contents.script); });
     }
     front_->bringToFront(document);
-    remember(document, path);
+    if (remember == Remember::Yes)
+        recentFiles_->add(document->filePath(), front_->tabsOf(document));
+    return document;
 }
 
 // A file that has gone since is taken off the list rather than offered again.
-void FileCommands::openRecent(const QString& path, PaneDocument* document)
+void FileCommands::openRecent(const QString& path, DocumentTabs* pane)
 {
-    if (!QFileInfo::exists(path)) {
+    if (front_->documentOf(path) == nullptr && !QFileInfo::exists(path)) {
         recentFiles_->remove(path);
-        cannotOpen(path, tr("The file is no longer there; it was taken off the recent files."));
+        questions_.cannotOpen(path, tr("The file is no longer there; it was taken off the recent files."));
         return;
     }
-    openFile(document, path);
+    openFile(pane, path);
 }
 
-// Writes the script in front to its own file, in that file's format.
 void FileCommands::save()
 {
-    PaneDocument* document = front_->document();
-    const QString path = document->filePath();
-    if (path.isEmpty()) {
-        showMessage(QMessageBox::NoIcon, tr("Use Save As...  Save will be finished soon."));
-        return;
-    }
-    if (const QString reason = ScriptFile(path).notAFileReason(); !reason.isEmpty()) {
-        cannotSave(path, reason);
-        return;
-    }
-    if (document->fileChangedOnDisk() && !confirmOverwriteChanged(path))
-        return;
-    writeFile(document, path);
+    saveDocument(front_->document());
 }
 
-void FileCommands::saveAs(PaneDocument* document)
+// Writes the document to its own file, in that file's format.
+bool FileCommands::saveDocument(PaneDocument* document)
 {
+    const QString path = document->filePath();
+    if (path.isEmpty()) {
+        questions_.showMessage(QMessageBox::NoIcon, tr("Use Save As...  Save will be finished soon."));
+        return false;
+    }
+    if (const QString reason = ScriptFile(path).notAFileReason(); !reason.isEmpty()) {
+        questions_.cannotSave(path, reason);
+        return false;
+    }
+    if (document->fileChangedOnDisk() && !questions_.confirmOverwriteChanged(path))
+        return false;
+    return writeFile(document, path);
+}
+
+// The dialog starts where the document's file is, and offers its name.
+void FileCommands::saveAs(DocumentTabs* pane)
+{
+    PaneDocument* document = pane->front();
+    if (!document->filePath().isEmpty())
+        diaSave_->selectFile(document->filePath());
     const std::optional<QString> path = chosenPath(diaSave_);
     if (!path) {
-        showMessage(QMessageBox::Information, tr("Cancel was pressed"));
+        questions_.showMessage(QMessageBox::Information, tr("Cancel was pressed"));
         return;
     }
     if (const QString reason = ScriptFile(*path).notAFileReason(); !reason.isEmpty()) {
-        cannotSave(*path, reason);
+        questions_.cannotSave(*path, reason);
         return;
     }
-    if (QFileInfo(*path).isFile() && !confirmOverwrite(*path))
+    if (heldElsewhere(document, *path))
         return;
-    writeFile(document, *path);
+    if (QFileInfo(*path).isFile() && !questions_.confirmOverwrite(*path))
+        return;
+    if (writeFile(document, *path))
+        recentFiles_->add(*path, pane);
 }
 
-void FileCommands::writeFile(PaneDocument* document, const QString& path)
+// Two documents of one file would each write over the other's text.
+bool FileCommands::heldElsewhere(const PaneDocument* document, const QString& path) const
+{
+    const PaneDocument* holder = front_->documentOf(path);
+    if (holder == nullptr || holder == document)
+        return false;
+    questions_.cannotSave(path, tr("The file is open in another tab. Close it there first, or save under another name."));
+    return true;
+}
+
+bool FileCommands::writeFile(PaneDocument* document, const QString& path)
 {
     EncodedScript encoded = withWaitCursor([document] { return document->encoded(); });
     if (encoded.unencodable > 0) {
-        const Unencodable answer = askUnencodable(encoded.unencodable);
-        if (answer == Unencodable::Cancel)
-            return;
-        if (answer == Unencodable::SaveAsUtf8) {
+        const FileQuestions::Unencodable answer = questions_.askUnencodable(encoded.unencodable);
+        if (answer == FileQuestions::Unencodable::Cancel)
+            return false;
+        if (answer == FileQuestions::Unencodable::SaveAsUtf8) {
             document->setEncoding(TextEncoding::Utf8);
             encoded = withWaitCursor([document] { return document->encoded(); });
         }
     }
     const QString error = withWaitCursor([&path, &encoded] { return ScriptFile(path).write(encoded.bytes); });
     if (!error.isEmpty()) {
-        cannotSave(path, error);
-        return;
+        questions_.cannotSave(path, error);
+        return false;
     }
     document->markSaved(path);
-    remember(document, path);
+    return true;
 }
 
-void FileCommands::showRecentFilesIn(QMenu* menu)
+bool FileCommands::close(PaneDocument* document)
 {
-    recentFiles_->showIn(menu);
-}
-
-// Only once the file was read or written, so the caption never names a file
-// that does not hold the item pane's text.
-void FileCommands::remember(const PaneDocument* document, const QString& path)
-{
-    showInCaption(document);
-    recentFiles_->add(path, document);
-}
-
-void FileCommands::showInCaption(const PaneDocument* document)
-{
-    if (document == captioned_ && !document->filePath().isEmpty())
-        window_->setWindowTitle(QStringLiteral("File : ") + shownPath(document->filePath()));
-}
-
-bool FileCommands::confirmOverwrite(const QString& path) const
-{
-    const QString text = tr("File: %1 already exists, overwrite?").arg(QFileInfo(path).fileName());
-    return showMessage(QMessageBox::NoIcon, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
-}
-
-// Saving over what another program wrote, a pull or a checkout, would lose it
-// without a word: No is the default.
-bool FileCommands::confirmOverwriteChanged(const QString& path) const
-{
-    const QString text = tr("%1 changed on disk since it was opened or saved here.\n\nSave over it? What "
-                            "changed on disk would be lost.")
-                             .arg(QFileInfo(path).fileName());
-    return showMessage(QMessageBox::Warning, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-        == QMessageBox::Yes;
-}
-
-// Writing "?" for what Windows-1252 lacks must never happen unasked. No is
-// the default, as the file would lose text; UTF-8 keeps every character.
-FileCommands::Unencodable FileCommands::askUnencodable(std::size_t count) const
-{
-    const QString characters = count == 1 ? tr("1 character") : tr("%1 characters").arg(count);
-    const QString text = tr("The script holds %1 that Windows-1252, the encoding of this file, cannot store. "
-                            "Each would be written as \"?\".\n\nSave the file as UTF-8 instead, which keeps "
-                            "them, or save anyway?")
-                             .arg(characters);
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Defwright"), text, QMessageBox::Yes | QMessageBox::No,
-                    window_);
-    QPushButton* utf8 = box.addButton(tr("Save as &UTF-8"), QMessageBox::AcceptRole);
-    utf8->setObjectName(QStringLiteral("cmdSaveAsUtf8"));
-    box.setDefaultButton(QMessageBox::No);
-    box.exec();
-    if (box.clickedButton() == utf8)
-        return Unencodable::SaveAsUtf8;
-    return box.clickedButton() == box.button(QMessageBox::Yes) ? Unencodable::WriteQuestionMarks
-                                                               : Unencodable::Cancel;
-}
-
-void FileCommands::cannotOpen(const QString& path, const QString& reason) const
-{
-    showMessage(QMessageBox::Warning, tr("Could not open %1\n\n%2").arg(shownPath(path), reason));
-}
-
-void FileCommands::cannotSave(const QString& path, const QString& reason) const
-{
-    showMessage(QMessageBox::Warning, tr("Could not save %1\n\n%2").arg(shownPath(path), reason));
-}
-
-QMessageBox::StandardButton FileCommands::showMessage(QMessageBox::Icon icon, const QString& text,
-                                                      QMessageBox::StandardButtons buttons,
-                                                      QMessageBox::StandardButton defaultButton) const
-{
-    QMessageBox box(icon, QStringLiteral("Defwright"), text, buttons, window_);
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    DocumentTabs* pane = front_->tabsOf(document);
+    if (pane == nullptr || document->isFormScript())
+        return false;
+    if (document->isModified()) {
+        front_->bringToFront(document);
+        const auto answer = questions_.askClosing(QFileInfo(document->filePath()).fileName());
+        if (answer == FileQuestions::Closing::Cancel
+            || (answer == FileQuestions::Closing::Save && !saveDocument(document)))
+            return false;
+    }
+    pane->close(document);
+    return true;
 }
 
 } // namespace defwright

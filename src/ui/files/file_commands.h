@@ -1,69 +1,97 @@
 #pragma once
 
+#include "ui/files/file_questions.h"
 #include "ui/files/recent_files.h"
 
-#include <QMessageBox>
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <QString>
 
-#include <cstddef>
-
+class QAction;
 class QFileDialog;
 class QMainWindow;
 class QMenu;
+class QMenuBar;
 
 namespace defwright {
 
+class DocumentTabs;
 class FrontDocument;
 class PaneDocument;
 
-/// The File menu's commands. New, Open and Save As work on whichever script
-/// pane's document they are given, through the same dialogs; Save on the
-/// script in front. Only the captioned document's file is named in the
-/// window's caption. They never touch the fields, and never write a file the
-/// user did not confirm.
+/// The File menu's commands. New works on a pane's form script, Save on the
+/// document in front, Save As on the document in front of its pane (the
+/// item pane's for Save As, the NPC pane's for Save NPC Script As); Open
+/// opens a file as a document of its own, or brings the document that holds
+/// it to the front, one document to a file. They never touch the fields,
+/// never write a file the user did not confirm, and never lose an unsaved
+/// text without asking.
 class FileCommands : public QObject {
     Q_OBJECT
 
 public:
-    FileCommands(QMainWindow* window, FrontDocument* front, const PaneDocument* captioned);
+    /// Whether Open Recent is to list a file opened: the scripter's own
+    /// choices are, the places a jump passes through are not.
+    enum class Remember { Yes, No };
 
-    void newScript(PaneDocument* document);
-    void open(PaneDocument* document);
+    struct Panes {
+        DocumentTabs* item;
+        DocumentTabs* npc;
+    };
+
+    FileCommands(QMainWindow* window, FrontDocument* front, Panes panes);
+
+    /// Adds "&File": its own entries with Close and Exit among them.
+    void addMenu(QMenuBar* menuBar, QAction* close, QAction* exit);
+    /// The menu's shortcuts, which must win over the editors' own keys.
+    [[nodiscard]] QList<QKeySequence> shortcuts() const;
+
+    /// Brings the pane's form script to the front and starts it afresh.
+    void newScript(DocumentTabs* pane);
+    void open(DocumentTabs* pane);
     void save();
-    void saveAs(PaneDocument* document);
+    void saveAs(DocumentTabs* pane);
 
-    /// Open without the dialog, for a file named on the command line or in
-    /// the recent files; the dialog offers its folder next time.
-    void openFile(PaneDocument* document, const QString& path);
+    /// Asks first, when the document differs from its file, whether to save
+    /// it, drop its changes or keep it open. The form's script is never
+    /// closed. Returns whether the document was closed.
+    bool close(PaneDocument* document);
 
-    void showRecentFilesIn(QMenu* menu);
+    /// Open without the dialog, for a file named on the command line, in the
+    /// recent files or by a jump: a document of the pane, brought to the
+    /// front; or, when a document holds the file already, in either pane,
+    /// that one as it is. None when the file cannot be read, which is told.
+    PaneDocument* openFile(DocumentTabs* pane, const QString& path, Remember remember = Remember::Yes);
 
-    /// Names the document's file in the window's caption, if it is the
-    /// captioned one and has a file: for a file put into it other than by these commands.
-    void showInCaption(const PaneDocument* document);
+public slots:
+    void mnuNew_Click();
+    void mnuOpen_Click();
+    void mnuSave_Click();
+    void mnuSaveAs_Click();
+    void mnuOpenNpc_Click();
+    void mnuSaveNpcAs_Click();
 
 private:
-    enum class Unencodable { Cancel, WriteQuestionMarks, SaveAsUtf8 };
+    QAction* action(const char* name, const QString& caption, const QKeySequence& shortcut,
+                    void (FileCommands::*slot)());
+    void openRecent(const QString& path, DocumentTabs* pane);
+    bool saveDocument(PaneDocument* document);
+    bool writeFile(PaneDocument* document, const QString& path);
+    [[nodiscard]] bool heldElsewhere(const PaneDocument* document, const QString& path) const;
 
-    void openRecent(const QString& path, PaneDocument* document);
-    void writeFile(PaneDocument* document, const QString& path);
-    void remember(const PaneDocument* document, const QString& path);
-    [[nodiscard]] bool confirmOverwrite(const QString& path) const;
-    [[nodiscard]] bool confirmOverwriteChanged(const QString& path) const;
-    [[nodiscard]] Unencodable askUnencodable(std::size_t count) const;
-    void cannotOpen(const QString& path, const QString& reason) const;
-    void cannotSave(const QString& path, const QString& reason) const;
-    QMessageBox::StandardButton showMessage(QMessageBox::Icon icon, const QString& text,
-                                            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
-                                            QMessageBox::StandardButton defaultButton = QMessageBox::Ok) const;
-
-    QMainWindow* window_;
     FrontDocument* front_;
-    const PaneDocument* captioned_;
+    Panes panes_;
+    FileQuestions questions_;
     QFileDialog* diaOpen_;
     QFileDialog* diaSave_;
     RecentFiles* recentFiles_;
+    QAction* mnuNew_ = nullptr;
+    QAction* mnuOpen_ = nullptr;
+    QAction* mnuSave_ = nullptr;
+    QAction* mnuSaveAs_ = nullptr;
+    QAction* mnuOpenNpc_ = nullptr;
+    QAction* mnuSaveNpcAs_ = nullptr;
 };
 
 } // namespace defwright

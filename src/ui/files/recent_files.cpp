@@ -1,7 +1,7 @@
 #include "ui/files/recent_files.h"
 
-#include "ui/files/native_paths.h"
-#include "ui/panes/pane_document.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/native_paths.h"
 
 #include <QAction>
 #include <QDir>
@@ -25,23 +25,23 @@ QString menuText(qsizetype index, const RecentFiles::Entry& entry)
     QString name = QFileInfo(entry.path).fileName();
     name.replace(u'&', QStringLiteral("&&"));
     const QString text = QStringLiteral("&%1 %2").arg(index + 1).arg(name);
-    const QString& note = entry.document->recentNote();
+    const QString& note = entry.pane->names().note;
     return note.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, note);
 }
 
 } // namespace
 
-RecentFiles::RecentFiles(QList<PaneDocument*> documents, QObject* parent)
+RecentFiles::RecentFiles(QList<DocumentTabs*> panes, QObject* parent)
     : QObject(parent)
-    , documents_(std::move(documents))
+    , panes_(std::move(panes))
 {
 }
 
-PaneDocument* RecentFiles::documentOf(const QString& key) const
+DocumentTabs* RecentFiles::paneOf(const QString& key) const
 {
-    const auto found = std::find_if(documents_.cbegin(), documents_.cend(),
-                                    [&key](const PaneDocument* document) { return document->recentKey() == key; });
-    return found != documents_.cend() ? *found : documents_.constFirst();
+    const auto found = std::find_if(panes_.cbegin(), panes_.cend(),
+                                    [&key](const DocumentTabs* pane) { return pane->names().key == key; });
+    return found != panes_.cend() ? *found : panes_.constFirst();
 }
 
 // Read afresh each time, so a second window's changes are not overwritten.
@@ -54,18 +54,18 @@ QList<RecentFiles::Entry> RecentFiles::entries() const
         settings.setArrayIndex(i);
         const QString path = settings.value(kPath).toString();
         if (!path.isEmpty())
-            entries.append({path, documentOf(settings.value(kPane).toString())});
+            entries.append({path, paneOf(settings.value(kPane).toString())});
     }
     settings.endArray();
     return entries;
 }
 
-void RecentFiles::add(const QString& path, const PaneDocument* document)
+void RecentFiles::add(const QString& path, const DocumentTabs* pane)
 {
     const QString absolute = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
     QList<Entry> list = entries();
     list.removeIf([&absolute](const Entry& entry) { return samePath(entry.path, absolute); });
-    list.prepend({absolute, documentOf(document->recentKey())});
+    list.prepend({absolute, paneOf(pane->names().key)});
     store(list.mid(0, kMaxEntries));
 }
 
@@ -94,7 +94,7 @@ void RecentFiles::showIn(QMenu* menu)
         connect(action, &QAction::triggered, this, [this, i] {
             if (i < shown_.size()) {
                 const Entry entry = shown_[i];
-                emit chosen(entry.path, entry.document);
+                emit chosen(entry.path, entry.pane);
             }
         });
     }
@@ -112,7 +112,7 @@ void RecentFiles::store(const QList<Entry>& entries)
     for (int i = 0; i < entries.size(); ++i) {
         settings.setArrayIndex(i);
         settings.setValue(kPath, entries[i].path);
-        settings.setValue(kPane, entries[i].document->recentKey());
+        settings.setValue(kPane, entries[i].pane->names().key);
     }
     settings.endArray();
     fillMenu();

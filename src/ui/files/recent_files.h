@@ -8,11 +8,11 @@ class QMenu;
 
 namespace defwright {
 
-class PaneDocument;
+class DocumentTabs;
 
-/// The scripts last opened or saved, newest first, kept in the user's
-/// settings so that the list outlives the run. Each remembers which pane it
-/// was in, by the pane document's key, so choosing it opens it there again.
+/// The scripts the user last opened or saved, newest first, kept in the
+/// user's settings so that the list outlives the run. Each remembers which
+/// pane it was in, by the pane's key, so choosing it opens it there again.
 class RecentFiles : public QObject {
     Q_OBJECT
 
@@ -21,17 +21,17 @@ public:
 
     struct Entry {
         QString path;
-        PaneDocument* document = nullptr;
+        DocumentTabs* pane = nullptr;
         friend bool operator==(const Entry&, const Entry&) = default;
     };
 
-    /// @param documents the panes' documents; an entry of an unknown pane goes to the first
-    RecentFiles(QList<PaneDocument*> documents, QObject* parent = nullptr);
+    /// @param panes the script panes; an entry of an unknown pane goes to the first
+    RecentFiles(QList<DocumentTabs*> panes, QObject* parent = nullptr);
 
     [[nodiscard]] QList<Entry> entries() const;
 
     /// Puts the file at the top of the list; an older entry of it goes.
-    void add(const QString& path, const PaneDocument* document);
+    void add(const QString& path, const DocumentTabs* pane);
     void remove(const QString& path);
     void clear();
 
@@ -39,15 +39,15 @@ public:
     void showIn(QMenu* menu);
 
 signals:
-    void chosen(const QString& path, PaneDocument* document);
+    void chosen(const QString& path, DocumentTabs* pane);
 
 private:
     void store(const QList<Entry>& entries);
     void fillMenu();
 
-    [[nodiscard]] PaneDocument* documentOf(const QString& key) const;
+    [[nodiscard]] DocumentTabs* paneOf(const QString& key) const;
 
-    QList<PaneDocument*> documents_;
+    QList<DocumentTabs*> panes_;
     QMenu* menu_ = nullptr;
     QList<Entry> shown_;
 };

@@ -1,8 +1,10 @@
 #include "ui/index/definition_navigator.h"
 
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/jump_history.h"
+#include "ui/documents/pane_document.h"
 #include "ui/index/index_paths.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
 
 #include <utility>
@@ -10,50 +12,45 @@
 namespace defwright {
 namespace {
 
-constexpr qsizetype kMostPlacesBack = 50;
 constexpr int kLinesAboveHeader = 2;
 
 } // namespace
 
-DefinitionNavigator::DefinitionNavigator(FrontDocument* front, PaneDocument* item, PaneDocument* npc,
+DefinitionNavigator::DefinitionNavigator(FrontDocument* front, DocumentTabs* item, DocumentTabs* npc,
                                          OpenFile openFile, QObject* parent)
     : QObject(parent)
     , front_(front)
     , item_(item)
     , npc_(npc)
     , openFile_(std::move(openFile))
+    , history_(new JumpHistory(front, openFile_, this))
 {
+    for (DocumentTabs* pane : {item, npc})
+        connect(pane, &DocumentTabs::documentClosing, history_, &JumpHistory::forget);
 }
 
-PaneDocument* DefinitionNavigator::documentFor(const DefinitionHit& hit, PaneDocument* from) const
+DocumentTabs* DefinitionNavigator::paneFor(const DefinitionHit& hit, PaneDocument* from) const
 {
-    if (hit.inPane)
-        return from;
     if (hit.kind == "ITEMDEF")
         return item_;
-    return hit.kind == "CHARDEF" ? npc_ : from;
-}
-
-bool DefinitionNavigator::holds(const PaneDocument* document, const QString& path) const
-{
-    return !document->filePath().isEmpty() && indexedPath(document->filePath()) == indexedPath(path);
+    return hit.kind == "CHARDEF" ? npc_ : front_->tabsOf(from);
 }
 
 void DefinitionNavigator::open(const DefinitionHit& hit, PaneDocument* from)
 {
-    PaneDocument* document = documentFor(hit, from);
-    int line = 0;
-    int index = 0;
-    from->pane()->getCursorPosition(&line, &index);
-    const Place here{from, from->filePath(), line, index};
+    front_->bringToFront(from);
+    history_->leaving();
+    PaneDocument* document = from;
     if (!hit.inPane) {
         const QString path = toQString(hit.file);
-        if (!holds(document, path) && !openFile_(document, path))
-            return;
+        document = front_->documentOf(path);
+        if (document == nullptr)
+            document = openFile_(paneFor(hit, from), path);
     }
-    back_.append(here);
-    if (back_.size() > kMostPlacesBack)
-        back_.removeFirst();
+    if (document == nullptr) {
+        history_->stayed();
+        return;
+    }
     front_->bringToFront(document);
     showLine(document->pane(), static_cast<int>(hit.line));
     document->pane()->setFocus(Qt::OtherFocusReason);
@@ -61,16 +58,12 @@ void DefinitionNavigator::open(const DefinitionHit& hit, PaneDocument* from)
 
 bool DefinitionNavigator::goBack()
 {
-    if (back_.isEmpty())
-        return false;
-    const Place place = back_.takeLast();
-    if (!place.file.isEmpty() && !holds(place.document, place.file) && !openFile_(place.document, place.file))
-        return false;
-    front_->bringToFront(place.document);
-    showLine(place.document->pane(), place.line);
-    place.document->pane()->setCursorPosition(place.line, place.index);
-    place.document->pane()->setFocus(Qt::OtherFocusReason);
-    return true;
+    return history_->goBack();
+}
+
+bool DefinitionNavigator::goForward()
+{
+    return history_->goForward();
 }
 
 // The header stands near the top of the pane, with a little of what is above it.

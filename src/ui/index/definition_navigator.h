@@ -2,7 +2,6 @@
 
 #include "core/index/definition_search.h"
 
-#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -10,49 +9,46 @@
 
 namespace defwright {
 
+class DocumentTabs;
 class FrontDocument;
+class JumpHistory;
 class PaneDocument;
 class ScriptPane;
 
-/// Takes the user to a definition and back. An ITEMDEF goes into the item
-/// pane, a CHARDEF into the NPC pane, anything else into the pane it was
-/// looked up from; a file is opened there only when that pane does not hold
-/// it already, through the same path as File > Open.
+/// Takes the user to a definition and back. A file open already, in either
+/// pane, comes to the front as it is; else an ITEMDEF's file opens in the
+/// item pane, a CHARDEF's in the NPC pane and any other in the pane it was
+/// looked up from, each as a document of its own. Go Back and Go Forward
+/// move through the places jumped from and to.
 class DefinitionNavigator : public QObject {
     Q_OBJECT
 
 public:
-    /// Opens a file into a pane; returns whether the pane now holds it.
-    using OpenFile = std::function<bool(PaneDocument* document, const QString& path)>;
+    /// Opens a file as a document of the pane, or brings it to the front if
+    /// it is open; returns its document, or none when it cannot be opened.
+    using OpenFile = std::function<PaneDocument*(DocumentTabs* pane, const QString& path)>;
 
-    DefinitionNavigator(FrontDocument* front, PaneDocument* item, PaneDocument* npc, OpenFile openFile,
+    DefinitionNavigator(FrontDocument* front, DocumentTabs* item, DocumentTabs* npc, OpenFile openFile,
                         QObject* parent);
 
-    /// Goes to the definition; where `from` stood is remembered for goBack().
+    /// Goes to the definition; where the document in front stood is remembered for goBack().
     void open(const DefinitionHit& hit, PaneDocument* from);
 
-    /// Back to where the last open() was asked from; false when there is nothing to go back to.
+    /// False when there is nowhere to go.
     bool goBack();
+    bool goForward();
 
     /// The header line's place in a pane: the caret on its start, the line in view.
     static void showLine(ScriptPane* pane, int line);
 
 private:
-    struct Place {
-        PaneDocument* document;
-        QString file;
-        int line;
-        int index;
-    };
-
-    [[nodiscard]] PaneDocument* documentFor(const DefinitionHit& hit, PaneDocument* from) const;
-    [[nodiscard]] bool holds(const PaneDocument* document, const QString& path) const;
+    [[nodiscard]] DocumentTabs* paneFor(const DefinitionHit& hit, PaneDocument* from) const;
 
     FrontDocument* front_;
-    PaneDocument* item_;
-    PaneDocument* npc_;
+    DocumentTabs* item_;
+    DocumentTabs* npc_;
     OpenFile openFile_;
-    QList<Place> back_;
+    JumpHistory* history_;
 };
 
 } // namespace defwright

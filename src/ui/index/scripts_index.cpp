@@ -2,6 +2,7 @@
 
 #include "core/index/folder_indexing.h"
 #include "core/index/scripts_folder.h"
+#include "ui/documents/native_paths.h"
 #include "ui/index/index_paths.h"
 
 #include <QDirIterator>
@@ -14,20 +15,34 @@
 namespace defwright {
 namespace {
 
-// Runs `work` on the thread pool and hands its result to `done` on the thread of `receiver`.
-template <typename Work, typename Done>
-void runInBackground(QObject* receiver, Work work, Done done)
+// Runs `work` on the thread pool and hands its result to `done` on the thread
+// of `receiver`. Nothing `work` throws leaves the worker: it ends with `failed`,
+// what the window is to take instead.
+template <typename Work, typename Done, typename Result = std::invoke_result_t<Work>>
+void runInBackground(QObject* receiver, Work work, Done done, Result failed)
 {
-    using Result = decltype(work());
     auto* watcher = new QFutureWatcher<Result>(receiver);
     QObject::connect(watcher, &QFutureWatcher<Result>::finished, receiver, [watcher, done] {
         done(watcher->result());
         watcher->deleteLater();
     });
-    watcher->setFuture(QtConcurrent::run(std::move(work)));
+    watcher->setFuture(QtConcurrent::run([work = std::move(work), failed = std::move(failed)]() -> Result {
+        try {
+            return work();
+        } catch (...) {
+            return failed;
+        }
+    }));
 }
 
+
 } // namespace
+
+// What a listing of the folder found: the files the window can name, and the others.
+struct Listing {
+    QStringList files;
+    std::vector<std::filesystem::path> unnamed;
+};
 
 ScriptsIndex::ScriptsIndex(QObject* parent)
     : QObject(parent)
@@ -53,8 +68,9 @@ void ScriptsIndex::setFolder(const QString& folder)
         building_->store(true);
     building_.reset();
     ++generation_;
-    folder_ = folder.isEmpty() ? QString() : indexedPath(folder);
+    folder_ = folder.isEmpty() ? QString() : canonicalPath(folder);
     index_ = FolderIndex();
+    unnamed_.clear();
     if (!watcher_->files().isEmpty())
         watcher_->removePaths(watcher_->files());
     if (!watcher_->directories().isEmpty())
@@ -73,15 +89,16 @@ void ScriptsIndex::setFolderOf(const QString& file)
     runInBackground(
         this,
         [fileFolder = toPath(QFileInfo(file).absolutePath())] {
-            return indexedPath(toQString(findScriptsFolder(fileFolder)));
+            return canonicalPath(toQString(findScriptsFolder(fileFolder)));
         },
         [this, generation](const QString& folder) {
             --findingFolder_;
-            if (generation == generation_ && folder != folder_)
+            if (generation == generation_ && !folder.isEmpty() && folder != folder_)
                 setFolder(folder);
             else if (!isBuilding())
                 emit built(static_cast<int>(index_.fileCount()), static_cast<int>(index_.sectionCount()));
-        });
+        },
+        QString());
 }
 
 void ScriptsIndex::startBuild()
@@ -104,13 +121,22 @@ void ScriptsIndex::startBuild()
         [this, generation](const std::shared_ptr<FolderIndex>& result) {
             if (generation == generation_)
                 finishBuild(result);
-        });
+        },
+        std::make_shared<FolderIndex>(folder));
 }
 
+// A file the window cannot name could be neither opened nor watched nor read
+// again, so it leaves the index, and the folder check says why.
 void ScriptsIndex::finishBuild(const std::shared_ptr<FolderIndex>& built)
 {
     index_ = std::move(*built);
     building_.reset();
+    for (const std::uint32_t file : index_.files()) {
+        if (!namesFile(index_.filePath(file)))
+            unnamed_.push_back(index_.filePath(file));
+    }
+    for (const std::filesystem::path& file : unnamed_)
+        index_.removeFile(file);
     watchFolder();
     for (auto pane = paneTexts_.cbegin(); pane != paneTexts_.cend(); ++pane) {
         if (contains(pane.key()))
@@ -135,7 +161,7 @@ bool ScriptsIndex::contains(const QString& path) const
 
 void ScriptsIndex::setPaneText(const QString& path, std::string text)
 {
-    const QString file = indexedPath(path);
+    const QString file = canonicalPath(path);
     auto shared = std::make_shared<const std::string>(std::move(text));
     paneTexts_.insert(file, shared);
     if (contains(file) && !building_)
@@ -144,7 +170,7 @@ void ScriptsIndex::setPaneText(const QString& path, std::string text)
 
 void ScriptsIndex::forgetPaneText(const QString& path)
 {
-    const QString file = indexedPath(path);
+    const QString file = canonicalPath(path);
     if (paneTexts_.remove(file) > 0 && contains(file) && !building_)
         summarizeLater(file, nullptr);
 }
@@ -164,7 +190,8 @@ void ScriptsIndex::summarizeLater(const QString& path, std::shared_ptr<const std
                 return nullptr;
             return std::make_shared<ScriptSummary>(summarizeFile(file));
         },
-        [this, path, request](const std::shared_ptr<ScriptSummary>& summary) { apply(path, summary, request); });
+        [this, path, request](const std::shared_ptr<ScriptSummary>& summary) { apply(path, summary, request); },
+        std::shared_ptr<ScriptSummary>());
 }
 
 // A file gone from disk leaves the index; one a build is still reading waits for the build.
@@ -209,19 +236,26 @@ void ScriptsIndex::folderChanged()
     runInBackground(
         this,
         [folder = toPath(folder_), ending = ending_] {
-            QStringList files;
-            for (const std::filesystem::path& file : listScriptFiles(folder, ending.get()))
-                files << toQString(file);
-            return files;
+            auto listing = std::make_shared<Listing>();
+            for (const std::filesystem::path& file : listScriptFiles(folder, ending.get())) {
+                if (namesFile(file))
+                    listing->files << toQString(file);
+                else
+                    listing->unnamed.push_back(file);
+            }
+            return listing;
         },
-        [this, generation](const QStringList& files) {
-            if (generation == generation_ && !building_)
-                applyListing(files);
-        });
+        [this, generation](const std::shared_ptr<Listing>& listing) {
+            if (listing && generation == generation_ && !building_)
+                applyListing(*listing);
+        },
+        std::shared_ptr<Listing>());
 }
 
-void ScriptsIndex::applyListing(const QStringList& files)
+void ScriptsIndex::applyListing(const Listing& listing)
 {
+    unnamed_ = listing.unnamed;
+    const QStringList& files = listing.files;
     QSet<QString> listed(files.cbegin(), files.cend());
     for (const std::uint32_t file : index_.files()) {
         const QString path = toQString(index_.filePath(file));

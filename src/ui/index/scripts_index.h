@@ -7,12 +7,16 @@
 #include <QString>
 
 #include <atomic>
+#include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QFileSystemWatcher;
 
 namespace defwright {
+
+struct Listing;
 
 /// The index of one scripts folder, for the window. It is built on a worker
 /// thread, never on the window's, and kept up to date: with the files on disk
@@ -49,6 +53,10 @@ public:
 
     [[nodiscard]] bool contains(const QString& path) const;
 
+    /// The scripts of the folder left out because their names are not valid in
+    /// the system's encoding: the window could neither open nor watch them.
+    [[nodiscard]] const std::vector<std::filesystem::path>& unnamedFiles() const { return unnamed_; }
+
 signals:
     void progressed(int done, int total);
     /// The build of the folder ended; `sections` were found in `files`.
@@ -64,7 +72,7 @@ private:
     void watchFolder();
     void fileChanged(const QString& path);
     void folderChanged();
-    void applyListing(const QStringList& files);
+    void applyListing(const Listing& listing);
 
     QString folder_;
     FolderIndex index_;
@@ -76,6 +84,7 @@ private:
     int findingFolder_ = 0;
     QHash<QString, quint64> requests_; ///< the last request to index each file again
     QHash<QString, std::shared_ptr<const std::string>> paneTexts_;
+    std::vector<std::filesystem::path> unnamed_;
     QFileSystemWatcher* watcher_;
 };
 

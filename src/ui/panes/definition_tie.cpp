@@ -1,5 +1,6 @@
 #include "ui/panes/definition_tie.h"
 
+#include "ui/panes/editor_document.h"
 #include "ui/panes/script_pane.h"
 
 #include <utility>
@@ -22,6 +23,13 @@ DefinitionTie::DefinitionTie(ScriptPane* pane, const DefinitionKind& kind, QObje
     pane_->setMarginMarkerMask(kSymbolMargin, 1 << kTieMarker);
     connect(pane_, &QsciScintillaBase::SCN_MODIFIED, this, &DefinitionTie::noteDeletion);
     connect(pane_, &QsciScintilla::textChanged, this, &DefinitionTie::checkHeader);
+    connect(pane_, &ScriptPane::documentShown, this, &DefinitionTie::showMarginSymbol);
+}
+
+// Edits and notices of the pane are of the document it shows, which may be another.
+bool DefinitionTie::isShown() const
+{
+    return isTied() && document_->isShown();
 }
 
 std::size_t DefinitionTie::headerStart() const
@@ -31,11 +39,14 @@ std::size_t DefinitionTie::headerStart() const
 
 void DefinitionTie::tieTo(std::size_t headerStart)
 {
+    if (pane_->shown() == nullptr)
+        return;
     if (isTied())
-        pane_->markerDeleteHandle(marker_);
+        document_->unmark(marker_);
+    document_ = pane_->shown();
     const auto line = static_cast<int>(pane_->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, headerStart));
     marker_ = pane_->markerAdd(line, kTieMarker);
-    showMarginSymbol(true);
+    showMarginSymbol();
     if (!readHeader()) {
         end();
         return;
@@ -47,11 +58,12 @@ void DefinitionTie::end()
 {
     if (!isTied())
         return;
-    pane_->markerDeleteHandle(marker_);
+    document_->unmark(marker_);
+    document_ = nullptr;
     marker_ = -1;
     line_ = -1;
     header_.clear();
-    showMarginSymbol(false);
+    showMarginSymbol();
     emit changed();
 }
 
@@ -75,7 +87,7 @@ void DefinitionTie::editPane(const std::function<void()>& edits)
 // touched then, so this only takes note.
 void DefinitionTie::noteDeletion(int position, int modification, const char* /*text*/, int length)
 {
-    if (!isTied() || editing_ || (modification & ScriptPane::SC_MOD_BEFOREDELETE) == 0)
+    if (!isShown() || editing_ || (modification & ScriptPane::SC_MOD_BEFOREDELETE) == 0)
         return;
     const std::size_t start = headerStart();
     const auto from = static_cast<std::size_t>(position);
@@ -85,7 +97,7 @@ void DefinitionTie::noteDeletion(int position, int modification, const char* /*t
 
 void DefinitionTie::checkHeader()
 {
-    if (!isTied() || editing_)
+    if (!isShown() || editing_)
         return;
     const int line = line_;
     const QString header = header_;
@@ -115,9 +127,9 @@ bool DefinitionTie::readHeader()
     return true;
 }
 
-void DefinitionTie::showMarginSymbol(bool shown)
+void DefinitionTie::showMarginSymbol()
 {
-    pane_->setMarginWidth(kSymbolMargin, shown ? kSymbolMarginWidth : 0);
+    pane_->setMarginWidth(kSymbolMargin, isShown() ? kSymbolMarginWidth : 0);
 }
 
 } // namespace defwright

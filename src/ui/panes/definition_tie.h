@@ -10,12 +10,15 @@
 
 namespace defwright {
 
+class EditorDocument;
 class ScriptPane;
 
-/// The definition a pane's fields stand for while they are tied to it. A
-/// marker on its header line, shown in the margin, moves with the line when
-/// lines are added or removed above it; the tie ends when that line is no
-/// longer a header of its kind, so deleting the header ends it.
+/// The definition a pane's fields stand for while they are tied to it, in
+/// one of the pane's documents. A marker on its header line, shown in the
+/// margin while that document is, moves with the line when lines are added
+/// or removed above it; the tie ends when that line is no longer a header of
+/// its kind, so deleting the header ends it. What is asked of the header and
+/// edited through the tie is asked of the pane while it shows the document.
 class DefinitionTie : public QObject {
     Q_OBJECT
 
@@ -23,6 +26,9 @@ public:
     DefinitionTie(ScriptPane* pane, const DefinitionKind& kind, QObject* parent);
 
     [[nodiscard]] bool isTied() const { return marker_ >= 0; }
+    /// The document of the definition; none while untied.
+    [[nodiscard]] EditorDocument* document() const { return document_; }
+    [[nodiscard]] ScriptPane* pane() const { return pane_; }
 
     /// Where the tied header line begins; only while tied.
     [[nodiscard]] std::size_t headerStart() const;
@@ -31,7 +37,8 @@ public:
     /// Its "[...]" as the script writes it, such as "[ITEMDEF 0f5e]".
     [[nodiscard]] const QString& header() const { return header_; }
 
-    /// Ties to the header line that begins at `headerStart`, ending any other tie.
+    /// Ties to the header line that begins at `headerStart` in the document
+    /// the pane shows, ending any other tie.
     void tieTo(std::size_t headerStart);
     void end();
 
@@ -45,13 +52,15 @@ signals:
     void paneEdited();
 
 private:
+    [[nodiscard]] bool isShown() const;
     void noteDeletion(int position, int modification, const char* text, int length);
     void checkHeader();
     [[nodiscard]] bool readHeader();
-    void showMarginSymbol(bool shown);
+    void showMarginSymbol();
 
     ScriptPane* pane_;
     DefinitionKind kind_;
+    EditorDocument* document_ = nullptr;
     int marker_ = -1;
     int line_ = -1;
     QString header_;

@@ -49,6 +49,7 @@ FindBar::FindBar(ScriptPane* pane, QWidget* parent)
         }
     });
     connect(pane_, &QsciScintilla::textChanged, this, [this] { marksStale_ = true; });
+    connect(pane_, &ScriptPane::documentShown, this, [this] { marksStale_ = true; });
     hide();
 }
 

@@ -51,6 +51,20 @@ void PaneChangeNotices::tell()
     tellCaret();
 }
 
+// A switch is no edit, so no text is told as inserted or removed: a reader
+// asks for the new text as it needs it.
+void PaneChangeNotices::documentShown()
+{
+    editing_.reset();
+    edits_.clear();
+    changed_ = false;
+    lines_ = send(Sci::SCI_GETLINECOUNT);
+    emit linesChanged();
+    caret_ = -1;
+    selection_ = {-1, -1};
+    tellCaret();
+}
+
 // The editor is about to make an edit; the one before it is in place now.
 void PaneChangeNotices::editing(long position, int modification, long length)
 {

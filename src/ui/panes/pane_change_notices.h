@@ -30,6 +30,10 @@ public:
     /// next drawn or the event loop next runs, whichever comes first.
     void tell();
 
+    /// The pane shows another document: its lines are counted afresh, and a
+    /// screen reader hears the caret where it now stands.
+    void documentShown();
+
 signals:
     void textChanged();
     void linesChanged();

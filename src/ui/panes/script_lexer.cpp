@@ -161,7 +161,8 @@ void ScriptLexer::styleLine(long line)
         send(Sci::SCI_GETRANGEPOINTER, static_cast<unsigned long>(start), textLength)));
     std::vector<ScriptStyle> styles(static_cast<std::size_t>(length), ScriptStyle::Plain);
     const std::string_view lineText(text, static_cast<std::size_t>(textLength));
-    styleScriptLine(lineText, std::span(styles).first(static_cast<std::size_t>(textLength)));
+    if (textLength <= kLongestColouredLine)
+        styleScriptLine(lineText, std::span(styles).first(static_cast<std::size_t>(textLength)));
     send(Sci::SCI_STARTSTYLING, static_cast<unsigned long>(start));
     editor()->SendScintilla(Sci::SCI_SETSTYLINGEX, static_cast<unsigned long>(length),
                             static_cast<void*>(styles.data()));

@@ -13,6 +13,11 @@ namespace defwright {
 /// pane's background. It also marks each "[...]" header line as the start of a
 /// block the pane can fold.
 ///
+/// A line longer than kLongestColouredLine stays plain. The editor lays out
+/// a line whole, measuring every character, each time it changes; the colours
+/// of a key typed into a line would make it lay the line out a second time,
+/// and for a line of megabytes each time takes seconds.
+///
 /// The pane asks for colours up to the end of what it shows. Every line is
 /// coloured on its own, so when that would mean a long stretch of lines out of
 /// view, as after a whole server file comes in with the view at its end, only
@@ -24,6 +29,8 @@ class ScriptLexer : public QsciLexerCustom {
 public:
     /// More lines than this asked for at once are coloured only where in view.
     static constexpr int kLinesAtOnce = 2000;
+    /// In bytes; no script line of a server's is near it.
+    static constexpr long kLongestColouredLine = 20000;
 
     explicit ScriptLexer(QObject* parent = nullptr);
 
@@ -34,6 +41,10 @@ public:
 
     /// Chooses the colours and fonts again for the pane's palette and font.
     void useLook(const QPalette& palette, const QFont& font);
+
+    /// Colours the lines of the last edit now, before the pane shows another
+    /// document.
+    void colourPendingLines() { colourChangedLines(); }
 
 private:
     void styleLines(long first, long last, bool knownToo);

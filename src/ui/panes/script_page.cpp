@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QGroupBox>
 #include <QPushButton>
+#include <QTabBar>
 
 namespace defwright {
 namespace {
@@ -39,28 +40,56 @@ void ScriptPage::createPane(const ScriptPageLayout& layout, const FormBuilder& p
     pane_->setAccessibleName(toQString(layout.paneFrameCaption));
     paneDesign_ = pane_->geometry();
     paneRect_ = paneDesign_;
+    createTabBar(layout, holder);
     findBar_ = new FindBar(pane_, holder.container());
     findBar_->installEventFilter(this);
+    fitPane();
+}
+
+// The tabs never take the focus: the keys that switch documents work from
+// anywhere, and the page's focus order stays as designed.
+void ScriptPage::createTabBar(const ScriptPageLayout& layout, const FormBuilder& holder)
+{
+    tabBar_ = new QTabBar(holder.container());
+    tabBar_->setObjectName(QString::fromLatin1(layout.tabBarName));
+    tabBar_->setAccessibleName(toQString(layout.tabBarCaption));
+    tabBar_->setFocusPolicy(Qt::NoFocus);
+    tabBar_->setDocumentMode(true);
+    tabBar_->setExpanding(false);
+    tabBar_->setElideMode(Qt::ElideMiddle);
+    tabBar_->setUsesScrollButtons(true);
+    tabBar_->setTabsClosable(true);
+    tabBar_->setMovable(true);
+    tabBar_->installEventFilter(this);
+    // The first tab gives the bar its height; a tab of another document
+    // changes nothing of it, and is cheap to fit again.
+    connect(tabBar_, &QTabBar::currentChanged, this, &ScriptPage::fitPane);
 }
 
 bool ScriptPage::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
-    if (watched == findBar_ && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::LayoutRequest))
-        fitFindBar();
+    const bool findBarChanged = watched == findBar_
+                                && (type == QEvent::Show || type == QEvent::Hide || type == QEvent::LayoutRequest);
+    const bool tabsChanged = watched == tabBar_ && (type == QEvent::FontChange || type == QEvent::StyleChange);
+    if (findBarChanged || tabsChanged)
+        fitPane();
     return QWidget::eventFilter(watched, event);
 }
 
-void ScriptPage::fitFindBar()
+void ScriptPage::fitPane()
 {
+    const int tabs = tabBar_->sizeHint().height();
+    tabBar_->setGeometry(paneRect_.left(), paneRect_.top(), paneRect_.width(), tabs);
+    const QRect below = paneRect_.adjusted(0, tabs, 0, 0);
     if (findBar_->isHidden()) {
-        pane_->setGeometry(paneRect_);
+        pane_->setGeometry(below);
         return;
     }
-    const int height = findBar_->heightForWidth(paneRect_.width()) > 0 ? findBar_->heightForWidth(paneRect_.width())
-                                                                        : findBar_->sizeHint().height();
-    pane_->setGeometry(paneRect_.adjusted(0, 0, 0, -height));
-    findBar_->setGeometry(paneRect_.left(), paneRect_.bottom() + 1 - height, paneRect_.width(), height);
+    const int height = findBar_->heightForWidth(below.width()) > 0 ? findBar_->heightForWidth(below.width())
+                                                                    : findBar_->sizeHint().height();
+    pane_->setGeometry(below.adjusted(0, 0, 0, -height));
+    findBar_->setGeometry(below.left(), below.bottom() + 1 - height, below.width(), height);
 }
 
 void ScriptPage::createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page)
@@ -82,7 +111,7 @@ void ScriptPage::stretch(QSize extra)
     paneFrame_->setGeometry(paneFrameDesign_.adjusted(0, 0, extra.width(), extra.height()));
     paneRect_ = paneDesign_.adjusted(0, 0, extra.width(), extra.height());
     triggerFrame_->setGeometry(triggerFrameDesign_.translated(extra.width(), 0));
-    fitFindBar();
+    fitPane();
 }
 
 QWidgetList ScriptPage::focusOrder() const

@@ -8,6 +8,7 @@
 #include <string_view>
 
 class QPushButton;
+class QTabBar;
 
 namespace defwright {
 
@@ -22,15 +23,18 @@ struct ScriptPageLayout {
     std::string_view paneFrameCaption;
     bool paneInsideFrame; // else the pane stands on the page, in front of its frame
     const char* paneName;
+    const char* tabBarName;
+    std::string_view tabBarCaption; // what screen readers hear the tabs called
     const char* triggerFrameName;
     TwipsRect triggerFrame;
     const char* buttonName;
     std::span<const std::string_view> triggers;
 };
 
-/// A "Compiled ... Script" page: a script pane and the buttons that insert
-/// trigger blocks into it. The find bar, while it is open, takes the bottom of
-/// the pane's place, so the page's layout stays as it is.
+/// A "Compiled ... Script" page: a script pane with the tabs of its
+/// documents above it, and the buttons that insert trigger blocks into it.
+/// The tabs take the top of the pane's place and the find bar, while it is
+/// open, its bottom, so the page's layout stays as it is.
 ///
 /// Stretched, the pane and its frame take the extra room and the trigger
 /// frame moves along to stay at the pane's right, keeping its size.
@@ -42,6 +46,7 @@ public:
     ScriptPage(const ScriptPageLayout& layout, TwipsPoint corner, QWidget* parent = nullptr);
 
     [[nodiscard]] ScriptPane* pane() const { return pane_; }
+    [[nodiscard]] QTabBar* tabBar() const { return tabBar_; }
     [[nodiscard]] FindBar* findBar() const { return findBar_; }
     [[nodiscard]] QWidgetList focusOrder() const;
 
@@ -58,18 +63,20 @@ signals:
 
 private:
     void createPane(const ScriptPageLayout& layout, const FormBuilder& page);
+    void createTabBar(const ScriptPageLayout& layout, const FormBuilder& holder);
     void createTriggerButtons(const ScriptPageLayout& layout, const FormBuilder& page);
 
-    void fitFindBar();
+    void fitPane();
 
     ScriptPane* pane_ = nullptr;
+    QTabBar* tabBar_ = nullptr;
     FindBar* findBar_ = nullptr;
     QWidget* paneFrame_ = nullptr;
     QWidget* triggerFrame_ = nullptr;
     QRect paneFrameDesign_;
     QRect paneDesign_;
     QRect triggerFrameDesign_;
-    QRect paneRect_;
+    QRect paneRect_; // the pane's place, its tabs and find bar included
     QList<QPushButton*> buttons_;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/files/line_breaks.h"
 #include "ui/panes/pane_change_notices.h"
+#include "ui/panes/pane_look.h"
 #include "ui/panes/script_lexer.h"
 #include "ui/panes/script_pane_accessible.h"
 #include "ui/panes/scroll_bar_layout.h"
@@ -22,20 +23,13 @@ constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
 constexpr int kFoldMargin = 2;
 
-// The pane's own colours, mixed from the palette's: a line a shade off the background.
-QColor mixed(const QColor& a, const QColor& b, double share)
-{
-    return QColor::fromRgbF(float(a.redF() * (1 - share) + b.redF() * share),
-                            float(a.greenF() * (1 - share) + b.greenF() * share),
-                            float(a.blueF() * (1 - share) + b.blueF() * share));
-}
-
 } // namespace
 
 ScriptPane::ScriptPane(QWidget* parent)
     : QsciScintilla(parent)
     , lexer_(new ScriptLexer(this))
     , notices_(new PaneChangeNotices(this))
+    , reader_(this)
 {
     QAccessible::installFactory(&ScriptPaneAccessible::create);
     connect(notices_, &PaneChangeNotices::textChanged, this, &QsciScintilla::textChanged);
@@ -45,18 +39,73 @@ ScriptPane::ScriptPane(QWidget* parent)
     setWrapMode(WrapNone);
     send(SCI_SETSCROLLWIDTH, 1);
     send(SCI_SETSCROLLWIDTHTRACKING, 1);
+    // A line laid out stays so while the page shows it: a long one is not
+    // measured again at every paint and caret move.
+    send(SCI_SETLAYOUTCACHE, SC_CACHE_PAGE);
     layOutScrollBarsOnlyWhenNeeded(this);
     setAutoFillBackground(true);
     setLexer(lexer_);
     setMarginType(kNumberMargin, NumberMargin);
     setMarginWidth(kSymbolMargin, 0);
+    send(SCI_MARKERDEFINE, EditorDocument::kPlaceMarker, SC_MARK_EMPTY);
     setFolding(BoxedTreeFoldStyle, kFoldMargin);
     setCaretLineVisible(true);
     setToolTip(tr("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
     connect(this, &QsciScintilla::linesChanged, this, &ScriptPane::fitLineNumbers);
-    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, &ScriptPane::lightBraces);
+    connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { lightBraces(*this); });
     connect(this, &QsciScintillaBase::SCN_ZOOM, this, &ScriptPane::fitLineNumbers);
     useLook();
+}
+
+// The documents outlive the pane when the window goes. The editor can let go
+// of a text only while one of its views is left, so they let go of theirs now.
+ScriptPane::~ScriptPane()
+{
+    setDocument(QsciDocument());
+    reader_.letGo();
+    for (EditorDocument* document : documents_) {
+        document->document_ = QsciDocument();
+        document->pane_ = nullptr;
+    }
+}
+
+// The colours and notices pending for the document that goes are settled
+// first, while it is still the one the editor works on.
+void ScriptPane::show(EditorDocument& document)
+{
+    if (shown_ == &document)
+        return;
+    notices_->tell();
+    lexer_->colourPendingLines();
+    if (shown_ != nullptr)
+        shown_->view_ = shown_->view();
+    reader_.forget(document); // a second view of a document being edited would follow every edit
+    shown_ = &document;
+    setDocument(document.document_);
+    send(SCI_SETCODEPAGE, SC_CP_UTF8);
+    useLineBreak(document.lineBreak_); // the editor gives a document the line break of its view
+    document.setView(document.view_);
+    notices_->documentShown();
+    fitLineNumbers();
+    emit documentShown();
+}
+
+QsciScintillaBase& ScriptPane::viewOf(const EditorDocument& document) const
+{
+    if (&document == shown_)
+        return *const_cast<ScriptPane*>(this);
+    return reader_.viewOf(document);
+}
+
+// A document that goes is let go by every view of it, so its text goes with it.
+void ScriptPane::forget(const EditorDocument& document)
+{
+    std::erase(documents_, &document);
+    reader_.forget(document);
+    if (shown_ == &document) {
+        shown_ = nullptr;
+        setDocument(QsciDocument());
+    }
 }
 
 void ScriptPane::replaceScript(const QString& script)
@@ -155,6 +204,8 @@ LineBreak ScriptPane::lineBreak() const
 void ScriptPane::useLineBreak(LineBreak lineBreak)
 {
     setEolMode(lineBreak == LineBreak::Lf ? EolUnix : lineBreak == LineBreak::Cr ? EolMac : EolWindows);
+    if (shown_ != nullptr)
+        shown_->lineBreak_ = lineBreak;
 }
 
 QByteArray ScriptPane::paneBytes(const QString& script) const
@@ -208,19 +259,7 @@ void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
 
 void ScriptPane::useLook()
 {
-    const QPalette colours = palette();
-    lexer_->useLook(colours, font());
-    setCaretForegroundColor(colours.color(QPalette::Text));
-    setCaretLineBackgroundColor(mixed(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.12));
-    setSelectionBackgroundColor(colours.color(QPalette::Highlight));
-    setSelectionForegroundColor(colours.color(QPalette::HighlightedText));
-    setMarginsBackgroundColor(colours.color(QPalette::Window));
-    setMarginsForegroundColor(colours.color(QPalette::PlaceholderText));
-    setMarginsFont(font());
-    setFoldMarginColors(colours.color(QPalette::Window), colours.color(QPalette::Window));
-    setMatchedBraceBackgroundColor(mixed(colours.color(QPalette::Base), colours.color(QPalette::Highlight), 0.35));
-    setMatchedBraceForegroundColor(colours.color(QPalette::Text));
-    setUnmatchedBraceForegroundColor(QColor(Qt::red));
+    usePaletteLook(*this, *lexer_);
     fitLineNumbers();
 }
 
@@ -230,25 +269,6 @@ void ScriptPane::fitLineNumbers()
 {
     const QString widest(QString::number(send(SCI_GETLINECOUNT)).size() + 1, u'9');
     setMarginWidth(kNumberMargin, widest);
-}
-
-// Only "{" and "}" are lit: square brackets and parentheses in a script are
-// not ranges.
-void ScriptPane::lightBraces()
-{
-    const long caret = send(SCI_GETCURRENTPOS);
-    for (const long at : {caret, caret - 1}) {
-        const long character = at >= 0 ? send(SCI_GETCHARAT, static_cast<unsigned long>(at)) : 0;
-        if (character == '{' || character == '}') {
-            const long match = send(SCI_BRACEMATCH, static_cast<unsigned long>(at));
-            if (match >= 0)
-                send(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(at), match);
-            else
-                send(SCI_BRACEBADLIGHT, static_cast<unsigned long>(at));
-            return;
-        }
-    }
-    send(SCI_BRACEHIGHLIGHT, static_cast<unsigned long>(-1), -1);
 }
 
 long ScriptPane::send(unsigned int message, unsigned long wParam, long lParam) const

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
+#include "ui/panes/document_reader.h"
+#include "ui/panes/editor_document.h"
 #include "ui/panes/script_document.h"
 
 #include <Qsci/qsciscintilla.h>
@@ -9,6 +11,7 @@
 #include <QString>
 
 #include <string_view>
+#include <vector>
 
 namespace defwright {
 
@@ -21,6 +24,9 @@ class ScriptLexer;
 /// paste and every text put in get the pane's own break, CR LF unless told
 /// otherwise. A ScriptLexer colours it.
 ///
+/// It shows one EditorDocument at a time; everything below works on the one
+/// it shows.
+///
 /// Tab and Shift+Tab move the focus as in every other control of the window;
 /// Ctrl+I types a tab character.
 class ScriptPane : public QsciScintilla, public ScriptDocument {
@@ -28,6 +34,13 @@ class ScriptPane : public QsciScintilla, public ScriptDocument {
 
 public:
     explicit ScriptPane(QWidget* parent = nullptr);
+    ~ScriptPane() override;
+
+    /// Shows the document, with its view as it stood when it was last shown.
+    /// Nothing of either document changes: switching is no edit.
+    void show(EditorDocument& document);
+    /// None until a document is shown.
+    [[nodiscard]] EditorDocument* shown() const { return shown_; }
 
     /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
     /// text it replaced, and puts the caret at the end.
@@ -62,6 +75,10 @@ public:
     /// A script as the pane holds it: UTF-8, each line break the pane's own.
     [[nodiscard]] QByteArray paneBytes(const QString& script) const;
 
+signals:
+    /// Another document is shown.
+    void documentShown();
+
 protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -69,14 +86,23 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    friend class EditorDocument;
+
+    /// A view of the document: the pane itself while it shows it, else a
+    /// view of the pane's own that is never drawn.
+    [[nodiscard]] QsciScintillaBase& viewOf(const EditorDocument& document) const;
+    void forget(const EditorDocument& document);
+
     void putInPlace(long start, long end, std::string_view bytes);
     void useLook();
     void fitLineNumbers();
-    void lightBraces();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;
 
     ScriptLexer* lexer_;
     PaneChangeNotices* notices_;
+    EditorDocument* shown_ = nullptr;
+    std::vector<EditorDocument*> documents_;
+    mutable DocumentReader reader_;
 };
 
 } // namespace defwright

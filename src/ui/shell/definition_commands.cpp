@@ -2,19 +2,22 @@
 
 #include "core/index/definition_list.h"
 #include "core/index/script_summary.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/pane_document.h"
 #include "ui/files/file_commands.h"
 #include "ui/index/definition_navigator.h"
 #include "ui/index/definition_popup.h"
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_text.h"
 #include "ui/index/scripts_index.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
+#include "ui/panes/script_page.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
@@ -28,7 +31,7 @@ constexpr int kMessageTime = 8000;
 
 std::filesystem::path indexedFile(const PaneDocument* document)
 {
-    return document->filePath().isEmpty() ? std::filesystem::path() : toPath(indexedPath(document->filePath()));
+    return document->filePath().isEmpty() ? std::filesystem::path() : toPath(document->canonicalFilePath());
 }
 
 } // namespace
@@ -38,9 +41,8 @@ DefinitionCommands::DefinitionCommands(const Parts& parts, QMenu* scriptMenu)
     , parts_(parts)
     , navigator_(new DefinitionNavigator(
           parts.front, parts.item, parts.npc,
-          [files = parts.files](PaneDocument* document, const QString& path) {
-              files->openFile(document, path);
-              return !document->filePath().isEmpty() && indexedPath(document->filePath()) == indexedPath(path);
+          [files = parts.files](DocumentTabs* pane, const QString& path) {
+              return files->openFile(pane, path, FileCommands::Remember::No);
           },
           this))
 {
@@ -60,31 +62,22 @@ DefinitionCommands::DefinitionCommands(const Parts& parts, QMenu* scriptMenu)
                                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), &DefinitionCommands::mnuDefinitionList_Click);
     mnuGoBack_ = action("mnuGoBack", tr("Go &Back"), QKeySequence(Qt::ALT | Qt::Key_Left),
                         &DefinitionCommands::mnuGoBack_Click);
-    for (PaneDocument* document : {parts.item, parts.npc})
-        document->pane()->viewport()->installEventFilter(this);
+    mnuGoForward_ = action("mnuGoForward", tr("Go For&ward"), QKeySequence(Qt::ALT | Qt::Key_Right),
+                           &DefinitionCommands::mnuGoForward_Click);
+    for (const DocumentTabs* pane : {parts.item, parts.npc})
+        pane->pane()->viewport()->installEventFilter(this);
 }
 
 QList<QKeySequence> DefinitionCommands::shortcuts() const
 {
-    return {mnuGoToDefinition_->shortcut(), mnuDefinitionList_->shortcut(), mnuGoBack_->shortcut()};
-}
-
-PaneDocument* DefinitionCommands::focusedDocument() const
-{
-    const QWidget* focus = QApplication::focusWidget();
-    for (PaneDocument* document : {parts_.item, parts_.npc}) {
-        if (focus == document->pane())
-            return document;
-    }
-    return nullptr;
+    return {mnuGoToDefinition_->shortcut(), mnuDefinitionList_->shortcut(), mnuGoBack_->shortcut(),
+            mnuGoForward_->shortcut()};
 }
 
 // From a field box, the name at the box's cursor; from anywhere else, the
-// name at the caret of the pane with the focus, or of the script in front.
+// name at the caret of the document in front.
 DefinitionCommands::Lookup DefinitionCommands::lookupAtFocus() const
 {
-    if (PaneDocument* document = focusedDocument())
-        return {nameAtCaret(document->pane()), document};
     QWidget* focus = QApplication::focusWidget();
     auto* box = qobject_cast<QLineEdit*>(focus);
     if (auto* combo = qobject_cast<QComboBox*>(focus); combo != nullptr && combo->isEditable())
@@ -157,15 +150,21 @@ void DefinitionCommands::mnuGoBack_Click()
         parts_.statusBar->showMessage(tr("No place to go back to"), kMessageTime);
 }
 
-void DefinitionCommands::openPlace(const DefinitionHit& hit)
+void DefinitionCommands::mnuGoForward_Click()
 {
-    navigator_->open(hit, focusedDocument() != nullptr ? focusedDocument() : parts_.front->document());
+    if (!navigator_->goForward())
+        parts_.statusBar->showMessage(tr("No place to go forward to"), kMessageTime);
 }
 
-// The pane's own sections first, then every other file of the folder.
+void DefinitionCommands::openPlace(const DefinitionHit& hit)
+{
+    navigator_->open(hit, parts_.front->document());
+}
+
+// The sections of the document in front first, then every other file of the folder.
 void DefinitionCommands::mnuDefinitionList_Click()
 {
-    PaneDocument* from = focusedDocument() != nullptr ? focusedDocument() : parts_.front->document();
+    PaneDocument* from = parts_.front->document();
     waitForIndex();
     DefinitionList list = withWaitCursor([this, from] {
         DefinitionList made;
@@ -188,8 +187,8 @@ bool DefinitionCommands::eventFilter(QObject* watched, QEvent* event)
     auto* mouse = static_cast<QMouseEvent*>(event);
     if (mouse->button() != Qt::LeftButton || mouse->modifiers() != Qt::ControlModifier)
         return false;
-    for (PaneDocument* document : {parts_.item, parts_.npc}) {
-        ScriptPane* pane = document->pane();
+    for (DocumentTabs* documents : {parts_.item, parts_.npc}) {
+        ScriptPane* pane = documents->pane();
         if (watched != pane->viewport())
             continue;
         const QPoint point = mouse->position().toPoint();
@@ -199,7 +198,7 @@ bool DefinitionCommands::eventFilter(QObject* watched, QEvent* event)
             return false;
         pane->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(at));
         pane->setFocus(Qt::MouseFocusReason);
-        goToDefinition({nameAtCaret(pane), document});
+        goToDefinition({nameAtCaret(pane), documents->front()});
         return true;
     }
     return false;

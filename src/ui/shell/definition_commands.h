@@ -23,9 +23,9 @@ class FrontDocument;
 class PaneDocument;
 class ScriptsIndex;
 
-/// Go to Definition (F12, or Ctrl and a click on a name in a pane), Go Back
-/// and Go to Definition by Name: a name is looked up in its pane's own text
-/// first, then in the scripts folder's index.
+/// Go to Definition (F12, or Ctrl and a click on a name in a pane), Go Back,
+/// Go Forward and Go to Definition by Name: a name is looked up in the text
+/// of the document in front first, then in the scripts folder's index.
 class DefinitionCommands : public QObject {
     Q_OBJECT
 
@@ -44,6 +44,7 @@ public:
 public slots:
     void mnuGoToDefinition_Click();
     void mnuGoBack_Click();
+    void mnuGoForward_Click();
     void mnuDefinitionList_Click();
 
 protected:
@@ -59,12 +60,12 @@ private:
     void goToDefinition(const Lookup& lookup);
     [[nodiscard]] const DefinitionHit* chooseHit(const std::vector<DefinitionHit>& hits, PaneDocument* from) const;
     void waitForIndex() const;
-    [[nodiscard]] PaneDocument* focusedDocument() const;
 
     Parts parts_;
     DefinitionNavigator* navigator_;
     QAction* mnuGoToDefinition_ = nullptr;
     QAction* mnuGoBack_ = nullptr;
+    QAction* mnuGoForward_ = nullptr;
     QAction* mnuDefinitionList_ = nullptr;
 };
 

@@ -1,7 +1,7 @@
 #include "ui/shell/edit_commands.h"
 
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/pane_document.h"
 #include "ui/panes/script_page.h"
 
 #include <QAction>

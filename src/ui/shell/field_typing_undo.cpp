@@ -31,12 +31,14 @@ void FieldTypingUndo::watchFields(const QWidget* page)
         connect(box, &QLineEdit::textEdited, this, [this, box] { typedIn_ = box; });
 }
 
+// Another document shown is another history: the typing's step is in the one that went.
 void FieldTypingUndo::watchPane(ScriptPane* pane)
 {
     connect(pane, &QsciScintilla::textChanged, this, [this] {
         if (!rebuilding_)
             endEdit();
     });
+    connect(pane, &ScriptPane::documentShown, this, &FieldTypingUndo::endEdit);
 }
 
 // Undoing the previous rebuild first leaves its step to be taken over by this

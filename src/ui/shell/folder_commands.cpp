@@ -6,8 +6,12 @@
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_completion.h"
 #include "ui/index/pane_text.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/native_paths.h"
+#include "ui/documents/pane_document.h"
 #include "ui/index/scripts_index.h"
-#include "ui/panes/pane_document.h"
+#include "ui/panes/script_pane.h"
 #include "ui/shell/definition_commands.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -48,10 +52,20 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
     connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
     connect(index_, &ScriptsIndex::changed, this, &FolderCommands::showCount);
-    for (PaneDocument* document : {parts.item, parts.npc}) {
-        watchDocument(document);
-        new PaneCompletion(document->pane(), index_);
+    for (DocumentTabs* pane : {parts.item, parts.npc}) {
+        new PaneCompletion(pane->pane(), index_);
+        connect(pane, &DocumentTabs::documentClosing, this, &FolderCommands::forgetDocument);
     }
+    for (PaneDocument* document : parts.front->documents())
+        watchDocument(document);
+    connect(parts.front, &FrontDocument::documentAdded, this, [this](PaneDocument* document) {
+        watchDocument(document);
+        followFile(document->filePath());
+    });
+    connect(parts.front, &FrontDocument::frontChanged, this, [this] {
+        if (index_->folder().isEmpty() && !index_->isBuilding())
+            followFile(parts_.front->document()->filePath());
+    });
     const QString chosen = QSettings().value(kFolderSetting).toString();
     if (!chosen.isEmpty() && QFileInfo(chosen).isDir())
         index_->setFolder(chosen);
@@ -62,43 +76,61 @@ QList<QKeySequence> FolderCommands::shortcuts() const
     return definitions_->shortcuts();
 }
 
+// A document's edits are its pane's while it is in front; the timer goes with the document.
 void FolderCommands::watchDocument(PaneDocument* document)
 {
-    auto* delay = new QTimer(this);
+    auto* delay = new QTimer(document);
     delay->setSingleShot(true);
     delay->setInterval(kPaneTextDelay);
     connect(delay, &QTimer::timeout, this, [this, document] { tellPaneText(document); });
-    connect(document->pane(), &QsciScintilla::textChanged, delay, qOverload<>(&QTimer::start));
+    connect(document->pane(), &QsciScintilla::textChanged, delay, [document, delay] {
+        if (document->isInFront())
+            delay->start();
+    });
     connect(document, &PaneDocument::changed, this, [this, document] { tellPaneText(document); });
-    connect(document, &PaneDocument::opened, this, &FolderCommands::followFrontFile);
 }
 
-// What a pane holds of a file wins over the file; once saved, the file is the same again.
+// What a document holds of a file wins over the file; once saved, the file is
+// the same again, and saved as another, the file it held no longer has it.
 void FolderCommands::tellPaneText(PaneDocument* document)
 {
+    const QString told = toldFiles_.value(document);
+    if (!told.isEmpty() && told != document->filePath())
+        index_->forgetPaneText(told);
+    toldFiles_.insert(document, document->filePath());
     if (document->filePath().isEmpty())
         return;
     if (document->isModified())
-        index_->setPaneText(document->filePath(), paneText(document->pane()));
+        index_->setPaneText(document->filePath(), std::string(document->editor().bytes()));
     else
         index_->forgetPaneText(document->filePath());
 }
 
-// Unless the user chose one, the folder follows the files in the panes: the
-// item pane's, else the NPC pane's.
-void FolderCommands::followFrontFile()
+// Closed, its unsaved text no longer counts: the file is what the folder holds.
+void FolderCommands::forgetDocument(PaneDocument* document)
 {
-    if (!QSettings().value(kFolderSetting).toString().isEmpty())
+    if (const QString told = toldFiles_.take(document); !told.isEmpty())
+        index_->forgetPaneText(told);
+}
+
+// Unless the user chose one, the folder is found from the file opened last,
+// or from the file in front while no folder is known; a file of the folder
+// indexed already changes nothing.
+void FolderCommands::followFile(const QString& file)
+{
+    if (file.isEmpty() || !QSettings().value(kFolderSetting).toString().isEmpty())
         return;
-    const QString file = parts_.item->filePath().isEmpty() ? parts_.npc->filePath() : parts_.item->filePath();
-    if (file.isEmpty())
+    const QString path = canonicalPath(file);
+    const QString folder = QFileInfo(path).absolutePath();
+    if (index_->contains(path) || (folder == askedFolder_ && index_->isBuilding()))
         return;
-    index_->setFolderOf(file);
+    askedFolder_ = folder;
+    index_->setFolderOf(path);
 }
 
 void FolderCommands::chooseFolder(const QString& folder)
 {
-    QSettings().setValue(kFolderSetting, indexedPath(folder));
+    QSettings().setValue(kFolderSetting, canonicalPath(folder));
     index_->setFolder(folder);
 }
 
@@ -140,7 +172,12 @@ void FolderCommands::mnuCheckFolder_Click()
     }
     if (index_->isBuilding())
         withWaitCursor([this] { index_->waitUntilBuilt(); });
-    const std::vector<FolderProblem> problems = withWaitCursor([this] { return checkFolder(index_->index()); });
+    std::vector<FolderProblem> problems = withWaitCursor([this] { return checkFolder(index_->index()); });
+    for (const std::filesystem::path& file : index_->unnamedFiles())
+        problems.push_back({FolderProblem::Kind::NotLoaded, FolderProblem::Severity::Warning, file, 0,
+                            tr("The file's name is not valid in the system's encoding, so Defwright cannot open "
+                               "it and left it out; rename it to have it indexed.")
+                                .toStdString()});
     if (checkWindow_ == nullptr) {
         checkWindow_ = new FolderCheckWindow(parts_.window);
         connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openProblem);

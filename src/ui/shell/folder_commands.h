@@ -2,6 +2,7 @@
 
 #include "ui/shell/script_window_parts.h"
 
+#include <QHash>
 #include <QList>
 #include <QKeySequence>
 #include <QObject>
@@ -25,7 +26,8 @@ class ScriptsIndex;
 /// The Script menu's commands across the scripts folder: choosing the folder,
 /// the definition commands (see DefinitionCommands) and the folder check. The
 /// folder is the one chosen last, kept in the user's settings, else the one
-/// found from the file in front. The status bar tells how indexing goes.
+/// found from the file of the document in front. The status bar tells how
+/// indexing goes.
 class FolderCommands : public QObject {
     Q_OBJECT
 
@@ -46,7 +48,8 @@ public slots:
 
 private:
     void watchDocument(PaneDocument* document);
-    void followFrontFile();
+    void followFile(const QString& file);
+    void forgetDocument(PaneDocument* document);
     void tellPaneText(PaneDocument* document);
     void showProgress(int done, int total);
     void showCount();
@@ -57,6 +60,8 @@ private:
     DefinitionCommands* definitions_ = nullptr;
     FolderCheckWindow* checkWindow_ = nullptr;
     QLabel* indexState_;
+    QString askedFolder_; // the folder of the file the scripts folder was last looked for from
+    QHash<const PaneDocument*, QString> toldFiles_; // the file each document's text was told for
 };
 
 } // namespace defwright

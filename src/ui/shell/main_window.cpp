@@ -7,14 +7,17 @@
 #include "core/npcs/npc_script.h"
 #include "core/npcs/npc_tables.h"
 #include "core/script/script_text.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/native_paths.h"
+#include "ui/documents/pane_document.h"
 #include "ui/files/file_commands.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/definition_tie.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
 #include "ui/panes/script_page.h"
 #include "ui/panes/script_pane.h"
+#include "ui/shell/document_commands.h"
 #include "ui/shell/edit_commands.h"
 #include "ui/shell/field_typing_undo.h"
 #include "ui/shell/folder_commands.h"
@@ -34,8 +37,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSettings>
 
 namespace defwright {
 
@@ -45,6 +50,7 @@ constexpr int kClientWidth = 9300;
 constexpr int kClientHeight = 7845;
 constexpr TwipsRect kTabControl{120, 120, 9135, 7695};
 constexpr int kTabRows = 2;
+constexpr QLatin1StringView kGeometry("window/geometry");
 
 } // namespace
 
@@ -60,26 +66,28 @@ MainWindow::MainWindow(QWidget* parent)
     setFocusOrder();
     new FocusMarker(this);
     connectPages();
-    fileCommands_ = new FileCommands(this, front_, itemDocument_);
-    scriptCommands_ = new ScriptCommands(
-        this, {SSTab1_, itemFields_, itemScript_, itemDocument_, npcFields_, npcScript_, npcDocument_, front_});
+    fileCommands_ = new FileCommands(this, front_, {itemDocuments_, npcDocuments_});
+    documentCommands_ = new DocumentCommands(this, front_, fileCommands_);
+    scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemDocuments_, npcFields_, npcDocuments_, front_});
     editCommands_ = new EditCommands(this, front_);
-    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_->documents(), fileCommands_});
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
     helpCommands_ = new HelpCommands(this);
-    createActions();
     createMenus();
-    folderCommands_ = new FolderCommands({this, front_, itemDocument_, npcDocument_, fileCommands_, statusBar_},
+    folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
+    connect(front_, &FrontDocument::frontChanged, this, &MainWindow::showCaption);
+    connect(front_, &FrontDocument::documentChanged, this, &MainWindow::showCaption);
     placeWindow();
 }
 
-// The status bar and the Script menu go first: while the pages go, the tabs
-// still report changes, and neither must read what has gone.
+// While the pages go, the tabs still report changes, and nothing may read
+// what has gone: the news of the document in front stop first.
 MainWindow::~MainWindow()
 {
+    disconnect(front_, nullptr, nullptr, nullptr);
     delete statusBar_;
     delete scriptCommands_;
 }
@@ -89,12 +97,23 @@ void MainWindow::Form_Load()
     npcFields_->hideCreateFrame();
     SplashWindow splash(this);
     splash.exec(); // returns once the splash has been clicked away
+    loaded_ = true;
+    restoreGeometry(QSettings().value(kGeometry).toByteArray());
     sessionKeeper_->restore();
 }
 
 void MainWindow::openItemScript(const QString& path)
 {
-    fileCommands_->openFile(itemDocument_, path);
+    fileCommands_->openFile(itemDocuments_, path);
+}
+
+// Only a window that ran the load step is the program's own: the others,
+// made and gone within a run, leave the settings alone.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (loaded_)
+        QSettings().setValue(kGeometry, saveGeometry());
+    QMainWindow::closeEvent(event);
 }
 
 // Every page is laid out in the window's own twips; the pages' corner is where
@@ -121,11 +140,20 @@ void MainWindow::createPages()
 
 void MainWindow::createDocuments()
 {
-    itemDocument_ = new PaneDocument(itemScript_->pane(), QStringLiteral("item"), QString(), itemLayout().kind);
-    npcDocument_ = new PaneDocument(npcScript_->pane(), QStringLiteral("npc"), tr("NPC script"), npcLayout().kind);
-    front_ = new FrontDocument(SSTab1_, {{0, 1, itemScript_, itemDocument_}, {2, 3, npcScript_, npcDocument_}}, this);
+    itemDocuments_ = new DocumentTabs(itemScript_, {QStringLiteral("item"), QString(), tr("Item Fields")},
+                                      itemLayout().kind, this);
+    npcDocuments_ = new DocumentTabs(npcScript_, {QStringLiteral("npc"), tr("NPC script"), tr("NPC Fields")},
+                                     npcLayout().kind, this);
+    front_ = new FrontDocument(SSTab1_, {{0, 1, itemDocuments_}, {2, 3, npcDocuments_}}, this);
     statusBar_ = new ScriptStatusBar(front_, this);
     setStatusBar(statusBar_);
+}
+
+// The caption names the file of the document in front, if it has one.
+void MainWindow::showCaption()
+{
+    const QString path = front_->document()->filePath();
+    setWindowTitle(path.isEmpty() ? QStringLiteral("Defwright") : QStringLiteral("File : ") + shownPath(path));
 }
 
 // The tab control first, then each page's controls in their own order; Tab
@@ -160,82 +188,59 @@ void MainWindow::placeWindow()
         move(screen->availableGeometry().topLeft());
 }
 
-// Fields tied to a definition edit its lines instead.
+// Fields tied to a definition edit its lines instead. Untied, they write the
+// form's own script, never a file's, and bring it to the front of its pane.
 void MainWindow::rebuildItemScript()
 {
-    if (itemDocument_->tie()->isTied()) {
+    if (itemDocuments_->tie()->isTied()) {
         typingUndo_->edit(itemScript_->pane(), [this](bool goesOn) { scriptCommands_->editTiedItem(goesOn); });
         return;
     }
+    itemDocuments_->bringToFront(itemDocuments_->form());
     typingUndo_->rebuild(itemScript_->pane(), toQString(itemScript(itemFields_->record())));
 }
 
-// Tied, the shortened script would replace the file the definition stands in.
+// Tied, the shortened script would replace the definition's.
 void MainWindow::txtBasic_GotFocus()
 {
-    if (itemDocument_->tie()->isTied())
+    if (itemDocuments_->tie()->isTied())
         return;
+    itemDocuments_->bringToFront(itemDocuments_->form());
     itemScript_->pane()->replaceScript(toQString(itemFocusScript(itemFields_->record())));
 }
 
 void MainWindow::cmdtriggers_Click(int index)
 {
+    itemDocuments_->bringToFront(itemDocuments_->form());
     itemScript_->pane()->insertScript(toQString(triggerBlock(kItemTriggers[index])));
 }
 
 void MainWindow::rebuildNpcScript()
 {
-    if (npcDocument_->tie()->isTied()) {
+    if (npcDocuments_->tie()->isTied()) {
         typingUndo_->edit(npcScript_->pane(), [this](bool goesOn) { scriptCommands_->editTiedNpc(goesOn); });
         return;
     }
+    npcDocuments_->bringToFront(npcDocuments_->form());
     typingUndo_->rebuild(npcScript_->pane(), toQString(npcScript(npcFields_->record())));
 }
 
 void MainWindow::cmdntriggers_Click(int index)
 {
+    npcDocuments_->bringToFront(npcDocuments_->form());
     npcScript_->pane()->insertScript(toQString(triggerBlock(kNpcTriggers[index])));
-}
-
-void MainWindow::createActions()
-{
-    const auto action = [this](const char* name, const QString& caption, const QKeySequence& shortcut,
-                               void (MainWindow::*slot)()) {
-        auto* created = new QAction(caption, this);
-        created->setObjectName(QString::fromLatin1(name));
-        created->setShortcut(shortcut);
-        connect(created, &QAction::triggered, this, slot);
-        return created;
-    };
-    mnuNew_ = action("mnuNew", tr("&New"), QKeySequence(Qt::CTRL | Qt::Key_N), &MainWindow::mnuNew_Click);
-    mnuOpen_ = action("mnuOpen", tr("&Open"), QKeySequence(Qt::CTRL | Qt::Key_O), &MainWindow::mnuOpen_Click);
-    mnuSave_ = action("mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &MainWindow::mnuSave_Click);
-    mnuSaveAs_ = action("mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
-                        &MainWindow::mnuSaveAs_Click);
-    mnuOpenNpc_ = action("mnuOpenNpc", tr("Open &NPC Script..."), {}, &MainWindow::mnuOpenNpc_Click);
-    mnuSaveNpcAs_ = action("mnuSaveNpcAs", tr("Save NPC Script &As..."), {}, &MainWindow::mnuSaveNpcAs_Click);
-    mnuExit_ = action("mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &MainWindow::mnuExit_Click);
 }
 
 void MainWindow::createMenus()
 {
-    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-    fileMenu->setObjectName(QStringLiteral("mnuFile"));
-    fileMenu->addAction(mnuNew_);
-    fileMenu->addAction(mnuOpen_);
-    QMenu* recentMenu = fileMenu->addMenu(tr("Open &Recent"));
-    recentMenu->setObjectName(QStringLiteral("mnuRecent"));
-    fileCommands_->showRecentFilesIn(recentMenu);
-    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    fileMenu->addAction(mnuSave_);
-    fileMenu->addAction(mnuSaveAs_);
-    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepNpc"));
-    fileMenu->addAction(mnuOpenNpc_);
-    fileMenu->addAction(mnuSaveNpcAs_);
-    fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    fileMenu->addAction(mnuExit_);
-
+    mnuExit_ = new QAction(tr("E&xit"), this);
+    mnuExit_->setObjectName(QStringLiteral("mnuExit"));
+    mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    connect(mnuExit_, &QAction::triggered, this, &MainWindow::mnuExit_Click);
+    fileCommands_->addMenu(menuBar(), documentCommands_->closeAction(), mnuExit_);
     editCommands_->addMenu(menuBar());
+    viewCommands_->menu()->addSeparator();
+    viewCommands_->menu()->addActions(documentCommands_->switchActions());
     menuBar()->addMenu(viewCommands_->menu());
     menuBar()->addMenu(scriptCommands_->menu());
     menuBar()->addMenu(helpCommands_->menu());
@@ -243,43 +248,13 @@ void MainWindow::createMenus()
 
 void MainWindow::guardMenuShortcuts()
 {
-    QList<QKeySequence> sequences = {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(),
-                                     mnuSaveAs_->shortcut(), mnuExit_->shortcut(),
-                                     scriptCommands_->fieldsFromScript()->shortcut()};
+    QList<QKeySequence> sequences = {mnuExit_->shortcut(), scriptCommands_->fieldsFromScript()->shortcut()};
+    sequences.append(fileCommands_->shortcuts());
     sequences.append(editCommands_->shortcuts());
     sequences.append(viewCommands_->shortcuts());
     sequences.append(folderCommands_->shortcuts());
+    sequences.append(documentCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
-}
-
-void MainWindow::mnuNew_Click()
-{
-    fileCommands_->newScript(itemDocument_);
-}
-
-void MainWindow::mnuOpen_Click()
-{
-    fileCommands_->open(itemDocument_);
-}
-
-void MainWindow::mnuSave_Click()
-{
-    fileCommands_->save();
-}
-
-void MainWindow::mnuSaveAs_Click()
-{
-    fileCommands_->saveAs(itemDocument_);
-}
-
-void MainWindow::mnuOpenNpc_Click()
-{
-    fileCommands_->open(npcDocument_);
-}
-
-void MainWindow::mnuSaveNpcAs_Click()
-{
-    fileCommands_->saveAs(npcDocument_);
 }
 
 // Ends the program at once: nothing asks about unsaved script text, which

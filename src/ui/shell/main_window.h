@@ -6,6 +6,8 @@ class QAction;
 
 namespace defwright {
 
+class DocumentCommands;
+class DocumentTabs;
 class EditCommands;
 class FieldTypingUndo;
 class FileCommands;
@@ -14,7 +16,6 @@ class FrontDocument;
 class HelpCommands;
 class ItemFieldsPage;
 class NpcFieldsPage;
-class PaneDocument;
 class ScriptCommands;
 class ScriptPage;
 class ScriptStatusBar;
@@ -22,8 +23,8 @@ class SessionKeeper;
 class TabControl;
 class ViewCommands;
 
-/// The program's one working window: the item fields, the item script, the
-/// NPC fields and the NPC script on four tab pages, and the File, Edit, View,
+/// The program's one working window: the item fields, the item scripts, the
+/// NPC fields and the NPC scripts on four tab pages, and the File, Edit, View,
 /// Script and Help menus.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -34,12 +35,16 @@ public:
 
     /// The load step, run once before the window is first shown: puts the NPC
     /// page into its start state, shows the splash until it is clicked away,
-    /// and brings back the unsaved work of the last run.
+    /// and brings back the window's place and size and the unsaved work of
+    /// the last run.
     void Form_Load();
 
     /// Opens a script into the item pane as File > Open does, for a file
     /// named on the command line, and shows it.
     void openItemScript(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private slots:
     void rebuildItemScript();
@@ -48,12 +53,6 @@ private slots:
     void rebuildNpcScript();
     void cmdntriggers_Click(int index);
 
-    void mnuNew_Click();
-    void mnuOpen_Click();
-    void mnuSave_Click();
-    void mnuSaveAs_Click();
-    void mnuOpenNpc_Click();
-    void mnuSaveNpcAs_Click();
     void mnuExit_Click();
 
 private:
@@ -61,21 +60,22 @@ private:
     void createDocuments();
     void setFocusOrder();
     void connectPages();
-    void createActions();
     void createMenus();
     void guardMenuShortcuts();
     void placeWindow();
+    void showCaption();
 
     TabControl* SSTab1_ = nullptr;
     ItemFieldsPage* itemFields_ = nullptr;
     ScriptPage* itemScript_ = nullptr;
     NpcFieldsPage* npcFields_ = nullptr;
     ScriptPage* npcScript_ = nullptr;
-    PaneDocument* itemDocument_ = nullptr;
-    PaneDocument* npcDocument_ = nullptr;
+    DocumentTabs* itemDocuments_ = nullptr;
+    DocumentTabs* npcDocuments_ = nullptr;
     FrontDocument* front_ = nullptr;
     ScriptStatusBar* statusBar_ = nullptr;
     FileCommands* fileCommands_ = nullptr;
+    DocumentCommands* documentCommands_ = nullptr;
     ScriptCommands* scriptCommands_ = nullptr;
     EditCommands* editCommands_ = nullptr;
     ViewCommands* viewCommands_ = nullptr;
@@ -84,13 +84,8 @@ private:
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
 
-    QAction* mnuNew_ = nullptr;
-    QAction* mnuOpen_ = nullptr;
-    QAction* mnuSave_ = nullptr;
-    QAction* mnuSaveAs_ = nullptr;
-    QAction* mnuOpenNpc_ = nullptr;
-    QAction* mnuSaveNpcAs_ = nullptr;
     QAction* mnuExit_ = nullptr;
+    bool loaded_ = false; // the load step ran, so the window's place is kept
 };
 
 } // namespace defwright

@@ -2,10 +2,11 @@
 
 #include "core/items/item_tables.h"
 #include "core/npcs/npc_tables.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/script_page.h"
+#include "ui/panes/script_pane.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/tab_control.h"
 #include "ui/widgets/wait_cursor.h"
@@ -26,8 +27,8 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     , mnuFieldsFromScript_(addAction("mnuFieldsFromScript", tr("&Fields from Script")))
     , mnuDetachFields_(addAction("mnuDetachFields", tr("&Detach Fields")))
     , mnuAddDefinition_(addAction("mnuAddDefinition", tr("&Add Definition")))
-    , itemTie_(pages.itemFields, pages.itemDocument, this)
-    , npcTie_(pages.npcFields, pages.npcDocument, this)
+    , itemTie_(pages.itemFields, pages.itemDocuments, this)
+    , npcTie_(pages.npcFields, pages.npcDocuments, this)
 {
     mnuScript_->setObjectName(QStringLiteral("mnuScript"));
     mnuFieldsFromScript_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
@@ -35,8 +36,8 @@ ScriptCommands::ScriptCommands(QMainWindow* window, const Pages& pages)
     connect(mnuFieldsFromScript_, &QAction::triggered, this, &ScriptCommands::mnuFieldsFromScript_Click);
     connect(mnuDetachFields_, &QAction::triggered, this, &ScriptCommands::mnuDetachFields_Click);
     connect(mnuAddDefinition_, &QAction::triggered, this, &ScriptCommands::mnuAddDefinition_Click);
-    for (const PaneDocument* document : {pages.itemDocument, pages.npcDocument})
-        connect(document->tie(), &DefinitionTie::changed, this, &ScriptCommands::enableDetach);
+    for (const DocumentTabs* pane : {pages.itemDocuments, pages.npcDocuments})
+        connect(pane->tie(), &DefinitionTie::changed, this, &ScriptCommands::enableDetach);
     connect(pages.front, &FrontDocument::frontChanged, this, &ScriptCommands::enableDetach);
     enableDetach();
 }
@@ -59,6 +60,12 @@ bool ScriptCommands::editTiedNpc(bool goesOn)
     return npcTie_.applyFieldChanges(goesOn);
 }
 
+bool ScriptCommands::tieAgain(const DocumentTabs* pane, int line)
+{
+    const auto start = static_cast<std::size_t>(pane->pane()->positionFromLineIndex(line, 0));
+    return pane == pages_.itemDocuments ? itemTie_.tieToHeader(start) : npcTie_.tieToHeader(start);
+}
+
 // Nothing is rewritten, so nothing is lost and there is nothing to ask.
 void ScriptCommands::mnuFieldsFromScript_Click()
 {
@@ -79,7 +86,7 @@ void ScriptCommands::mnuFieldsFromScript_Click()
 
 void ScriptCommands::mnuDetachFields_Click()
 {
-    (itemInFront() ? pages_.itemDocument : pages_.npcDocument)->tie()->end();
+    pages_.front->tabs()->tie()->end();
 }
 
 void ScriptCommands::mnuAddDefinition_Click()
@@ -96,7 +103,7 @@ void ScriptCommands::mnuAddDefinition_Click()
 
 bool ScriptCommands::itemInFront() const
 {
-    return pages_.front->page() == pages_.itemScript;
+    return pages_.front->tabs() == pages_.itemDocuments;
 }
 
 void ScriptCommands::showFields(QWidget* fields, QWidget* first)
@@ -117,7 +124,7 @@ void ScriptCommands::tellNoDefinition(const QString& kind) const
 
 void ScriptCommands::enableDetach()
 {
-    mnuDetachFields_->setEnabled((itemInFront() ? pages_.itemDocument : pages_.npcDocument)->tie()->isTied());
+    mnuDetachFields_->setEnabled(pages_.front->tabs()->tie()->isTied());
 }
 
 } // namespace defwright

@@ -13,18 +13,18 @@ class QMenu;
 
 namespace defwright {
 
+class DocumentTabs;
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
-class PaneDocument;
-class ScriptPage;
 class TabControl;
 
 /// The Script menu: "Fields from Script" fills a page's fields from the
-/// definition at the caret of its script pane and ties them to it, "Detach
-/// Fields" ends the tie, "Add Definition" inserts an empty definition and
-/// ties the emptied fields to it. Tied, a field change edits only its own
-/// line of that definition.
+/// definition at the caret of the document in front and ties them to it,
+/// "Detach Fields" ends the tie, "Add Definition" inserts an empty definition
+/// and ties the emptied fields to it. Tied, a field change edits only its own
+/// line of that definition, in that document, which comes to the front of
+/// its pane.
 class ScriptCommands : public QObject {
     Q_OBJECT
 
@@ -33,12 +33,10 @@ public:
     struct Pages {
         TabControl* tabs;
         ItemFieldsPage* itemFields;
-        ScriptPage* itemScript;
-        PaneDocument* itemDocument;
+        DocumentTabs* itemDocuments;
         NpcFieldsPage* npcFields;
-        ScriptPage* npcScript;
-        PaneDocument* npcDocument;
-        const FrontDocument* front; ///< says which of the two scripts is read
+        DocumentTabs* npcDocuments;
+        const FrontDocument* front; ///< says which document is read
     };
 
     ScriptCommands(QMainWindow* window, const Pages& pages);
@@ -52,6 +50,11 @@ public:
     /// `goesOn`: the typing in a field goes on, its step is taken over.
     bool editTiedItem(bool goesOn);
     bool editTiedNpc(bool goesOn);
+
+    /// Ties the fields of the pane's page again to the definition whose
+    /// header is `line` (from 0) of the document in front of the pane, as a
+    /// restart finds them; false when no definition of the kind begins there.
+    bool tieAgain(const DocumentTabs* pane, int line);
 
 public slots:
     void mnuFieldsFromScript_Click();

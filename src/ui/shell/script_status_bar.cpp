@@ -1,8 +1,9 @@
 #include "ui/shell/script_status_bar.h"
 
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/pane_document.h"
 #include "ui/panes/definition_tie.h"
-#include "ui/panes/front_document.h"
-#include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -73,9 +74,16 @@ ScriptStatusBar::ScriptStatusBar(const FrontDocument* front, QWidget* parent)
     setObjectName(QStringLiteral("sbrStatus"));
     fillEncodingMenu(encodingMenu_);
     fillLineBreakMenu(lineBreakMenu_);
-    for (PaneDocument* document : front_->documents())
-        watch(document);
+    for (const DocumentTabs* pane : front_->panes()) {
+        connect(pane->pane(), &ScriptPane::cursorPositionChanged, this, &ScriptStatusBar::showCaret);
+        connect(pane->tie(), &DefinitionTie::changed, this, &ScriptStatusBar::showTie);
+    }
     connect(front_, &FrontDocument::frontChanged, this, &ScriptStatusBar::showFront);
+    connect(front_, &FrontDocument::documentChanged, this, [this](const PaneDocument* document) {
+        if (document == front_->document())
+            showFront();
+    });
+    connect(front_, &FrontDocument::documentAdded, this, &ScriptStatusBar::tellOpened);
     showFront();
 }
 
@@ -128,21 +136,11 @@ void ScriptStatusBar::fillLineBreakMenu(QMenu* menu)
     }
 }
 
-// Both documents are watched, and only the one in front is shown: the bar
-// itself needs no idea of which that is.
-void ScriptStatusBar::watch(PaneDocument* document)
-{
-    connect(document, &PaneDocument::changed, this, &ScriptStatusBar::showFront);
-    connect(document, &PaneDocument::opened, this, [this, document] { tellOpened(document); });
-    connect(document->pane(), &ScriptPane::cursorPositionChanged, this, &ScriptStatusBar::showCaret);
-    connect(document->tie(), &DefinitionTie::changed, this, &ScriptStatusBar::showTie);
-}
-
 void ScriptStatusBar::showFront()
 {
     const PaneDocument* document = front_->document();
     const QString path = document->filePath();
-    showPart(fileName_, fileName_, tr("File"), path.isEmpty() ? tr("No file") : QFileInfo(path).fileName());
+    showPart(fileName_, fileName_, tr("File"), path.isEmpty() ? tr("No file") : document->fileName());
     fileName_->setToolTip(QDir::toNativeSeparators(path));
     showPart(modified_, modified_, tr("Changes"), document->isModified() ? tr("Modified") : QString());
     const ScriptFormat& format = document->format();
@@ -158,11 +156,18 @@ void ScriptStatusBar::showFront()
     showCaret();
 }
 
+// Tied to a document not in front, the fields say which.
 void ScriptStatusBar::showTie()
 {
-    const DefinitionTie* tie = front_->document()->tie();
-    const QString text =
-        tie->isTied() ? tr("Fields: %1, line %2").arg(tie->header()).arg(tie->headerLine() + 1) : QString();
+    const DocumentTabs* pane = front_->tabs();
+    const DefinitionTie* tie = pane->tie();
+    QString text;
+    if (const PaneDocument* tied = pane->tiedDocument(); tied == front_->document())
+        text = tr("Fields: %1, line %2").arg(tie->header()).arg(tie->headerLine() + 1);
+    else if (tied != nullptr)
+        text = tr("Fields: %1 in %2, line %3")
+                   .arg(tie->header(), tied->filePath().isEmpty() ? pane->names().formName : tied->fileName())
+                   .arg(tie->headerLine() + 1);
     showPart(tie_, tie_, tr("Tied fields"), text);
     tie_->setVisible(tie->isTied());
 }
@@ -200,6 +205,8 @@ void ScriptStatusBar::changeEvent(QEvent* event)
 void ScriptStatusBar::tellOpened(const PaneDocument* document)
 {
     const ScriptFormat& format = document->format();
+    if (document->filePath().isEmpty())
+        return;
     if (!format.mixedLineBreaks) {
         clearMessage();
         return;

@@ -13,9 +13,9 @@ namespace defwright {
 class FrontDocument;
 class PaneDocument;
 
-/// The bar under the window's client area: of the script in front, its file,
-/// the definition its fields are tied to, whether it differs from that file, the caret's line and column, and the
-/// file's encoding and line breaks. The last two are buttons that offer the
+/// The bar under the window's client area: of the document in front, its
+/// file, the definition the fields are tied to, whether it differs from that
+/// file, the caret's line and column, and the file's encoding and line breaks. The last two are buttons that offer the
 /// others. Each part tells screen readers what it is and what it shows.
 class ScriptStatusBar : public QStatusBar {
     Q_OBJECT
@@ -31,7 +31,6 @@ private:
     QToolButton* addChoice(const char* name, QMenu* menu);
     void fillEncodingMenu(QMenu* menu);
     void fillLineBreakMenu(QMenu* menu);
-    void watch(PaneDocument* document);
     void showFront();
     void showCaret();
     void fitCaret(bool narrower);

@@ -5,18 +5,18 @@ class QStatusBar;
 
 namespace defwright {
 
+class DocumentTabs;
 class FileCommands;
 class FrontDocument;
-class PaneDocument;
 
-/// What the scripts folder's commands need of the window: its two script
-/// documents, the one in front, the File commands that open files into them,
-/// and the status bar they report in.
+/// What the scripts folder's commands need of the window: the documents of
+/// its two script panes, the one in front, the File commands that open files
+/// into them, and the status bar they report in.
 struct ScriptWindowParts {
     QMainWindow* window;
     FrontDocument* front;
-    PaneDocument* item;
-    PaneDocument* npc;
+    DocumentTabs* item;
+    DocumentTabs* npc;
     FileCommands* files;
     QStatusBar* statusBar;
 };

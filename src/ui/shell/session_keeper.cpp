@@ -1,12 +1,14 @@
 #include "ui/shell/session_keeper.h"
 
-#include "ui/files/file_commands.h"
-#include "ui/files/native_paths.h"
+#include "ui/documents/document_tabs.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/native_paths.h"
+#include "ui/documents/pane_document.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
-#include "ui/panes/pane_document.h"
 #include "ui/panes/script_pane.h"
-#include "ui/shell/kept_panes.h"
+#include "ui/shell/kept_documents.h"
+#include "ui/shell/script_commands.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -118,7 +120,9 @@ QString SessionKeeper::restoreKept() const
         return loaded.problem;
     const bool fieldsChanged = restoreFields(*loaded.session);
     QStringList notes = withWaitCursor([this, &loaded] { return restorePanes(*loaded.session); });
-    const auto unsaved = [](const KeptPane& pane) { return pane.text.has_value(); };
+    const auto unsaved = [](const KeptPane& pane) {
+        return std::ranges::any_of(pane.documents, [](const KeptDocument& document) { return document.modified; });
+    };
     if (fieldsChanged || std::ranges::any_of(loaded.session->panes, unsaved))
         notes.prepend(tr("Restored unsaved work from the last session") + (notes.isEmpty() ? "" : "."));
     return notes.join(QLatin1Char(' '));
@@ -141,10 +145,17 @@ void SessionKeeper::keep()
     box.exec();
 }
 
+// What the tabs hold, their order and the one in front count as much as the text.
 void SessionKeeper::followChanges()
 {
-    for (const PaneDocument* document : parts_.documents)
-        connect(document->pane(), &ScriptPane::textChanged, this, &SessionKeeper::changed);
+    for (const DocumentTabs* pane : parts_.front->panes()) {
+        connect(pane->pane(), &ScriptPane::textChanged, this, &SessionKeeper::changed);
+        for (const auto signal : {&DocumentTabs::frontChanged, &DocumentTabs::orderChanged})
+            connect(pane, signal, this, &SessionKeeper::changed);
+        connect(pane, &DocumentTabs::documentAdded, this, &SessionKeeper::changed);
+        connect(pane, &DocumentTabs::documentClosing, this, &SessionKeeper::changed);
+    }
+    connect(parts_.front, &FrontDocument::documentChanged, this, &SessionKeeper::changed);
     for (QWidget* field : fieldsByName(fieldPages())) {
         if (auto* box = qobject_cast<QComboBox*>(field))
             connect(box, &QComboBox::currentTextChanged, this, &SessionKeeper::changed);
@@ -204,10 +215,8 @@ QList<QWidget*> SessionKeeper::fieldPages() const
 KeptSession SessionKeeper::session() const
 {
     KeptSession session;
-    for (const PaneDocument* document : parts_.documents) {
-        if (std::optional<KeptPane> pane = keptPane(*document))
-            session.panes.push_back(std::move(*pane));
-    }
+    for (const DocumentTabs* pane : parts_.front->panes())
+        session.panes.push_back(keptPane(*pane));
     const QMap<QString, QWidget*> fields = fieldsByName(fieldPages());
     for (auto field = fields.cbegin(); field != fields.cend(); ++field) {
         const auto* box = qobject_cast<const QComboBox*>(field.value());
@@ -240,13 +249,11 @@ bool SessionKeeper::restoreFields(const KeptSession& session) const
 QStringList SessionKeeper::restorePanes(const KeptSession& session) const
 {
     QStringList notes;
+    const TieAgain tie = [this](const DocumentTabs& pane, int line) { return parts_.scripts->tieAgain(&pane, line); };
     for (const KeptPane& kept : session.panes) {
-        for (PaneDocument* document : parts_.documents) {
-            if (document->recentKey().toStdString() != kept.name)
-                continue;
-            if (const QString note = restorePane(document, kept); !note.isEmpty())
-                notes << note;
-            parts_.fileCommands->showInCaption(document);
+        for (DocumentTabs* pane : parts_.front->panes()) {
+            if (pane->names().key.toStdString() == kept.name)
+                notes << restorePane(*parts_.front, pane, kept, tie);
         }
     }
     return notes;

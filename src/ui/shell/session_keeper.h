@@ -15,15 +15,16 @@ class QTimer;
 
 namespace defwright {
 
-class FileCommands;
+class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
-class PaneDocument;
+class ScriptCommands;
 
 /// Keeps the window's unsaved work when it closes, and brings it back at the
-/// next start: the text of each pane that differs from its file, with its
-/// file, format and view; the path of one that does not; the texts of all
-/// fields and which NPC frame shows. The work is also kept a moment after
+/// next start: every document of both panes in the order of their tabs, the
+/// text of each that differs from its file with its file, format, view and
+/// tie, the path and view of one that does not, and which is in front; the
+/// texts of all fields and which NPC frame shows. The work is also kept a moment after
 /// each change, so that a crash, a kill or a power cut loses at most the last
 /// seconds of typing. Only a window that ran its load step (and so called
 /// restore()) keeps anything: others, made and gone within a run, leave the
@@ -36,8 +37,8 @@ public:
         QMainWindow* window;
         ItemFieldsPage* itemFields;
         NpcFieldsPage* npcFields;
-        QList<PaneDocument*> documents;
-        FileCommands* fileCommands;
+        FrontDocument* front;
+        ScriptCommands* scripts; ///< ties the fields again
     };
 
     SessionKeeper(const Parts& parts, SessionStore store = SessionStore());

@@ -1,7 +1,7 @@
 #include "ui/shell/session_store.h"
 
 #include "core/session/session_codec.h"
-#include "ui/files/native_paths.h"
+#include "ui/documents/native_paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -17,21 +17,34 @@ std::string anyBytes(std::mt19937& random, std::size_t most)
     return bytes;
 }
 
-KeptPane randomPane(std::mt19937& random, std::string name)
+KeptDocument randomDocument(std::mt19937& random, bool formScript)
 {
     const auto number = [&random] { return std::uniform_int_distribution<std::uint64_t>()(random); };
     const auto coin = [&random] { return random() % 2 == 0; };
+    KeptDocument document;
+    document.formScript = formScript;
+    if (coin())
+        document.filePath = anyBytes(random, 40);
+    if (coin())
+        document.text = anyBytes(random, 300);
+    document.format = {static_cast<TextEncoding>(random() % 3), static_cast<LineBreak>(random() % 3), coin(), coin()};
+    document.modified = coin();
+    if (coin())
+        document.fileStamp = KeptFileStamp{number(), number()};
+    document.view = {number(), number(), number(), number()};
+    if (random() % 4 == 0)
+        document.tie = KeptTie{number(), anyBytes(random, 30)};
+    return document;
+}
+
+KeptPane randomPane(std::mt19937& random, std::string name)
+{
     KeptPane pane;
     pane.name = std::move(name);
-    if (coin())
-        pane.filePath = anyBytes(random, 40);
-    if (coin())
-        pane.text = anyBytes(random, 300);
-    pane.format = {static_cast<TextEncoding>(random() % 3), static_cast<LineBreak>(random() % 3), coin(), coin()};
-    pane.modified = coin();
-    if (coin())
-        pane.fileStamp = KeptFileStamp{number(), number()};
-    pane.view = {number(), number(), number(), number()};
+    const std::size_t documents = random() % 5;
+    for (std::size_t i = 0; i < documents; ++i)
+        pane.documents.push_back(randomDocument(random, i == 0 && random() % 3 != 0));
+    pane.front = documents == 0 ? 0 : random() % documents;
     return pane;
 }
 
@@ -63,7 +76,9 @@ TEST(SessionCodec, WhatItCannotTrustIsDamaged)
 {
     KeptSession session;
     session.panes.emplace_back().name = "item";
-    session.panes.back().text = "ON=@CREATE\r\n";
+    session.panes.back().documents.emplace_back().formScript = true;
+    session.panes.back().documents.back().text = "ON=@CREATE\r\n";
+    session.panes.back().documents.emplace_back().tie = KeptTie{4, "[ITEMDEF i_a]"};
     session.fields = {{"txtidef", "sword"}};
     const std::string good = encodeSession(session);
     const auto changed = [&good](std::string_view from, std::string_view to) {
@@ -77,7 +92,7 @@ TEST(SessionCodec, WhatItCannotTrustIsDamaged)
     } cases[] = {
         {"", "it is not a kept session"},
         {"Defwright session x\n", "it is not a kept session"},
-        {changed("session 1", "session 2"), "it was kept by another version of Defwright"},
+        {changed("session 2", "session 3"), "it was kept by another version of Defwright"},
         {changed("encoding 12\nwindows-1252", "encoding 12\nwindows-1251"), "a wrong value of \"encoding\""},
         {changed("modified 1\n0", "modified 1\n2"), "a wrong value of \"modified\""},
         {changed("field 13", "fields 13"), "an unknown entry \"fields\""},
@@ -85,6 +100,11 @@ TEST(SessionCodec, WhatItCannotTrustIsDamaged)
         {changed("text 12", "text -1"), "it is cut short or garbled"},
         {changed("path 0\n\n", "path 0\n\npath 0\n\n"), "the entry \"path\" is there twice"},
         {changed("pane 4\nitem", "pane 0\n"), "a wrong value of \"pane\""},
+        {changed("front 1\n0", "front 1\n2"), "a wrong value of \"front\""},
+        {changed("document 4\nfile", "document 4\nform"), "a wrong value of \"document\""},
+        {changed("document 4\nform", "document 4\nbook"), "a wrong value of \"document\""},
+        {changed("tie 15\n4 ", "tie 15\nx "), "a wrong value of \"tie\""},
+        {changed("front 1\n0\ndocument 4\nform\n", "document 4\nform\nfront 1\n0\n"), "an unknown entry \"front\""},
         {changed("field 13\ntxtidef=sword", "field 13\n=txtidefsword"), "a wrong value of \"field\""},
         {good + "x", "something follows its end"},
     };
@@ -92,6 +112,34 @@ TEST(SessionCodec, WhatItCannotTrustIsDamaged)
         const DecodedSession decoded = decodeSession(bytes);
         EXPECT_FALSE(decoded.session) << bytes;
         EXPECT_EQ(decoded.damage, damage) << bytes;
+    }
+}
+
+// What the version before kept, one text to a pane, is that pane's one
+// document: the form's script while it had no file, the file's else.
+TEST(SessionCodec, AStoreOfTheVersionBeforeIsReadAsOneDocumentAPane)
+{
+    const std::string before = "Defwright session 1\n"
+                               "pane 4\nitem\npath 12\n/s/items.scp\ntext 3\nabc\nmodified 1\n1\n"
+                               "selection 3\n2 1\npane 3\nnpc\npath 0\n\ntext 2\nxy\n"
+                               "field 5\nab=cd\nend 0\n\n";
+    const DecodedSession decoded = decodeSession(before);
+    ASSERT_EQ(decoded.damage, "");
+    ASSERT_EQ(decoded.session->panes.size(), 2U);
+    const KeptPane& item = decoded.session->panes[0];
+    ASSERT_EQ(item.documents.size(), 1U);
+    EXPECT_FALSE(item.documents[0].formScript);
+    EXPECT_EQ(item.documents[0].filePath, "/s/items.scp");
+    EXPECT_EQ(item.documents[0].text, "abc");
+    EXPECT_TRUE(item.documents[0].modified);
+    EXPECT_EQ(item.documents[0].view.anchor, 1U);
+    EXPECT_EQ(item.front, 0U);
+    EXPECT_TRUE(decoded.session->panes[1].documents[0].formScript);
+    EXPECT_EQ(decoded.session->fields.size(), 1U);
+    for (const char* newer : {"front 1\n0\n", "document 4\nfile\n", "tie 3\n1 x\n"}) {
+        std::string bytes = before;
+        bytes.insert(bytes.find("path 12"), newer);
+        EXPECT_FALSE(decodeSession(bytes).session) << newer;
     }
 }
 

@@ -1,6 +1,7 @@
+#include "../scripts_folder_fixture.h"
 #include "core/script/script_text.h"
-#include "file_test_support.h"
-#include "ui/files/native_paths.h"
+#include "ui/documents/front_document.h"
+#include "ui/documents/native_paths.h"
 #include "window_test_main.h"
 
 #include <QMenu>
@@ -80,9 +81,10 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands_data()
     QTest::newRow("npc") << false;
 }
 
-// Each command works from any page, through dialogs that show the scripts. Open
-// offers the last file again and fills the pane under the wait cursor; only the
-// item pane's file is named in the caption.
+// Each command works from any page, through dialogs that show the scripts.
+// Open reads the file under the wait cursor into a document of its own, in
+// front of its pane, and offers the last file again; opened again, the same
+// document comes to the front. The caption names the file in front.
 void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
 {
     QFETCH(bool, item);
@@ -90,29 +92,31 @@ void FileCommandsTest::eachPaneIsSavedAndOpenedByItsOwnCommands()
     const QString otherPane = item ? "txtnEdit" : "txtEdit";
     MainWindow window;
     QTemporaryDir dir;
-    const QString path = dir.filePath("sword.scp");
+    const QString saved = dir.filePath("sword.scp");
+    const QString path = dir.filePath("axe.scp");
     pane(window, paneName)->replaceScript("[ITEMDEF i_sword]\r\nNAME=sword");
     pane(window, otherPane)->replaceScript("other script");
     QString offered;
     ModalAnswers answers;
-    answers.then(chooseFile(path));
+    answers.then(chooseFile(saved));
     trigger(window, item ? "mnuSaveAs" : "mnuSaveNpcAs");
-    pane(window, paneName)->replaceScript({});
+    writeFile(path, "[ITEMDEF i_axe]\r\n");
     showPage(window, 2);
-    QList<bool> waitCursor; // at each change of the pane's text
-    connect(control<ScriptPane>(window, paneName), &ScriptPane::textChanged, this,
+    QList<bool> waitCursor; // at each document opened
+    connect(window.findChild<FrontDocument*>(), &FrontDocument::documentAdded, this,
             [&waitCursor] { waitCursor << (QGuiApplication::overrideCursor() != nullptr); });
     answers.then(chooseFile(path)).then(chooseFile(path, &offered));
     trigger(window, item ? "mnuOpen" : "mnuOpenNpc");
     trigger(window, item ? "mnuOpen" : "mnuOpenNpc");
 
-    QCOMPARE(contents(path), "[ITEMDEF i_sword]\r\nNAME=sword\r\n");
-    QCOMPARE(pane(window, paneName)->script(), "[ITEMDEF i_sword]\r\nNAME=sword\r\n");
+    QCOMPARE(contents(saved), "[ITEMDEF i_sword]\r\nNAME=sword\r\n");
+    QCOMPARE(pane(window, paneName)->script(), "[ITEMDEF i_axe]\r\n");
     QCOMPARE(pane(window, otherPane)->script(), "other script");
     QCOMPARE(offered, path);
-    QVERIFY(!waitCursor.isEmpty() && !waitCursor.contains(false));
+    QCOMPARE(waitCursor, QList<bool>{true});
+    QCOMPARE(paneDocuments(window, paneName)->documents().size(), 2);
     QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-    QCOMPARE(window.windowTitle(), item ? "File : " + QDir::toNativeSeparators(path) : "Defwright");
+    QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(path));
     QVERIFY(answeredAll(answers));
 }
 
@@ -161,7 +165,8 @@ void FileCommandsTest::nothingIsWrittenUnasked()
 
 // Opened and saved files of both panes count, newest first; one used again
 // moves to the top. The list outlives the window, and an entry opens into the
-// pane it came from while the file is there; one that has gone is taken off.
+// pane it came from while the file is there, named in the caption; one that
+// has gone is taken off.
 void FileCommandsTest::theLastEightFilesAreListedAndReopened()
 {
     QTemporaryDir dir;
@@ -175,7 +180,7 @@ void FileCommandsTest::theLastEightFilesAreListedAndReopened()
 
     trigger(window, "mnuRecentFile(2)");
     QCOMPARE(pane(window, "txtnEdit")->script(), "[CHARDEF c_orc]\r\n");
-    QCOMPARE(window.windowTitle(), "Defwright");
+    QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(dir.filePath("f7.scp")));
     trigger(window, "mnuRecentFile(1)");
     QCOMPARE(pane(window, "txtEdit")->script(), "x");
     QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(dir.filePath("f3.scp")));

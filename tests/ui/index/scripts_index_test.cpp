@@ -4,7 +4,10 @@
 
 #include <QFileDialog>
 #include <QSettings>
+#include <QTreeWidget>
 
+#include <filesystem>
+#include <fstream>
 #include <tuple>
 
 using namespace defwright;
@@ -18,6 +21,7 @@ private slots:
     void completionOffersKeysTriggersAndNames();
     void theIndexFollowsTheDiskAndThePanesUnsavedText();
     void aChosenFolderIsKeptForTheNextStart();
+    void aNameInNoEncodingIsLeftOutAndTold();
 };
 
 namespace {
@@ -30,6 +34,15 @@ QString completionChoice(QsciScintilla* pane)
     QByteArray text(256, 0);
     const long size = pane->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, text.data());
     return QString::fromUtf8(text.left(static_cast<int>(size)));
+}
+
+// A script whose name has the byte 0xE9 for "é", as an old archive unpacks it:
+// not valid in the system's encoding, whatever it is.
+std::filesystem::path writeLatinNamed(const QString& folder, const std::string& name)
+{
+    const std::filesystem::path file = std::filesystem::path(folder.toStdString()) / name;
+    std::ofstream(file, std::ios::binary) << "[ITEMDEF i_latin]\r\nNAME=latin\r\n";
+    return file;
 }
 
 QString lastLine(QsciScintilla* pane)
@@ -135,6 +148,30 @@ void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
     QCOMPARE(QSettings().value(QStringLiteral("scriptsFolder")).toString(), misc);
     MainWindow again;
     QTRY_COMPARE(indexState(again), QStringLiteral("Scripts: 2 definitions in 1 file"));
+}
+
+// Such a file, there at the start and appearing while the scripter types, is
+// left out of the index and named in the folder check; the index goes on.
+void ScriptsIndexTest::aNameInNoEncodingIsLeftOutAndTold()
+{
+    const ScriptsFolder folder;
+    const std::filesystem::path before = writeLatinNamed(folder.folder() + "/misc", "caf\xE9.scp");
+    MainWindow window;
+    QVERIFY(openIndexed(window, folder.horses()));
+    QCOMPARE(indexState(window), QStringLiteral("Scripts: 205 definitions in 3 files"));
+    QTest::keyClicks(caretToLine(window, kNpcPane, 4), QStringLiteral("// typed"));
+    const std::filesystem::path after = writeLatinNamed(folder.folder() + "/items", "\xE9p\xE9" "e.scp");
+    QTest::keyClicks(control(window, kNpcPane), QStringLiteral(" on"));
+    auto* index = window.findChild<ScriptsIndex*>();
+    QTRY_COMPARE(index->unnamedFiles().size(), 2U);
+    trigger(window, QStringLiteral("mnuCheckFolder"));
+    auto* problems = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
+    const QList<QTreeWidgetItem*> named = problems->findItems(QStringLiteral("not valid in the system's encoding"),
+                                                              Qt::MatchContains, 2);
+    QCOMPARE(named.size(), 2);
+    QVERIFY(paneDocument(window, kNpcPane)->pane()->script().endsWith(QStringLiteral("// typed on")));
+    for (const std::filesystem::path& file : {before, after})
+        std::filesystem::remove(file); // Qt could not take it away with the folder
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ScriptsIndexTest)

@@ -1,4 +1,4 @@
-#include "../files/file_test_support.h"
+#include "../scripts_folder_fixture.h"
 #include "window_test_main.h"
 
 #include <QClipboard>
@@ -54,9 +54,10 @@ private slots:
 };
 
 // The bar stands below the client area (whose design size the view commands
-// check) and names each part. Of a UTF-8 file: no byte-order mark in the pane
-// and every character as it is; Enter, a paste, a trigger button and a rebuild
-// from the fields all write LF.
+// check) and names each part. Of a UTF-8 file, opened at its first line: no
+// byte-order mark in the pane and every character as it is; Enter and a paste
+// write LF. A trigger button and a rebuild from the fields write the form's
+// own script, in its CR LF, and leave the file's as it was.
 void ScriptStatusBarTest::partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks()
 {
     MainWindow window;
@@ -74,7 +75,7 @@ void ScriptStatusBarTest::partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks()
     QCOMPARE(statusParts(window).mid(3), (QStringList{"UTF-8 with BOM", "LF"}));
     window.openItemScript(sample("npcs/c_monster_lbr.scp"));
     QVERIFY(pane(window, "txtEdit")->script().contains(QString::fromUtf16(u"// f\u0131xme")));
-    QCOMPARE(statusParts(window), (QStringList{"c_monster_lbr.scp", "", "Ln 5573, Col 1", "UTF-8", "LF"}));
+    QCOMPARE(statusParts(window), (QStringList{"c_monster_lbr.scp", "", "Ln 1, Col 1", "UTF-8", "LF"}));
     QCOMPARE(control(window, "lblStatusFile")->toolTip(), sample("npcs/c_monster_lbr.scp"));
 
     editor->setFocus();
@@ -84,12 +85,15 @@ void ScriptStatusBarTest::partsAreNamedAndAUtf8FileShowsItsCharactersAndBreaks()
     QGuiApplication::clipboard()->setText("c\r\nd\re");
     editor->paste();
     QTRY_COMPARE(statusParts(window).mid(1, 2), (QStringList{"Modified", "Ln 4, Col 2"}));
-    QVERIFY(pane(window, "txtEdit")->script().startsWith("ab\nc\nd\ne//"));
+    const QString edited = pane(window, "txtEdit")->script();
+    QVERIFY(edited.startsWith("ab\nc\nd\ne//"));
     QMetaObject::invokeMethod(control(window, "cmdtriggers(0)"), "click");
-    QVERIFY(!pane(window, "txtEdit")->script().contains('\r'));
+    QCOMPARE(pane(window, "txtEdit")->script(), "\r\n\r\nON=@CLICK\r\n");
+    QCOMPARE(statusParts(window).mid(3), (QStringList{"Windows-1252", "CR LF"}));
     QTest::keyClicks(control(window, "txtidef"), "x");
-    QVERIFY(pane(window, "txtEdit")->script().startsWith("//Compiled with Defwright by Vostrel\n//"));
-    QVERIFY(!pane(window, "txtEdit")->script().contains('\r'));
+    QVERIFY(pane(window, "txtEdit")->script().startsWith("//Compiled with Defwright by Vostrel\r\n//"));
+    const PaneDocument* file = paneDocuments(window, "txtEdit")->documentOf(sample("npcs/c_monster_lbr.scp"));
+    QCOMPARE(QString::fromUtf8(file->editor().bytes()), edited);
 }
 
 // Breaks chosen in the bar are converted as one undo step, the caret kept on

@@ -1,43 +1,15 @@
-#include "../scripts_folder_fixture.h"
-#include "core/session/session_codec.h"
-#include "ui/shell/session_store.h"
+#include "session_support.h"
 #include "window_test_main.h"
 
 #include <QComboBox>
 #include <QLabel>
-#include <QStatusBar>
-#include <QWindow>
 
 #include <algorithm>
-#include <memory>
 
 using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-enum class Ending { CtrlQ, Exit, CloseButton };
-
-// Started as the program starts it: the load step, the splash clicked away.
-std::unique_ptr<MainWindow> start()
-{
-    auto window = std::make_unique<MainWindow>();
-    loadAndShow(*window);
-    return window;
-}
-
-void end(MainWindow& window, Ending how)
-{
-    if (how == Ending::CtrlQ) {
-        QVERIFY(showActive(window));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q, Qt::ControlModifier);
-    } else if (how == Ending::Exit) {
-        trigger(window, "mnuExit");
-    } else {
-        window.windowHandle()->close();
-    }
-    QVERIFY(!window.isVisible());
-}
 
 // A real script as UTF-8 with LF breaks and no break after its last line.
 QByteArray chestScript()
@@ -57,28 +29,6 @@ QString fieldText(const MainWindow& window, const QString& name)
     QWidget* field = control(window, name);
     auto* box = qobject_cast<QComboBox*>(field);
     return box ? box->currentText() : qobject_cast<QLineEdit*>(field)->text();
-}
-
-QString statusMessage(const MainWindow& window)
-{
-    return window.statusBar()->currentMessage();
-}
-
-KeptSession storedSession()
-{
-    const QByteArray bytes = contents(SessionStore::defaultPath());
-    DecodedSession decoded = decodeSession({bytes.constData(), static_cast<std::size_t>(bytes.size())});
-    if (!decoded.session)
-        qFatal("the store is damaged: %s", decoded.damage.c_str());
-    return *decoded.session;
-}
-
-void removeStores()
-{
-    for (const QString& path : {SessionStore::defaultPath(), SessionStore().asidePath()}) {
-        QFile::remove(path);
-        QDir(path).removeRecursively();
-    }
 }
 
 const QStringList kFields = {"txtidef", "txtBasic(0)", "txtType(1)", "txtndef", "lstCan(0)", "cmbbrain", "txtsl(0)"};
@@ -144,13 +94,15 @@ void SessionKeeperTest::bothPanesAndAllFieldsComeBackAsTheyWere()
     QCOMPARE(paneDocument(*window, "txtEdit")->format(), (ScriptFormat{TextEncoding::Utf8, LineBreak::Lf, false, false}));
     QVERIFY(paneDocument(*window, "txtnEdit")->isModified());
 
-    // As main() opens a file named on the command line, before the first event.
+    // As main() opens a file named on the command line, before the first
+    // event: a document of its own, with nothing to undo.
     const QString named = dir_.filePath("named.scp");
     writeFile(named, "[ITEMDEF i_named]\r\n");
     window->openItemScript(named);
     QTRY_COMPARE(statusMessage(*window), "Restored unsaved work from the last session");
-    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_named]\r\n");
     QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(pane(*window, "txtEdit")->script(), "[ITEMDEF i_named]\r\n");
+    trigger(*window, "mnuPreviousDocument");
     QCOMPARE(pane(*window, "txtEdit")->script(), item);
     QTest::keyClick(editor(*window, "txtEdit"), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(pane(*window, "txtEdit")->script().toUtf8(), chestScript());
@@ -168,10 +120,11 @@ void SessionKeeperTest::aPaneThatMatchesItsFileKeepsOnlyItsPath()
         editor(*window, "txtEdit")->SendScintilla(ScriptPane::SCI_SETFIRSTVISIBLELINE, 40);
         end(*window, Ending::CloseButton);
     }
-    const KeptSession kept = storedSession();
-    QCOMPARE(kept.panes.size(), 1U);
-    QCOMPARE(kept.panes[0].filePath, path.toStdString());
-    QVERIFY(!kept.panes[0].text);
+    const KeptPane kept = storedSession().panes.at(0);
+    QCOMPARE(kept.documents.size(), 2U);
+    QCOMPARE(kept.front, 1U);
+    QCOMPARE(kept.documents[1].filePath, path.toStdString());
+    QVERIFY(!kept.documents[1].text);
 
     writeFile(path, chestScript() + "\n// later");
     const auto window = start();
@@ -218,7 +171,8 @@ void SessionKeeperTest::aDamagedStoreIsSetAsideAndReplaced_data()
     QTest::addColumn<QString>("reason");
     const QByteArray good = QByteArray::fromStdString(encodeSession({}));
     QTest::newRow("cut short") << good.chopped(3) << "it is cut short or garbled";
-    QTest::newRow("another version") << QByteArray(good).replace("session 1", "session 9")
+    QTest::newRow("another version") << QByteArray(good).replace("session " + QByteArray::number(kSessionFormatVersion),
+                                                                 "session 9")
                                      << "it was kept by another version";
     QTest::newRow("not text") << QByteArray("\0\xFF\x01", 3) << "it is not a kept session";
     QTest::newRow("a folder") << QByteArray() << "it is not a file";

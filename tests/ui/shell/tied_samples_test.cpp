@@ -90,6 +90,7 @@ void TiedSamplesTest::everyRealDefinitionTakesANameWithoutLosingAByte()
         window.openItemScript(path);
         showPage(window, 0);
         typeIntoEveryName(window, itemPane, itemLayout().kind, control<QLineEdit>(window, "txtBasic(0)"), path, items);
+        trigger(window, QStringLiteral("mnuClose")); // a file is one document, in one pane at a time
         ModalAnswers answers;
         answers.then(chooseFile(path));
         trigger(window, QStringLiteral("mnuOpenNpc"));

@@ -22,4 +22,9 @@ inline constexpr Qt::CaseSensitivity kFileNameCase =
 /// that compares names as `fileNameCase` says.
 [[nodiscard]] bool samePath(const QString& one, const QString& other, Qt::CaseSensitivity fileNameCase = kFileNameCase);
 
+/// The path with links resolved and "." and ".." gone, as the system finds
+/// the file: two paths of one file give the same. For a file that is not
+/// there, the path itself, made absolute.
+[[nodiscard]] QString canonicalPath(const QString& path);
+
 } // namespace defwright
