@@ -9,8 +9,8 @@
 #include "ui/files/file_commands.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
-#include "ui/shell/session_keeper.h"
-#include "ui/shell/session_store.h"
+#include "ui/session/session_keeper.h"
+#include "ui/session/session_store.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 function(defwright_icon_file output)
     set(xpms)
     foreach(size IN ITEMS 16 32)
-        list(APPEND xpms ${PROJECT_SOURCE_DIR}/src/ui/shell/icons/defwright-${size}.xpm)
+        list(APPEND xpms ${PROJECT_SOURCE_DIR}/src/ui/widgets/icons/defwright-${size}.xpm)
     endforeach()
     get_filename_component(name ${output} NAME)
     add_custom_command(OUTPUT ${output}

@@ -2,7 +2,7 @@
 
 #include "core/items/item_kind.h"
 #include "core/npcs/npc_kind.h"
-#include "ui/shell/tied_fields.h"
+#include "ui/binding/tied_fields.h"
 
 #include <QObject>
 #include <QString>

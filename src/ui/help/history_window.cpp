@@ -1,4 +1,4 @@
-#include "ui/shell/history_window.h"
+#include "ui/help/history_window.h"
 
 namespace defwright {
 namespace {

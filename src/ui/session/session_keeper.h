@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/session_store.h"
+#include "ui/session/session_store.h"
 
 #include <QElapsedTimer>
 #include <QFuture>

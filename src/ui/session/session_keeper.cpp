@@ -1,4 +1,4 @@
-#include "ui/shell/session_keeper.h"
+#include "ui/session/session_keeper.h"
 
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/front_document.h"
@@ -7,7 +7,7 @@
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/script_pane.h"
-#include "ui/shell/kept_documents.h"
+#include "ui/session/kept_documents.h"
 #include "ui/shell/script_commands.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/wait_cursor.h"

@@ -1,4 +1,4 @@
-#include "ui/shell/credits_window.h"
+#include "ui/help/credits_window.h"
 
 namespace defwright {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/shell/kept_documents.h"
+#include "ui/session/kept_documents.h"
 
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/front_document.h"

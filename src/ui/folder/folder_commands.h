@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/script_window_parts.h"
+#include "ui/folder/script_window_parts.h"
 
 #include <QHash>
 #include <QList>

@@ -5,7 +5,7 @@
 
 #include "../scripts_folder_fixture.h"
 #include "core/session/session_codec.h"
-#include "ui/shell/session_store.h"
+#include "ui/session/session_store.h"
 
 #include <QStatusBar>
 #include <QWindow>

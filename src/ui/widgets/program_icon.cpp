@@ -1,4 +1,4 @@
-#include "ui/shell/program_icon.h"
+#include "ui/widgets/program_icon.h"
 
 #include <QSize>
 #include <QString>

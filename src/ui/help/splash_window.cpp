@@ -1,7 +1,7 @@
-#include "ui/shell/splash_window.h"
+#include "ui/help/splash_window.h"
 
-#include "ui/shell/program_icon.h"
-#include "ui/shell/window_parts.h"
+#include "ui/widgets/program_icon.h"
+#include "ui/widgets/window_parts.h"
 #include "ui/widgets/twips.h"
 
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "ui/shell/definition_commands.h"
+#include "ui/folder/definition_commands.h"
 
 #include "core/index/definition_list.h"
 #include "core/index/script_summary.h"

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/index/definition_search.h"
-#include "ui/shell/script_window_parts.h"
+#include "ui/folder/script_window_parts.h"
 
 #include <QList>
 #include <QKeySequence>

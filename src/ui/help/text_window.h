@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/window_parts.h"
+#include "ui/widgets/window_parts.h"
 #include "ui/widgets/twips.h"
 
 #include <QDialog>

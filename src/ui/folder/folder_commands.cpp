@@ -1,4 +1,4 @@
-#include "ui/shell/folder_commands.h"
+#include "ui/folder/folder_commands.h"
 
 #include "core/index/folder_check.h"
 #include "core/index/scripts_folder.h"
@@ -12,7 +12,7 @@
 #include "ui/documents/pane_document.h"
 #include "ui/index/scripts_index.h"
 #include "ui/panes/script_pane.h"
-#include "ui/shell/definition_commands.h"
+#include "ui/folder/definition_commands.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>

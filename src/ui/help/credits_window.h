@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/shell/text_window.h"
+#include "ui/help/text_window.h"
 
 namespace defwright {
 

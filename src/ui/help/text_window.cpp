@@ -1,6 +1,6 @@
-#include "ui/shell/text_window.h"
+#include "ui/help/text_window.h"
 
-#include "ui/shell/program_icon.h"
+#include "ui/widgets/program_icon.h"
 #include "ui/widgets/fonts.h"
 
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
-#include "ui/shell/help_commands.h"
+#include "ui/help/help_commands.h"
 
-#include "ui/shell/about_dialog.h"
-#include "ui/shell/credits_window.h"
-#include "ui/shell/history_window.h"
+#include "ui/help/about_dialog.h"
+#include "ui/help/credits_window.h"
+#include "ui/help/history_window.h"
 
 #include <QAction>
 #include <QMainWindow>

@@ -1,4 +1,4 @@
-#include "ui/shell/session_store.h"
+#include "ui/session/session_store.h"
 
 #include "core/session/session_codec.h"
 #include "ui/documents/native_paths.h"

@@ -1,7 +1,7 @@
-#include "ui/shell/about_dialog.h"
+#include "ui/help/about_dialog.h"
 
-#include "ui/shell/program_icon.h"
-#include "ui/shell/window_parts.h"
+#include "ui/widgets/program_icon.h"
+#include "ui/widgets/window_parts.h"
 #include "ui/widgets/twips.h"
 
 #include <QColor>

@@ -1,4 +1,4 @@
-#include "ui/shell/field_typing_undo.h"
+#include "ui/binding/field_typing_undo.h"
 
 #include "ui/panes/script_pane.h"
 

@@ -1,4 +1,4 @@
-#include "ui/shell/window_parts.h"
+#include "ui/widgets/window_parts.h"
 
 #include "ui/widgets/form_builder.h"
 
