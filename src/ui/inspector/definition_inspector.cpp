@@ -10,6 +10,7 @@
 #include "ui/inspector/index_vocabulary.h"
 #include "ui/inspector/inspector_model.h"
 #include "ui/inspector/inspector_view.h"
+#include "ui/inspector/problem_check.h"
 #include "ui/inspector/value_delegate.h"
 #include "ui/panes/script_pane.h"
 
@@ -42,6 +43,7 @@ DefinitionInspector::DefinitionInspector(FrontDocument* front, const ScriptsInde
     , index_(index)
     , view_(new InspectorView)
     , model_(new InspectorModel(this))
+    , check_(new ProblemCheck(this))
 {
     setObjectName(QStringLiteral("dockInspector"));
     auto* body = new QWidget(this);
@@ -69,6 +71,10 @@ DefinitionInspector::DefinitionInspector(FrontDocument* front, const ScriptsInde
     connect(view_, &InspectorView::editRefused, this,
             [this] { tell(tr("Only a body line's value is edited here; the header and the triggers in the pane.")); });
     connect(view_, &QAbstractItemView::activated, this, [this](const QModelIndex& row) { goToRow(row.row()); });
+    connect(check_, &ProblemCheck::checked, this, [this](quint64 revision, const ProblemCheck::Problems& problems) {
+        if (revision == revision_)
+            model_->showProblems(problems);
+    });
     connect(front_, &FrontDocument::frontChanged, this, [this] { noteChange(nullptr, Change::Reread); });
     for (const DocumentTabs* tabs : front_->panes())
         watch(tabs->pane());
@@ -152,10 +158,12 @@ void DefinitionInspector::readAtCaret(int highest)
     const std::optional<HeaderLine> header = headerAbove(*frontPane_, caretLine, highest);
     std::optional<InspectedDefinition> definition;
     if (header)
-        definition = inspectDefinition(frontPane_->bytesFrom(header->start), header->start, header->line, vocabulary());
+        definition = inspectDefinition(frontPane_->bytesFrom(header->start), header->start, header->line);
     searchedFrom_ = definition ? -1 : caretLine;
     model_->show(std::move(definition));
     showPlace();
+    if (model_->definition())
+        check_->check(std::make_shared<const InspectedDefinition>(*model_->definition()), vocabulary(), ++revision_);
 }
 
 void DefinitionInspector::showCaretRow()
@@ -250,7 +258,8 @@ void DefinitionInspector::addRow()
     if (!isReady())
         return;
     const InspectedDefinition& shown = *model_->definition();
-    AddRowDialog dialog(QString::fromUtf8(shown.rows.header.section.of(shown.text)), shown.kind, vocabulary(), this);
+    const std::shared_ptr<const FolderVocabulary> words = vocabulary();
+    AddRowDialog dialog(QString::fromUtf8(shown.rows.header.section.of(shown.text)), shown.kind, *words, this);
     if (dialog.exec() != QDialog::Accepted || !isReady())
         return;
     const InspectedDefinition& now = *model_->definition();
@@ -268,7 +277,7 @@ void DefinitionInspector::goToRow(int row)
     frontPane_->setCursorPosition(line, 0);
 }
 
-const FolderVocabulary& DefinitionInspector::vocabulary() const
+std::shared_ptr<const FolderVocabulary> DefinitionInspector::vocabulary() const
 {
     return vocabulary_ != nullptr ? vocabulary_->vocabulary() : noVocabulary_;
 }

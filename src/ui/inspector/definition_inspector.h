@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QString>
 
+#include <memory>
 #include <optional>
 
 class QLabel;
@@ -17,6 +18,7 @@ class FrontDocument;
 class IndexVocabulary;
 class InspectorModel;
 class InspectorView;
+class ProblemCheck;
 class ScriptPane;
 class ScriptsIndex;
 
@@ -60,15 +62,17 @@ private:
     void removeRow(int row);
     void addRow();
     void goToRow(int row);
-    [[nodiscard]] const FolderVocabulary& vocabulary() const;
+    [[nodiscard]] std::shared_ptr<const FolderVocabulary> vocabulary() const;
 
     FrontDocument* front_;
     const ScriptsIndex* index_;
     IndexVocabulary* vocabulary_ = nullptr; // made once shown, so a hidden inspector reads nothing
-    FolderVocabulary noVocabulary_;
+    std::shared_ptr<const FolderVocabulary> noVocabulary_ = std::make_shared<const FolderVocabulary>();
+    quint64 revision_ = 0; // counts the readings, so a check of an older one is let go
     QLabel* place_;
     InspectorView* view_;
     InspectorModel* model_;
+    ProblemCheck* check_;
     QLabel* note_;
     const EditorDocument* inspected_ = nullptr;
     ScriptPane* frontPane_ = nullptr; // the pane of the document the rows are of

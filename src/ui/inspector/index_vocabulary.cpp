@@ -29,7 +29,7 @@ void IndexVocabulary::startOver()
     ++generation_;
     sum_ = {};
     parts_.clear();
-    emit changed();
+    publish();
     follow();
 }
 
@@ -57,7 +57,7 @@ void IndexVocabulary::follow()
     const bool removed = !parts_.empty();
     parts_ = std::move(kept);
     if (removed)
-        emit changed();
+        publish();
     if (unread.empty())
         return;
     reading_ = true;
@@ -88,10 +88,16 @@ void IndexVocabulary::take(Parts read, quint64 generation)
             addVocabulary(sum_, part.vocabulary);
             parts_[path] = std::move(part);
         }
-        emit changed();
+        publish();
     }
     if (std::exchange(readAgain_, false) || generation != generation_)
         follow();
+}
+
+void IndexVocabulary::publish()
+{
+    shared_ = std::make_shared<const FolderVocabulary>(sum_);
+    emit changed();
 }
 
 } // namespace defwright

@@ -24,7 +24,8 @@ public:
     IndexVocabulary(const ScriptsIndex* index, QObject* parent);
     ~IndexVocabulary() override;
 
-    [[nodiscard]] const FolderVocabulary& vocabulary() const { return sum_; }
+    /// What the folder writes as known now; it stays as it is while the worker threads read it.
+    [[nodiscard]] std::shared_ptr<const FolderVocabulary> vocabulary() const { return shared_; }
 
 signals:
     void changed();
@@ -39,9 +40,11 @@ private:
     void startOver();
     void follow();
     void take(Parts read, quint64 generation);
+    void publish();
 
     const ScriptsIndex* index_;
     FolderVocabulary sum_;
+    std::shared_ptr<const FolderVocabulary> shared_ = std::make_shared<const FolderVocabulary>();
     Parts parts_;
     quint64 generation_ = 0; ///< counts the folders, so a reading of an older one is let go
     bool reading_ = false;

@@ -61,17 +61,6 @@ std::vector<InspectedRow> rowsOf(const InspectedDefinition& definition, std::siz
     return shown;
 }
 
-// The checker gives its problems in the order of their spans, as the rows go.
-void placeProblems(InspectedDefinition& definition, std::size_t headerLine, const std::vector<ScriptProblem>& problems)
-{
-    LineCounter lines(definition.text, headerLine);
-    for (const ScriptProblem& problem : problems) {
-        const std::size_t line = lines.lineAt(problem.span.start);
-        definition.shown[definition.rowAt(problem.span.start)].problems.push_back(
-            {line, problem.severity, problem.message});
-    }
-}
-
 } // namespace
 
 std::optional<Severity> InspectedRow::severity() const
@@ -102,7 +91,7 @@ bool InspectedDefinition::holds(std::size_t position) const
 }
 
 std::optional<InspectedDefinition> inspectDefinition(std::string_view fromHeader, std::size_t start,
-                                                     std::size_t headerLine, const FolderVocabulary& vocabulary)
+                                                     std::size_t headerLine)
 {
     std::optional<DefinitionRows> rows = readDefinitionRowsAtHeader(fromHeader, 0);
     if (!rows)
@@ -113,8 +102,21 @@ std::optional<InspectedDefinition> inspectDefinition(std::string_view fromHeader
     definition.rows = std::move(*rows);
     definition.kind = sectionKindName(definition.rows.header.key.of(definition.text));
     definition.shown = rowsOf(definition, headerLine);
-    placeProblems(definition, headerLine, checkSection(definition.text, {0, definition.text.size()}, vocabulary));
     return definition;
+}
+
+// The checker gives its problems in the order of their spans, as the rows go.
+std::vector<std::vector<RowProblem>> rowProblems(const InspectedDefinition& definition,
+                                                 const FolderVocabulary& vocabulary)
+{
+    std::vector<std::vector<RowProblem>> problems(definition.shown.size());
+    LineCounter lines(definition.text, definition.shown.front().number);
+    for (ScriptProblem& problem : checkSection(definition.text, {0, definition.text.size()}, vocabulary)) {
+        const std::size_t line = lines.lineAt(problem.span.start);
+        problems[definition.rowAt(problem.span.start)].push_back(
+            {line, problem.severity, std::move(problem.message)});
+    }
+    return problems;
 }
 
 } // namespace defwright

@@ -41,7 +41,7 @@ struct InspectedRow {
 
 /// A definition as the inspector shows it: a copy of its section (from its
 /// header's line to the next header's line, or the text's end), read line
-/// by line, and the language's problems put on the rows they stand in.
+/// by line, and the language's problems on the rows they stand in.
 struct InspectedDefinition {
     std::size_t start = 0;      ///< where the header's line begins in the document
     std::string text;
@@ -57,9 +57,13 @@ struct InspectedDefinition {
 
 /// Reads the definition whose header line begins `fromHeader`, a view of the
 /// document from byte `start` on, whose line `headerLine` (from 0) that is;
-/// none when no header begins there.
+/// none when no header begins there. Its rows have no problems yet.
 [[nodiscard]] std::optional<InspectedDefinition> inspectDefinition(std::string_view fromHeader, std::size_t start,
-                                                                   std::size_t headerLine,
-                                                                   const FolderVocabulary& vocabulary);
+                                                                   std::size_t headerLine);
+
+/// The language's problems of the definition, put on the rows they stand in
+/// (a problem of a line no row shows, on the row above it), by row.
+[[nodiscard]] std::vector<std::vector<RowProblem>> rowProblems(const InspectedDefinition& definition,
+                                                               const FolderVocabulary& vocabulary);
 
 } // namespace defwright

@@ -21,12 +21,12 @@ QString severityName(Severity severity)
     return InspectorModel::tr("Hint");
 }
 
-// Whether a row reads the same in both, wherever its bytes now stand.
+// Whether a row reads the same in both, wherever its bytes now stand; its problems are another matter.
 bool sameRow(const InspectedDefinition& before, const InspectedDefinition& after, std::size_t row)
 {
     const InspectedRow& left = before.shown[row];
     const InspectedRow& right = after.shown[row];
-    return left.kind == right.kind && left.lineCount == right.lineCount && left.problems == right.problems
+    return left.kind == right.kind && left.lineCount == right.lineCount
         && left.line.text.of(before.text) == right.line.text.of(after.text);
 }
 
@@ -53,15 +53,39 @@ void InspectorModel::show(std::optional<InspectedDefinition> definition)
         endResetModel();
         return;
     }
+    const bool sameHeader = sameRow(*definition_, *definition, 0);
     int first = -1;
     int last = -1;
     for (std::size_t row = 0; row < definition->shown.size(); ++row) {
+        if (sameHeader)
+            definition->shown[row].problems = std::move(definition_->shown[row].problems);
         if (sameRow(*definition_, *definition, row))
             continue;
         first = first < 0 ? static_cast<int>(row) : first;
         last = static_cast<int>(row);
     }
     definition_ = std::move(definition);
+    tellChanged(first, last);
+}
+
+void InspectorModel::showProblems(const std::vector<std::vector<RowProblem>>& problems)
+{
+    if (!definition_ || problems.size() != definition_->shown.size())
+        return;
+    int first = -1;
+    int last = -1;
+    for (std::size_t row = 0; row < problems.size(); ++row) {
+        if (definition_->shown[row].problems == problems[row])
+            continue;
+        definition_->shown[row].problems = problems[row];
+        first = first < 0 ? static_cast<int>(row) : first;
+        last = static_cast<int>(row);
+    }
+    tellChanged(first, last);
+}
+
+void InspectorModel::tellChanged(int first, int last)
+{
     if (first >= 0)
         emit dataChanged(index(first, 0), index(last, ColumnCount - 1));
 }

@@ -26,8 +26,11 @@ public:
     explicit InspectorModel(QObject* parent = nullptr);
 
     /// Shows another definition, or none. The same number of rows as now
-    /// only tells of the rows that changed, so what the view has in hand stays.
+    /// only tells of the rows that changed, so what the view has in hand
+    /// stays, and each row keeps the problems it showed until showProblems().
     void show(std::optional<InspectedDefinition> definition);
+    /// The problems of the rows shown, by row.
+    void showProblems(const std::vector<std::vector<RowProblem>>& problems);
     [[nodiscard]] const std::optional<InspectedDefinition>& definition() const { return definition_; }
     [[nodiscard]] const InspectedRow& row(int row) const { return definition_->shown[static_cast<std::size_t>(row)]; }
 
@@ -52,6 +55,7 @@ private:
     [[nodiscard]] QString cell(int row, int column) const;
     [[nodiscard]] QString problems(int row) const;
     [[nodiscard]] QVariant icon(int row) const;
+    void tellChanged(int first, int last);
 
     std::optional<InspectedDefinition> definition_;
 };
