@@ -5,6 +5,7 @@
 #include <QCompleter>
 #include <QDialog>
 #include <QLabel>
+#include <QSettings>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -76,6 +77,7 @@ private slots:
     void aValueEditChangesOnlyItsBytesInOneUndoStep();
     void deleteTakesTheRowsLineAway();
     void insertAddsAKeyChosenWithCompletion();
+    void aTriggerRowTakesTheCaretThere_data();
     void aTriggerRowTakesTheCaretThere();
     void problemsMarkTheirRowsAndGoWithAHandEdit();
     void theTieAndTheInspectorEditOneDefinition();
@@ -184,11 +186,21 @@ void DefinitionInspectorTest::insertAddsAKeyChosenWithCompletion()
     QCOMPARE(paneBytes(window), text);
 }
 
+void DefinitionInspectorTest::aTriggerRowTakesTheCaretThere_data()
+{
+    QTest::addColumn<std::string>("lineBreak");
+    QTest::newRow("LF") << std::string("\n");
+    QTest::newRow("CR LF") << std::string("\r\n");
+    QTest::newRow("CR") << std::string("\r");
+    QTest::newRow("mixed") << std::string("mixed");
+}
+
 void DefinitionInspectorTest::aTriggerRowTakesTheCaretThere()
 {
+    QFETCH(std::string, lineBreak);
     MainWindow window;
     QTemporaryDir dir;
-    inspect(window, dir, chests());
+    inspect(window, dir, withBreaks(chests(), lineBreak));
     pressOnRow(window, rowOf(window, "on"), Qt::Key_Return);
     QVERIFY(itemPane(window)->hasFocus());
     QCOMPARE(caretLine(window), 11);
@@ -263,8 +275,10 @@ void DefinitionInspectorTest::theKeyboardReachesEverything()
 }
 
 // Shown with the command, it comes back; closed with its own button, it stays away.
+// What an earlier run stopped halfway left in the test's settings goes first.
 void DefinitionInspectorTest::beingShownIsKeptForTheNextStart()
 {
+    QSettings().clear();
     {
         MainWindow window;
         loadAndShow(window);
