@@ -71,6 +71,14 @@ void EditorDocument::replaceText(std::string_view paneText)
     view.SendScintilla(Sci::SCI_ENDUNDOACTION);
 }
 
+void EditorDocument::applyEdits(std::span<const TextEdit> edits)
+{
+    if (isShown())
+        pane_->replaceRanges(edits);
+    else
+        ScriptPane::replaceEach(pane_->viewOf(*this), edits);
+}
+
 void EditorDocument::setSavePoint()
 {
     pane_->viewOf(*this).SendScintilla(Sci::SCI_SETSAVEPOINT);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
+#include "core/script/text_edit.h"
 
 #include <Qsci/qscidocument.h>
 
+#include <span>
 #include <string_view>
 
 namespace defwright {
@@ -50,6 +52,9 @@ public:
     void load(std::string_view paneText);
     /// Replaces the whole text as one undoable edit.
     void replaceText(std::string_view paneText);
+    /// Makes the edits (in the order of the text, apart, their offsets into
+    /// the text as it is) as one undoable edit, shown or not.
+    void applyEdits(std::span<const TextEdit> edits);
     /// Shown: the same with a text of as many lines, each the same but for its
     /// line break; the caret keeps its line and column, the view its first line.
     void replaceLineForLine(std::string_view paneText);

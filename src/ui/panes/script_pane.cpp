@@ -131,6 +131,23 @@ void ScriptPane::replaceRange(std::size_t start, std::size_t end, std::string_vi
     putInPlace(static_cast<long>(start), static_cast<long>(end), bytes);
 }
 
+void ScriptPane::replaceRanges(std::span<const TextEdit> edits)
+{
+    replaceEach(*this, edits);
+    notices_->tell();
+}
+
+// From the last to the first, so each edit's offsets still hold when it is made.
+void ScriptPane::replaceEach(QsciScintillaBase& view, std::span<const TextEdit> edits)
+{
+    view.SendScintilla(SCI_BEGINUNDOACTION);
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+        view.SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(edit->start), static_cast<long>(edit->end));
+        view.SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(edit->replacement.size()), edit->replacement.data());
+    }
+    view.SendScintilla(SCI_ENDUNDOACTION);
+}
+
 // The bytes go in with their length, so a NUL character is kept like any other.
 void ScriptPane::putInPlace(long start, long end, std::string_view bytes)
 {
