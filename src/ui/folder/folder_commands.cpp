@@ -2,7 +2,7 @@
 
 #include "core/index/folder_check.h"
 #include "core/index/scripts_folder.h"
-#include "ui/index/folder_check_window.h"
+#include "ui/folder/folder_check_window.h"
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_completion.h"
 #include "ui/index/pane_text.h"
@@ -183,15 +183,15 @@ void FolderCommands::mnuCheckFolder_Click()
                                 .toStdString()});
     if (checkWindow_ == nullptr) {
         checkWindow_ = new FolderCheckWindow(parts_.window);
-        connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openProblem);
+        connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openPlace);
     }
-    checkWindow_->showProblems(problems, index_->folder());
-    parts_.statusBar->showMessage(problems.size() == 1 ? tr("Check Folder: 1 problem")
-                                                       : tr("Check Folder: %L1 problems").arg(problems.size()));
+    const std::size_t count = problems.size();
+    checkWindow_->showProblems(std::move(problems), index_->folder());
+    parts_.statusBar->showMessage(count == 1 ? tr("Check Folder: 1 problem") : tr("Check Folder: %L1 problems").arg(count));
 }
 
 // A problem opens as a definition would: in the pane for its section's kind.
-void FolderCommands::openProblem(const QString& file, int line)
+void FolderCommands::openPlace(const QString& file, int line)
 {
     DefinitionHit hit{toPath(file), static_cast<std::uint32_t>(line), {}, {}, false};
     const FolderIndex& index = index_->index();

@@ -56,7 +56,7 @@ private:
     void tellPaneText(PaneDocument* document);
     void showProgress(int done, int total);
     void showCount();
-    void openProblem(const QString& file, int line);
+    void openPlace(const QString& file, int line);
 
     Parts parts_;
     ScriptsIndex* index_;
