@@ -21,7 +21,7 @@ using Kind = FolderProblem::Kind;
 std::vector<FolderProblem> someProblems()
 {
     return {
-        folderProblem(Kind::Undefined, "/f/b.scp", 9, "TYPE=t_x: t_x is defined nowhere in the folder"),
+        folderProblem(Kind::Undefined, "/f/a.scp", 0, "TYPE=t_x: t_x is defined nowhere in the folder"),
         folderProblem(Kind::DefinedTwice, "/f/a.scp", 4, "i_x is defined 2 times; also at b.scp:3"),
         folderProblem(Kind::NotLoaded, "/f/old/c.scp", 0, "The server does not load this file"),
         folderProblem(Kind::DefinedTwice, "/f/b.scp", 2, "i_x is defined 2 times; also at a.scp:5"),
@@ -63,9 +63,9 @@ void FolderCheckWindowTest::severitiesAndWordsNarrowTheList()
 {
     FolderCheckWindow window(nullptr);
     window.showProblems(someProblems(), "/f");
-    QCOMPARE(rows(window), (QStringList{"Warning a.scp 5 i_x is defined 2 times; also at b.scp:3",
+    QCOMPARE(rows(window), (QStringList{"Error a.scp 1 TYPE=t_x: t_x is defined nowhere in the folder",
+                                        "Warning a.scp 5 i_x is defined 2 times; also at b.scp:3",
                                         "Warning b.scp 3 i_x is defined 2 times; also at a.scp:5",
-                                        "Error b.scp 10 TYPE=t_x: t_x is defined nowhere in the folder",
                                         "Hint old/c.scp 1 The server does not load this file"}));
     QCOMPARE(countShown(window), "4 problems");
     auto* warnings = control<QCheckBox>(window, "chkShowWarnings");
@@ -97,7 +97,7 @@ void FolderCheckWindowTest::theListSortsByFileOrKindAndCopiesAsText()
     control<QComboBox>(window, "cboProblemOrder")->setCurrentIndex(1);
     const QStringList byKind = {"a.scp:5: i_x is defined 2 times; also at b.scp:3",
                                 "b.scp:3: i_x is defined 2 times; also at a.scp:5",
-                                "b.scp:10: TYPE=t_x: t_x is defined nowhere in the folder",
+                                "a.scp:1: TYPE=t_x: t_x is defined nowhere in the folder",
                                 "old/c.scp:1: The server does not load this file"};
     control<QPushButton>(window, "cmdCopyProblems")->click();
     QCOMPARE(QApplication::clipboard()->text(), byKind.join(u'\n') + u'\n');
