@@ -53,7 +53,10 @@ ScriptPane::ScriptPane(QWidget* parent)
     setToolTip(tr("Tab and Shift+Tab move to the next control; Ctrl+I types a tab character."));
     connect(this, &QsciScintilla::linesChanged, this, &ScriptPane::fitLineNumbers);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { lightBraces(*this); });
-    connect(this, &QsciScintillaBase::SCN_ZOOM, this, &ScriptPane::fitLineNumbers);
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, [this] {
+        fitLineNumbers();
+        emit zoomed(static_cast<int>(send(SCI_GETZOOM)));
+    });
     useLook();
 }
 
