@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-class QAction;
-
 namespace defwright {
 
 class DocumentCommands;
@@ -53,8 +51,6 @@ private slots:
     void rebuildNpcScript();
     void cmdntriggers_Click(int index);
 
-    void mnuExit_Click();
-
 private:
     void createPages();
     void createDocuments();
@@ -84,7 +80,6 @@ private:
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
 
-    QAction* mnuExit_ = nullptr;
     bool loaded_ = false; // the load step ran, so the window's place is kept
 };
 
