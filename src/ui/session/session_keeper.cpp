@@ -36,7 +36,7 @@ namespace {
 constexpr int kNoteMilliseconds = 30000;
 // The work is kept once typing pauses this long, and while it goes on, at
 // least this often.
-constexpr int kQuietMilliseconds = 2000;
+constexpr std::chrono::milliseconds kQuietTime{2000};
 constexpr qint64 kMostUnkeptMilliseconds = 30000;
 
 // The text boxes and combo boxes of the pages by their names; the box inside
@@ -88,7 +88,7 @@ SessionKeeper::SessionKeeper(const Parts& parts, SessionStore store)
     , pending_(new QTimer(this))
 {
     pending_->setSingleShot(true);
-    pending_->setInterval(kQuietMilliseconds);
+    pending_->setInterval(kQuietTime);
     connect(pending_, &QTimer::timeout, this, &SessionKeeper::keepQuietly);
 }
 
@@ -143,6 +143,11 @@ void SessionKeeper::keep()
                         .arg(shownPath(store_.path()), error),
                     QMessageBox::Ok, parts_.window);
     box.exec();
+}
+
+void SessionKeeper::setQuietTime(std::chrono::milliseconds quiet)
+{
+    pending_->setInterval(quiet);
 }
 
 // What the tabs hold, their order and the one in front count as much as the text.

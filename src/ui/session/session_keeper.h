@@ -7,6 +7,7 @@
 #include <QList>
 #include <QObject>
 
+#include <chrono>
 #include <memory>
 
 class QLockFile;
@@ -52,6 +53,9 @@ public:
 
     /// Writes the work to the store, at once and without a question.
     void keep();
+
+    /// How long the work waits for typing to pause before it is kept.
+    void setQuietTime(std::chrono::milliseconds quiet);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
