@@ -8,7 +8,6 @@
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/script_pane.h"
 #include "ui/session/kept_documents.h"
-#include "ui/shell/script_commands.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -254,11 +253,10 @@ bool SessionKeeper::restoreFields(const KeptSession& session) const
 QStringList SessionKeeper::restorePanes(const KeptSession& session) const
 {
     QStringList notes;
-    const TieAgain tie = [this](const DocumentTabs& pane, int line) { return parts_.scripts->tieAgain(&pane, line); };
     for (const KeptPane& kept : session.panes) {
         for (DocumentTabs* pane : parts_.front->panes()) {
             if (pane->names().key.toStdString() == kept.name)
-                notes << restorePane(*parts_.front, pane, kept, tie);
+                notes << restorePane(*parts_.front, pane, kept, parts_.tieAgain);
         }
     }
     return notes;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/session/kept_documents.h"
 #include "ui/session/session_store.h"
 
 #include <QElapsedTimer>
@@ -19,7 +20,6 @@ namespace defwright {
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
-class ScriptCommands;
 
 /// Keeps the window's unsaved work when it closes, and brings it back at the
 /// next start: every document of both panes in the order of their tabs, the
@@ -39,7 +39,7 @@ public:
         ItemFieldsPage* itemFields;
         NpcFieldsPage* npcFields;
         FrontDocument* front;
-        ScriptCommands* scripts; ///< ties the fields again
+        TieAgain tieAgain; ///< ties the fields again
     };
 
     SessionKeeper(const Parts& parts, SessionStore store = SessionStore());

@@ -75,7 +75,10 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
-    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
+    const TieAgain tieAgain = [this](const DocumentTabs& pane, int line) {
+        return scriptCommands_->tieAgain(&pane, line);
+    };
+    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, tieAgain});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
     connect(front_, &FrontDocument::frontChanged, this, &MainWindow::showCaption);
