@@ -22,6 +22,7 @@
 #include "ui/binding/field_typing_undo.h"
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
+#include "ui/inspector/inspector_command.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/shell/script_commands.h"
@@ -75,6 +76,7 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
     const TieAgain tieAgain = [this](const DocumentTabs& pane, int line) {
         return scriptCommands_->tieAgain(&pane, line);
     };
@@ -102,6 +104,7 @@ void MainWindow::Form_Load()
     splash.exec(); // returns once the splash has been clicked away
     loaded_ = true;
     restoreGeometry(QSettings().value(kGeometry).toByteArray());
+    inspectorCommand_->restore();
     sessionKeeper_->restore();
 }
 
@@ -253,6 +256,7 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(viewCommands_->shortcuts());
     sequences.append(folderCommands_->shortcuts());
     sequences.append(documentCommands_->shortcuts());
+    sequences.append(inspectorCommand_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 
