@@ -84,6 +84,9 @@ public:
 signals:
     /// Another document is shown.
     void documentShown();
+    /// The text was made larger or smaller, by the editor's own keys or the
+    /// wheel as much as by zoomTo(); `level` as zoomTo() takes it.
+    void zoomed(int level);
 
 protected:
     bool focusNextPrevChild(bool next) override;
