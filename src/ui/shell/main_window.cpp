@@ -30,6 +30,7 @@
 #include "ui/session/session_keeper.h"
 #include "ui/help/splash_window.h"
 #include "ui/shell/view_commands.h"
+#include "ui/table/table_commands.h"
 #include "ui/widgets/focus_marker.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/form_builder.h"
@@ -75,6 +76,9 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    new TableCommands({this, folderCommands_->scriptsIndex(), folderCommands_->folderEdits(), front_,
+                       [this](const QString& file, int line) { folderCommands_->openProblem(file, line); }},
+                      scriptCommands_->menu());
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
