@@ -18,6 +18,7 @@ constexpr long kMostXOffset = 1 << 20;
 
 EditorDocument::EditorDocument(ScriptPane* pane)
     : pane_(pane)
+    , document_(pane->SendScintillaPtrResult(Sci::SCI_CREATEDOCUMENT))
 {
     pane_->documents_.push_back(this);
 }
@@ -30,7 +31,7 @@ EditorDocument::~EditorDocument()
 
 bool EditorDocument::isShown() const
 {
-    return pane_ != nullptr && pane_->shown() == this;
+    return pane_ != nullptr && pane_->shownDocument() == this;
 }
 
 std::string_view EditorDocument::bytes() const

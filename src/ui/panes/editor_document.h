@@ -3,8 +3,6 @@
 #include "core/files/line_breaks.h"
 #include "core/script/text_edit.h"
 
-#include <Qsci/qscidocument.h>
-
 #include <span>
 #include <string_view>
 
@@ -27,9 +25,13 @@ struct PaneView {
 /// own, which keeps the text with its undo history, save point, markers,
 /// colours and fold levels; the line break that Enter and every text put in
 /// get; and where the view stood when the document was last shown. A pane
-/// shows one of its documents at a time (ScriptPane::show()); what is asked
-/// here of one it does not show is read through a view of the pane's that is
-/// never drawn, so nothing of it is copied.
+/// shows one of its documents at a time (ScriptPane::showDocument()); what is
+/// asked here of one it does not show is read through a view of the pane's
+/// that is never drawn, so nothing of it is copied.
+///
+/// It holds the editor's document itself, counted as the editor counts its
+/// users: QScintilla's own QsciDocument never frees a document shown a second
+/// time, and a day of switching would keep every file ever closed.
 class EditorDocument {
 public:
     /// The marker of markLine(), drawn in no margin.
@@ -83,7 +85,7 @@ private:
     friend class ScriptPane;
 
     ScriptPane* pane_;
-    QsciDocument document_;
+    void* document_; // the editor's; one reference is this object's
     LineBreak lineBreak_ = LineBreak::CrLf;
     PaneView view_;
 };

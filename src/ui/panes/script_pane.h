@@ -40,9 +40,9 @@ public:
 
     /// Shows the document, with its view as it stood when it was last shown.
     /// Nothing of either document changes: switching is no edit.
-    void show(EditorDocument& document);
+    void showDocument(EditorDocument& document);
     /// None until a document is shown.
-    [[nodiscard]] EditorDocument* shown() const { return shown_; }
+    [[nodiscard]] EditorDocument* shownDocument() const { return shown_; }
 
     /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
     /// text it replaced, and puts the caret at the end.
@@ -97,7 +97,8 @@ private:
     /// A view of the document: the pane itself while it shows it, else a
     /// view of the pane's own that is never drawn.
     [[nodiscard]] QsciScintillaBase& viewOf(const EditorDocument& document) const;
-    void forget(const EditorDocument& document);
+    void forget(EditorDocument& document);
+    void release(EditorDocument& document);
 
     void putInPlace(long start, long end, std::string_view bytes);
     static void replaceEach(QsciScintillaBase& view, std::span<const TextEdit> edits);
