@@ -56,16 +56,17 @@ void DefinitionTableModel::setFilter(std::string_view typed)
     emit rowsShownChanged();
 }
 
+// A column of -1 (the header's sort mark cleared) is the table's own order.
 void DefinitionTableModel::sort(int column, Qt::SortOrder order)
 {
-    if (column < 0 || column >= columnCount())
+    if (column >= columnCount())
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
     const QModelIndexList before = persistentIndexList();
     std::vector<std::uint32_t> rows;
     for (const QModelIndex& index : before)
         rows.push_back(tableRow(index.row()));
-    sortColumn_ = columns_[static_cast<std::size_t>(column)];
+    sortColumn_ = column < 0 ? std::nullopt : std::optional(columns_[static_cast<std::size_t>(column)]);
     descending_ = order == Qt::DescendingOrder;
     sortAndFilter();
     std::vector<int> places(table_ ? table_->rows().size() : 0, -1);

@@ -33,7 +33,7 @@ bool TableWriter::write(std::vector<PlannedFile> files, const QString& caption)
         edits.push_back({sources.paths.at(file.file), std::move(file.edits), sources.texts.at(file.file)});
     FolderEditOutcome outcome = parts_.edits->apply(edits);
     if (!outcome.error.isEmpty()) {
-        emit told(outcome.error);
+        emit told(tr("%1 failed: %2").arg(caption, outcome.error));
         return false;
     }
     follow(outcome);
