@@ -53,13 +53,24 @@ struct Preview {
     int changes = -1;
 };
 
-ModalAnswers::Answer preview(Preview* shown, bool apply)
+// Unticks the change of the definition named `untick`, if any, with the space bar.
+ModalAnswers::Answer preview(Preview* shown, bool apply, const QString& untick = {})
 {
-    return [shown, apply](QWidget* modal) {
+    return [shown, apply, untick](QWidget* modal) {
         QCOMPARE(modal->objectName(), "diaImportPreview");
         shown->summary = control<QLabel>(*modal, "lblImportSummary")->text();
         shown->skipped = control<QPlainTextEdit>(*modal, "txtImportSkipped")->toPlainText();
-        shown->changes = control<QTableView>(*modal, "tblImportChanges")->model()->rowCount();
+        auto* changes = control<QTableView>(*modal, "tblImportChanges");
+        shown->changes = changes->model()->rowCount();
+        for (int row = 0; row < shown->changes && !untick.isEmpty(); ++row) {
+            const QModelIndex definition = changes->model()->index(row, 0);
+            if (definition.data() != untick)
+                continue;
+            changes->setFocus();
+            changes->setCurrentIndex(definition);
+            QTest::keyClick(changes, Qt::Key_Space);
+            QCOMPARE(definition.data(Qt::CheckStateRole).value<Qt::CheckState>(), Qt::Unchecked);
+        }
         if (apply)
             control<QPushButton>(*modal, "cmdApplyImport")->click();
         else
@@ -75,12 +86,13 @@ void exportTo(const QWidget& table, const QString& path)
     QVERIFY(answeredAll(answers));
 }
 
-void importFrom(const QWidget& table, const QString& path, Preview* shown = nullptr, bool apply = true)
+void importFrom(const QWidget& table, const QString& path, Preview* shown = nullptr, bool apply = true,
+                const QString& untick = {})
 {
     ModalAnswers answers;
     answers.then(chooseCsv(path));
     if (shown != nullptr)
-        answers.then(preview(shown, apply));
+        answers.then(preview(shown, apply, untick));
     control<QAction>(table, "mnuImportTable")->trigger();
     QVERIFY(answeredAll(answers));
 }
@@ -276,9 +288,9 @@ void TableWindowTest::exportThenImportChangesNothing()
     QVERIFY(!control<QAction>(*table, "mnuTableUndo")->isEnabled());
 }
 
-// Two cells edited as a spreadsheet would, one of them with a letter past
+// Three cells edited as a spreadsheet would, one of them with a letter past
 // ASCII, the file saved in Windows-1252, and a row added of a definition
-// that is not there: only those two lines change.
+// that is not there; one change unticked: only the other two lines change.
 void TableWindowTest::anEditedCsvChangesExactlyItsCells()
 {
     TableFolder folder;
@@ -292,11 +304,12 @@ void TableWindowTest::anEditedCsvChangesExactlyItsCells()
     QByteArray edited = contents(csv).mid(3);
     QVERIFY(replaceInRow(edited, "0284,items/gargish.scp,", ",t_armor,", ",t_armor_light,"));
     QVERIFY(replaceInRow(edited, "014f1,items/deed.scp,", "Ship Plans (Blank)", "Ship Plans (\xC3\xA9t\xC3\xA9)"));
+    QVERIFY(replaceInRow(edited, "031b1,items/misc.scp,", "Invisible Tile 031b1", "Visible Tile"));
     edited += "i_gone,items/gargish.scp\r\n";
     writeFile(csv, QByteArray::fromStdString(windows1252FromUtf8(edited.toStdString()).bytes));
     Preview shown;
-    importFrom(*table, csv, &shown);
-    QCOMPARE(shown.changes, 2);
+    importFrom(*table, csv, &shown, true, "031b1");
+    QCOMPARE(shown.changes, 3);
     QVERIFY2(shown.summary.contains("Windows-1252"), qPrintable(shown.summary));
     QVERIFY2(shown.skipped.contains("i_gone in items/gargish.scp: No definition of that name is in that file."),
              qPrintable(shown.skipped));
