@@ -1,5 +1,6 @@
 #include "ui/table/cell_delegate.h"
 
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace defwright {
@@ -32,12 +33,19 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     return editor;
 }
 
+// The view gives a box its cell again whenever the table reads a file anew,
+// which the index may ask for while the box is being typed into: what was
+// typed stays, and is planned on the text read anew once it is given.
 void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
 {
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(editor))
+    if (auto* lines = qobject_cast<QPlainTextEdit*>(editor)) {
+        if (lines->document()->isModified())
+            return;
         lines->setPlainText(index.data(Qt::EditRole).toString());
-    else
+        lines->document()->setModified(false);
+    } else if (auto* line = qobject_cast<QLineEdit*>(editor); line == nullptr || !line->isModified()) {
         QStyledItemDelegate::setEditorData(editor, index);
+    }
 }
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const

@@ -61,6 +61,7 @@ class TableEditsTest : public QObject {
 private slots:
     void aCellOfAClosedFileIsItsLineRewritten();
     void aCellOfAnOpenFileChangesInItsPane();
+    void whatIsTypedOutlivesTheFileChanging();
     void aValueTypedIntoSelectedCellsSetsThemAll();
     void pastedCellsFillTheSelection();
     void undoAndRedoTakeWholeActionsAcrossFiles();
@@ -115,6 +116,45 @@ void TableEditsTest::aCellOfAnOpenFileChangesInItsPane()
     QVERIFY(QTest::qWaitFor([&] { return indexedText(window, folder.deed()).contains("WEIGHT=7"); }));
     static_cast<ScriptPane*>(control(window, kItemPane))->undo();
     QCOMPARE(paneText(window, kItemPane), paneBefore);
+
+    // Out of sight behind another document, it changes all the same, and the index hears of it.
+    window.openItemScript(folder.misc());
+    QVERIFY(showActive(*table));
+    QVERIFY(typeIntoCell(*table, rowOf(*table, "i_deed_ship"), "WEIGHT", "8"));
+    QCOMPARE(contents(folder.deed()), before);
+    QVERIFY(paneText(window, kItemPane).startsWith("// caf\u00e9 items"));
+    QVERIFY(QTest::qWaitFor([&] { return indexedText(window, folder.deed()).contains("WEIGHT=8"); }));
+    QVERIFY(typeIntoCell(*table, rowOf(*table, "i_deed_ship"), "WEIGHT", "9"));
+    QVERIFY(QTest::qWaitFor([&] { return indexedText(window, folder.deed()).contains("WEIGHT=9"); }));
+}
+
+// The table reads a file again while a cell of it is being typed into: what
+// was typed stays in the cell's box, and is what is written.
+void TableEditsTest::whatIsTypedOutlivesTheFileChanging()
+{
+    TableFolder folder;
+    useFolder(folder);
+    MainWindow window;
+    TableWindow* table = openTable(window);
+    QVERIFY(table);
+    window.openItemScript(folder.deed());
+    QVERIFY(showActive(*table));
+    const int row = rowOf(*table, "i_deed_ship");
+    QTableView* view = tableView(*table);
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(row, columnOf(*table, "WEIGHT")));
+    QTest::keyClick(view, Qt::Key_8);
+    QWidget* box = QApplication::focusWidget();
+    QCOMPARE(box->objectName(), "txtCell");
+    const QByteArray changed =
+        replacedAfter(paneText(window, kItemPane).toUtf8(), "[ITEMDEF 014f1]", "(Blank)", "(Used)");
+    static_cast<ScriptPane*>(control(window, kItemPane))->replaceScript(QString::fromUtf8(changed));
+    const QByteArray replaced = paneText(window, kItemPane).toUtf8();
+    QVERIFY(QTest::qWaitFor([&] { return cell(*table, row, "DESCRIPTION") == "Ship Plans (Used)"; }));
+    QTest::keyClick(box, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([view] { return QApplication::focusWidget() == view; }));
+    QCOMPARE(paneText(window, kItemPane).toUtf8(), replacedAfter(replaced, "[ITEMDEF 014f1]", "WEIGHT=1", "WEIGHT=8"));
+    QCOMPARE(cell(*table, row, "WEIGHT"), "8");
 }
 
 void TableEditsTest::aValueTypedIntoSelectedCellsSetsThemAll()
