@@ -144,4 +144,23 @@ inline bool typeIntoCell(const QWidget& table, int row, const QString& caption, 
     return typeIntoCurrent(view, value);
 }
 
+// The view's rows of the definitions, selected in the column.
+inline void selectCells(const QWidget& table, const QStringList& names, const QString& caption)
+{
+    QTableView* view = tableView(table);
+    view->setFocus();
+    view->clearSelection();
+    const int column = columnOf(table, caption);
+    for (const QString& name : names) {
+        const QModelIndex index = view->model()->index(rowOf(table, name), column);
+        view->selectionModel()->select(index, QItemSelectionModel::Select);
+        view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+    }
+}
+
+inline void trigger(const QWidget& table, const char* action)
+{
+    control<QAction>(table, QString::fromLatin1(action))->trigger();
+}
+
 } // namespace defwright::test
