@@ -22,6 +22,7 @@
 #include "ui/binding/field_typing_undo.h"
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
+#include "ui/inspector/inspector_command.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/shell/script_commands.h"
@@ -76,8 +77,9 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
     new TableCommands({this, folderCommands_->scriptsIndex(), folderCommands_->folderEdits(), front_,
-                       [this](const QString& file, int line) { folderCommands_->openProblem(file, line); }},
+                       [this](const QString& file, int line) { folderCommands_->openPlace(file, line); }},
                       scriptCommands_->menu());
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
     guardMenuShortcuts();
@@ -103,6 +105,7 @@ void MainWindow::Form_Load()
     splash.exec(); // returns once the splash has been clicked away
     loaded_ = true;
     restoreGeometry(QSettings().value(kGeometry).toByteArray());
+    inspectorCommand_->restore();
     sessionKeeper_->restore();
 }
 
@@ -258,6 +261,7 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(viewCommands_->shortcuts());
     sequences.append(folderCommands_->shortcuts());
     sequences.append(documentCommands_->shortcuts());
+    sequences.append(inspectorCommand_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

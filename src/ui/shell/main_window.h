@@ -14,6 +14,7 @@ class FileCommands;
 class FolderCommands;
 class FrontDocument;
 class HelpCommands;
+class InspectorCommand;
 class ItemFieldsPage;
 class NpcFieldsPage;
 class ScriptCommands;
@@ -83,6 +84,7 @@ private:
     FolderCommands* folderCommands_ = nullptr;
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
+    InspectorCommand* inspectorCommand_ = nullptr;
 
     QAction* mnuExit_ = nullptr;
     bool loaded_ = false; // the load step ran, so the window's place is kept
