@@ -83,6 +83,7 @@ bench)
     ./build/bench/defwright_language_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_index_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_folder_window_bench
+    ./build/bench/defwright_table_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_soak_bench
     ;;
 package)

@@ -49,6 +49,10 @@ public:
     /// Makes `folder` the scripts folder, remembered for the next run.
     void chooseFolder(const QString& folder);
 
+    /// Opens a place of the folder (a file and a line, from 0) as Go to
+    /// Definition does, in the pane for its section's kind.
+    void openPlace(const QString& file, int line);
+
 public slots:
     void mnuScriptsFolder_Click();
     void mnuCheckFolder_Click();
@@ -60,7 +64,6 @@ private:
     void tellPaneText(PaneDocument* document);
     void showProgress(int done, int total);
     void showCount();
-    void openPlace(const QString& file, int line);
 
     Parts parts_;
     ScriptsIndex* index_;

@@ -31,6 +31,7 @@
 #include "ui/session/session_keeper.h"
 #include "ui/help/splash_window.h"
 #include "ui/shell/view_commands.h"
+#include "ui/table/table_commands.h"
 #include "ui/widgets/focus_marker.h"
 #include "ui/widgets/fonts.h"
 #include "ui/widgets/form_builder.h"
@@ -77,6 +78,9 @@ MainWindow::MainWindow(QWidget* parent)
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
     inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
+    new TableCommands({this, folderCommands_->scriptsIndex(), folderCommands_->folderEdits(), front_,
+                       [this](const QString& file, int line) { folderCommands_->openPlace(file, line); }},
+                      scriptCommands_->menu());
     const TieAgain tieAgain = [this](const DocumentTabs& pane, int line) {
         return scriptCommands_->tieAgain(&pane, line);
     };
