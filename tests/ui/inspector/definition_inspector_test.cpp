@@ -3,7 +3,6 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
-#include <QDialog>
 #include <QLabel>
 #include <QSettings>
 
@@ -32,14 +31,6 @@ void inspect(MainWindow& window, const QTemporaryDir& dir, const std::string& te
     caretToLine(window, kItemPane, line);
     showInspector(window);
     QTRY_VERIFY(rows(window)->model()->rowCount() > 0);
-}
-
-int caretLine(const QWidget& window)
-{
-    int line = 0;
-    int index = 0;
-    itemPane(window)->getCursorPosition(&line, &index);
-    return line;
 }
 
 // Types `typed` into the key box of the Insert dialog, takes the completer's

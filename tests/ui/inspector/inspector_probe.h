@@ -112,4 +112,13 @@ inline std::string withBreaks(const std::string& text, const std::string& lineBr
     return made;
 }
 
+// The line of the item pane's caret, from 0.
+inline int caretLine(const QWidget& window)
+{
+    int line = 0;
+    int index = 0;
+    itemPane(window)->getCursorPosition(&line, &index);
+    return line;
+}
+
 } // namespace defwright::test
