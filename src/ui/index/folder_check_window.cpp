@@ -1,5 +1,6 @@
 #include "ui/index/folder_check_window.h"
 
+#include "core/index/problem_list.h"
 #include "ui/index/index_paths.h"
 
 #include <QDir>
@@ -10,10 +11,16 @@
 namespace defwright {
 namespace {
 
-enum Column { kFile, kLine, kProblem };
+enum Column { kFile, kLine, kSeverity, kProblem };
 constexpr int kPathRole = Qt::UserRole;
 constexpr int kLineRole = Qt::UserRole + 1;
 constexpr QSize kSize(760, 360);
+
+QString severityName(FolderProblem::Severity severity)
+{
+    const std::string_view name = kSeverityNames.at(static_cast<std::size_t>(severity));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
 
 } // namespace
 
@@ -27,7 +34,7 @@ FolderCheckWindow::FolderCheckWindow(QWidget* owner)
     list_->setAccessibleName(tr("Problems found in the scripts folder"));
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
-    list_->setHeaderLabels({tr("File"), tr("Line"), tr("Problem")});
+    list_->setHeaderLabels({tr("File"), tr("Line"), tr("Severity"), tr("Problem")});
     list_->header()->setStretchLastSection(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -44,7 +51,8 @@ void FolderCheckWindow::showProblems(const std::vector<FolderProblem>& problems,
     for (const FolderProblem& problem : problems) {
         const QString path = toQString(problem.file);
         auto* row = new QTreeWidgetItem({QDir::toNativeSeparators(base.relativeFilePath(path)),
-                                         QString::number(problem.line + 1), QString::fromStdString(problem.message)});
+                                         QString::number(problem.line + 1), severityName(problem.severity),
+                                         QString::fromStdString(problem.message)});
         row->setData(kFile, kPathRole, path);
         row->setData(kFile, kLineRole, static_cast<int>(problem.line));
         row->setTextAlignment(kLine, Qt::AlignRight | Qt::AlignVCenter);
@@ -53,6 +61,7 @@ void FolderCheckWindow::showProblems(const std::vector<FolderProblem>& problems,
     list_->addTopLevelItems(rows);
     list_->resizeColumnToContents(kFile);
     list_->resizeColumnToContents(kLine);
+    list_->resizeColumnToContents(kSeverity);
     if (!rows.isEmpty())
         list_->setCurrentItem(rows.constFirst());
     setWindowTitle(tr("Check Folder: %1").arg(QDir::toNativeSeparators(folder)));

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
-constexpr int kFoldMargin = 2;
+constexpr int kFoldMargin = 3; // margin 2 is the problems' (see PaneMarks)
 
 } // namespace
 
@@ -245,6 +245,7 @@ void ScriptPane::changeEvent(QEvent* event)
 }
 
 // Ctrl+A is the window's Save As, so the menu shows no key for Select All.
+// A menu asked for with the mouse is of the place clicked, else of the caret.
 void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
@@ -253,6 +254,12 @@ void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
         if (selectAll.contains(action->shortcut()))
             action->setShortcut({});
     }
+    long place = -1;
+    if (event->reason() == QContextMenuEvent::Mouse) {
+        const QPoint point = viewport()->mapFrom(this, event->pos());
+        place = send(SCI_POSITIONFROMPOINTCLOSE, static_cast<unsigned long>(point.x()), point.y());
+    }
+    emit contextMenuOpening(menu, static_cast<std::size_t>(place >= 0 ? place : send(SCI_GETCURRENTPOS)));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

@@ -13,6 +13,8 @@
 #include <string_view>
 #include <vector>
 
+class QMenu;
+
 namespace defwright {
 
 class PaneChangeNotices;
@@ -78,6 +80,9 @@ public:
 signals:
     /// Another document is shown.
     void documentShown();
+    /// The context menu is about to open, for byte `position`: the place
+    /// clicked, or the caret when asked for from the keyboard.
+    void contextMenuOpening(QMenu* menu, std::size_t position);
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -22,6 +22,7 @@
 #include "ui/binding/field_typing_undo.h"
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
+#include "ui/language/language_commands.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/shell/script_commands.h"
@@ -75,6 +76,8 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    languageCommands_ = new LanguageCommands({this, front_, itemDocuments_, npcDocuments_, statusBar_,
+                                              scriptCommands_->menu(), folderCommands_->scriptsIndex()});
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
@@ -253,6 +256,7 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(editCommands_->shortcuts());
     sequences.append(viewCommands_->shortcuts());
     sequences.append(folderCommands_->shortcuts());
+    sequences.append(languageCommands_->shortcuts());
     sequences.append(documentCommands_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }

@@ -15,6 +15,7 @@ class FolderCommands;
 class FrontDocument;
 class HelpCommands;
 class ItemFieldsPage;
+class LanguageCommands;
 class NpcFieldsPage;
 class ScriptCommands;
 class ScriptPage;
@@ -81,6 +82,7 @@ private:
     ViewCommands* viewCommands_ = nullptr;
     SessionKeeper* sessionKeeper_ = nullptr;
     FolderCommands* folderCommands_ = nullptr;
+    LanguageCommands* languageCommands_ = nullptr;
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
 
