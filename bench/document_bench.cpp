@@ -50,19 +50,17 @@ public:
         window_.show();
         if (!QTest::qWaitForWindowExposed(&window_))
             qFatal("the window was not shown");
+        items_ = window_.findChildren<DocumentTabs*>().constFirst();
+        files_ = window_.findChild<FileCommands*>();
     }
 
-    PaneDocument* open(int file)
-    {
-        return files()->openFile(items(), paths_.at(file), FileCommands::Remember::No);
-    }
+    PaneDocument* open(int file) { return files_->openFile(items_, paths_.at(file), FileCommands::Remember::No); }
     void draw() const
     {
-        items()->pane()->repaint();
+        items_->pane()->repaint();
         QCoreApplication::sendPostedEvents();
     }
-    [[nodiscard]] DocumentTabs* items() const { return window_.findChildren<DocumentTabs*>().constFirst(); }
-    [[nodiscard]] FileCommands* files() const { return window_.findChild<FileCommands*>(); }
+    [[nodiscard]] DocumentTabs* items() const { return items_; }
     [[nodiscard]] SessionKeeper* keeper() const { return window_.findChild<SessionKeeper*>(); }
     [[nodiscard]] const QStringList& paths() const { return paths_; }
 
@@ -71,6 +69,8 @@ private:
     SettingsIn settings_;
     QStringList paths_;
     MainWindow window_;
+    DocumentTabs* items_ = nullptr;
+    FileCommands* files_ = nullptr;
 };
 
 // All 200 opened, each drawn in front as it comes; what the 199 after the

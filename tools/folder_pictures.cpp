@@ -1,9 +1,10 @@
-// Renders Go to Definition's list of places and the Check Folder window
-// offscreen, over a copy of the sample scripts with a few files of a shard's
-// own added, to PNG pictures for the README:
+// Renders Go to Definition's list of places, the documents of the item pane
+// after a jump and the Check Folder window offscreen, over a copy of the
+// sample scripts with a few files of a shard's own added, to PNG pictures for
+// the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
-#include "ui/files/file_commands.h"
 #include "ui/documents/document_tabs.h"
+#include "ui/files/file_commands.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
@@ -44,29 +46,57 @@ QImage windowWithPopup(QWidget& window, QWidget& popup)
     return picture;
 }
 
-// Opens the vendor into the NPC pane, as File > Open NPC Script would, and presses F12 on the item it names,
-// which is defined twice; the list is pictured and closed.
-bool saveDefinitionList(defwright::MainWindow& window, const QString& vendors, const QString& path)
+// The item pane's documents, then the NPC pane's.
+defwright::DocumentTabs* documentsOf(const defwright::MainWindow& window, int pane)
+{
+    return window.findChildren<defwright::DocumentTabs*>().at(pane);
+}
+
+// Presses F12 on the item the vendor names, which is defined twice; the list
+// is pictured, then closed or its first place taken.
+bool pressF12OnItem(defwright::MainWindow& window, const QString& path, bool take)
 {
     auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtnEdit"));
-    for (defwright::DocumentTabs* documents : window.findChildren<defwright::DocumentTabs*>()) {
-        if (documents->pane() == pane)
-            window.findChild<defwright::FileCommands*>()->openFile(documents, vendors);
-    }
-    auto* state = window.findChild<QLabel*>(QStringLiteral("lblScriptsIndex"));
-    while (!state->text().startsWith(QStringLiteral("Scripts:")))
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
     pane->setFocus();
     pane->setCursorPosition(2, 13);
-    bool saved = false;
-    QTimer::singleShot(100, [&window, &path, &saved] {
-        QWidget* popup = QApplication::activePopupWidget();
-        saved = popup != nullptr && windowWithPopup(window, *popup).save(path);
+    bool saved = path.isEmpty();
+    QTimer::singleShot(100, [&window, &path, &saved, take] {
+        auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!path.isEmpty())
+            saved = popup != nullptr && windowWithPopup(window, *popup).save(path);
+        if (popup != nullptr && take) {
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(popup, &enter); // the first place, which the list has chosen
+        }
         if (popup != nullptr)
             popup->close();
     });
     window.findChild<QAction*>(QStringLiteral("mnuGoToDefinition"))->trigger();
     return saved;
+}
+
+// Opens the vendor into the NPC pane, as File > Open NPC Script would, and
+// pictures the list of the item's two places.
+bool saveDefinitionList(defwright::MainWindow& window, const QString& vendors, const QString& path)
+{
+    window.findChild<defwright::FileCommands*>()->openFile(documentsOf(window, 1), vendors);
+    auto* state = window.findChild<QLabel*>(QStringLiteral("lblScriptsIndex"));
+    while (!state->text().startsWith(QStringLiteral("Scripts:")))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    return pressF12OnItem(window, path, false);
+}
+
+// A sample script open in the item pane and changed, then the jump from the
+// vendor to the deed: three documents under the item pane's tabs.
+bool saveDocuments(defwright::MainWindow& window, const QString& scripts, const QString& path)
+{
+    window.findChild<defwright::FileCommands*>()->openFile(documentsOf(window, 0),
+                                                           scripts + QStringLiteral("/items/i_magic_magery.scp"));
+    documentsOf(window, 0)->pane()->insertScript(QStringLiteral("// Tuned for the keep's wizards\r\n"));
+    window.findChild<QWidget*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 3);
+    pressF12OnItem(window, {}, true);
+    QApplication::processEvents();
+    return window.grab().save(path);
 }
 
 bool saveFolderCheck(defwright::MainWindow& window, const QString& path)
@@ -94,6 +124,7 @@ int main(int argc, char* argv[])
     window.findChild<QWidget*>(QStringLiteral("frmcreate"))->hide();
     window.show();
     saved = saved && saveDefinitionList(window, vendors, pictures.filePath(QStringLiteral("go-to-definition.png")))
+        && saveDocuments(window, scripts, pictures.filePath(QStringLiteral("documents.png")))
         && saveFolderCheck(window, pictures.filePath(QStringLiteral("check-folder.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << pictures.absolutePath() << '\n';

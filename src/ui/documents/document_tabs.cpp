@@ -24,7 +24,7 @@ DocumentTabs::DocumentTabs(ScriptPage* page, Names names, const DefinitionKind& 
     , tie_(new DefinitionTie(page->pane(), definitions, this))
     , form_(new PaneDocument(page->pane(), PaneDocument::Role::FormScript, this))
 {
-    page->pane()->show(form_->editor());
+    page->pane()->showDocument(form_->editor());
     add(form_);
     const auto side = static_cast<QTabBar::ButtonPosition>(
         bar_->style()->styleHint(QStyle::SH_TabBar_CloseButtonPosition, nullptr, bar_));
@@ -122,7 +122,7 @@ void DocumentTabs::bringToFront(PaneDocument* document)
     if (document == front_)
         return;
     front_ = document;
-    pane()->show(document->editor());
+    pane()->showDocument(document->editor());
     bar_->setCurrentIndex(static_cast<int>(documents_.indexOf(document)));
     pane()->setAccessibleDescription(bar_->accessibleTabName(bar_->currentIndex()));
     QAccessibleEvent told(pane(), QAccessible::DescriptionChanged);

@@ -85,6 +85,13 @@ void PaneDocument::useFile(const QString& path)
     stamp_ = {onDisk ? file.size() : -1, onDisk ? file.lastModified() : QDateTime()};
 }
 
+// The pane tells only of the document it shows; the others tell here.
+void PaneDocument::applyEdits(std::span<const TextEdit> edits)
+{
+    editor_.applyEdits(edits);
+    emit changed();
+}
+
 void PaneDocument::setEncoding(TextEncoding encoding)
 {
     format_.encoding = encoding;

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <optional>
+#include <span>
 #include <string_view>
 
 namespace defwright {
@@ -70,6 +71,10 @@ public:
     /// Whether the file is on disk but not as the document last read or wrote
     /// it, as when another program or a version control tool wrote it since.
     [[nodiscard]] bool fileChangedOnDisk() const;
+
+    /// Makes the edits (in the order of the text, apart, their offsets into
+    /// the text as it is) as one undo step, whether the pane shows it or not.
+    void applyEdits(std::span<const TextEdit> edits);
 
     /// Changes how the next save writes the text, never the text.
     void setEncoding(TextEncoding encoding);

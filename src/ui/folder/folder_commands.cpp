@@ -6,6 +6,7 @@
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_text.h"
 #include "ui/documents/document_tabs.h"
+#include "ui/documents/folder_edits.h"
 #include "ui/documents/front_document.h"
 #include "ui/documents/native_paths.h"
 #include "ui/documents/pane_document.h"
@@ -36,6 +37,7 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
     : QObject(parts.window)
     , parts_(parts)
     , index_(new ScriptsIndex(this))
+    , edits_(new FolderEdits(parts.front, this))
     , indexState_(new QLabel(parts.statusBar))
 {
     indexState_->setObjectName(QStringLiteral("lblScriptsIndex"));
@@ -48,6 +50,7 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
         {parts, index_}, scriptMenu);
     auto* mnuCheckFolder = scriptMenu->addAction(tr("Check &Folder"), this, &FolderCommands::mnuCheckFolder_Click);
     mnuCheckFolder->setObjectName(QStringLiteral("mnuCheckFolder"));
+    connect(edits_, &FolderEdits::fileWritten, index_, &ScriptsIndex::fileWritten);
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
     connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
     connect(index_, &ScriptsIndex::changed, this, &FolderCommands::showCount);

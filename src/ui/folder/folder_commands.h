@@ -19,6 +19,7 @@ namespace defwright {
 class DefinitionCommands;
 class FileCommands;
 class FolderCheckWindow;
+class FolderEdits;
 class FrontDocument;
 class PaneDocument;
 class ScriptsIndex;
@@ -38,6 +39,8 @@ public:
 
     [[nodiscard]] QList<QKeySequence> shortcuts() const;
     [[nodiscard]] ScriptsIndex* scriptsIndex() const { return index_; }
+    /// Edits across the folder as one action; the index follows what it writes.
+    [[nodiscard]] FolderEdits* folderEdits() const { return edits_; }
 
     /// Makes `folder` the scripts folder, remembered for the next run.
     void chooseFolder(const QString& folder);
@@ -57,6 +60,7 @@ private:
 
     Parts parts_;
     ScriptsIndex* index_;
+    FolderEdits* edits_;
     DefinitionCommands* definitions_ = nullptr;
     FolderCheckWindow* checkWindow_ = nullptr;
     QLabel* indexState_;

@@ -175,6 +175,13 @@ void ScriptsIndex::forgetPaneText(const QString& path)
         summarizeLater(file, nullptr);
 }
 
+void ScriptsIndex::fileWritten(const QString& path, std::string text)
+{
+    const QString file = canonicalPath(path);
+    if (!paneTexts_.contains(file) && contains(file) && !building_)
+        summarizeLater(file, std::make_shared<const std::string>(std::move(text)));
+}
+
 // Only the last request of a file counts, whichever ends first.
 void ScriptsIndex::summarizeLater(const QString& path, std::shared_ptr<const std::string> paneText)
 {

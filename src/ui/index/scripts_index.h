@@ -51,6 +51,10 @@ public:
     /// The pane no longer differs from its file, or no longer holds it.
     void forgetPaneText(const QString& path);
 
+    /// A file of the folder that no pane holds was written with this text
+    /// (UTF-8, as a pane holds it): indexed from it, not read again.
+    void fileWritten(const QString& path, std::string text);
+
     [[nodiscard]] bool contains(const QString& path) const;
 
     /// The scripts of the folder left out because their names are not valid in

@@ -54,7 +54,7 @@ PaneProblems::PaneProblems(DocumentTabs* documents, const VocabularySource* voca
 PaneDocument* PaneProblems::shownDocument() const
 {
     for (PaneDocument* document : documents_->documents()) {
-        if (&document->editor() == pane_->shown())
+        if (&document->editor() == pane_->shownDocument())
             return document;
     }
     return nullptr;
@@ -217,7 +217,7 @@ void PaneProblems::checkWhole(DocumentProblems& problems)
 // showing, which checks it again; its marks could not be made now.
 void PaneProblems::takeWhole(PaneDocument* document, TextCheck found, std::uint64_t version)
 {
-    if (!problems_.contains(document) || pane_->shown() != &document->editor())
+    if (!problems_.contains(document) || pane_->shownDocument() != &document->editor())
         return;
     DocumentProblems& problems = problems_[document];
     const bool same = problems.problems() == found.problems;

@@ -39,11 +39,11 @@ std::size_t DefinitionTie::headerStart() const
 
 void DefinitionTie::tieTo(std::size_t headerStart)
 {
-    if (pane_->shown() == nullptr)
+    if (pane_->shownDocument() == nullptr)
         return;
     if (isTied())
         document_->unmark(marker_);
-    document_ = pane_->shown();
+    document_ = pane_->shownDocument();
     const auto line = static_cast<int>(pane_->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, headerStart));
     marker_ = pane_->markerAdd(line, kTieMarker);
     showMarginSymbol();

@@ -2,7 +2,7 @@
 
 #include "ui/panes/editor_document.h"
 
-#include <Qsci/qsciscintilla.h>
+#include <Qsci/qsciscintillabase.h>
 
 namespace defwright {
 
@@ -15,9 +15,8 @@ DocumentReader::DocumentReader(QWidget* pane)
 QsciScintillaBase& DocumentReader::viewOf(const EditorDocument& document)
 {
     if (view_ == nullptr) {
-        view_ = new QsciScintilla(pane_);
+        view_ = new QsciScintillaBase(pane_);
         view_->hide();
-        view_->setUtf8(true);
         // The editor's notices of edits run its own screen-reader support,
         // which counts characters from the start of the text: tens of
         // milliseconds a key in a long script, for a view nobody reads.
@@ -26,7 +25,7 @@ QsciScintillaBase& DocumentReader::viewOf(const EditorDocument& document)
                              QsciScintillaBase::SC_MARK_EMPTY);
     }
     if (attached_ != &document) {
-        view_->setDocument(document.document_);
+        view_->SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, document.document_);
         attached_ = &document;
     }
     return *view_;
@@ -42,7 +41,7 @@ void DocumentReader::letGo()
 {
     if (attached_ == nullptr)
         return;
-    view_->setDocument(QsciDocument());
+    view_->SendScintilla(QsciScintillaBase::SCI_SETDOCPOINTER, 0UL, static_cast<void*>(nullptr));
     attached_ = nullptr;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-class QsciScintilla;
 class QsciScintillaBase;
 class QWidget;
 
@@ -25,7 +24,7 @@ public:
 
 private:
     QWidget* pane_;
-    QsciScintilla* view_ = nullptr;
+    QsciScintillaBase* view_ = nullptr;
     const EditorDocument* attached_ = nullptr;
 };
 

@@ -18,6 +18,7 @@ constexpr long kMostXOffset = 1 << 20;
 
 EditorDocument::EditorDocument(ScriptPane* pane)
     : pane_(pane)
+    , document_(pane->SendScintillaPtrResult(Sci::SCI_CREATEDOCUMENT))
 {
     pane_->documents_.push_back(this);
 }
@@ -30,7 +31,7 @@ EditorDocument::~EditorDocument()
 
 bool EditorDocument::isShown() const
 {
-    return pane_ != nullptr && pane_->shown() == this;
+    return pane_ != nullptr && pane_->shownDocument() == this;
 }
 
 std::string_view EditorDocument::bytes() const
@@ -69,6 +70,14 @@ void EditorDocument::replaceText(std::string_view paneText)
     view.SendScintilla(Sci::SCI_SETTARGETRANGE, 0UL, view.SendScintilla(Sci::SCI_GETLENGTH));
     view.SendScintilla(Sci::SCI_REPLACETARGET, static_cast<uintptr_t>(paneText.size()), paneText.data());
     view.SendScintilla(Sci::SCI_ENDUNDOACTION);
+}
+
+void EditorDocument::applyEdits(std::span<const TextEdit> edits)
+{
+    if (isShown())
+        pane_->replaceRanges(edits);
+    else
+        ScriptPane::replaceEach(pane_->viewOf(*this), edits);
 }
 
 void EditorDocument::setSavePoint()

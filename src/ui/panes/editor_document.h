@@ -1,9 +1,9 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
+#include "core/script/text_edit.h"
 
-#include <Qsci/qscidocument.h>
-
+#include <span>
 #include <string_view>
 
 namespace defwright {
@@ -25,9 +25,13 @@ struct PaneView {
 /// own, which keeps the text with its undo history, save point, markers,
 /// colours and fold levels; the line break that Enter and every text put in
 /// get; and where the view stood when the document was last shown. A pane
-/// shows one of its documents at a time (ScriptPane::show()); what is asked
-/// here of one it does not show is read through a view of the pane's that is
-/// never drawn, so nothing of it is copied.
+/// shows one of its documents at a time (ScriptPane::showDocument()); what is
+/// asked here of one it does not show is read through a view of the pane's
+/// that is never drawn, so nothing of it is copied.
+///
+/// It holds the editor's document itself, counted as the editor counts its
+/// users: QScintilla's own QsciDocument never frees a document shown a second
+/// time, and a day of switching would keep every file ever closed.
 class EditorDocument {
 public:
     /// The marker of markLine(), drawn in no margin.
@@ -50,6 +54,9 @@ public:
     void load(std::string_view paneText);
     /// Replaces the whole text as one undoable edit.
     void replaceText(std::string_view paneText);
+    /// Makes the edits (in the order of the text, apart, their offsets into
+    /// the text as it is) as one undoable edit, shown or not.
+    void applyEdits(std::span<const TextEdit> edits);
     /// Shown: the same with a text of as many lines, each the same but for its
     /// line break; the caret keeps its line and column, the view its first line.
     void replaceLineForLine(std::string_view paneText);
@@ -78,7 +85,7 @@ private:
     friend class ScriptPane;
 
     ScriptPane* pane_;
-    QsciDocument document_;
+    void* document_; // the editor's; one reference is this object's
     LineBreak lineBreak_ = LineBreak::CrLf;
     PaneView view_;
 };

@@ -57,21 +57,18 @@ ScriptPane::ScriptPane(QWidget* parent)
     useLook();
 }
 
-// The documents outlive the pane when the window goes. The editor can let go
-// of a text only while one of its views is left, so they let go of theirs now.
+// The documents outlive the pane when the window goes. The editor lets go of
+// a text through one of its views, so they let go of theirs now.
 ScriptPane::~ScriptPane()
 {
-    setDocument(QsciDocument());
     reader_.letGo();
-    for (EditorDocument* document : documents_) {
-        document->document_ = QsciDocument();
-        document->pane_ = nullptr;
-    }
+    for (EditorDocument* document : documents_)
+        release(*document);
 }
 
 // The colours and notices pending for the document that goes are settled
 // first, while it is still the one the editor works on.
-void ScriptPane::show(EditorDocument& document)
+void ScriptPane::showDocument(EditorDocument& document)
 {
     if (shown_ == &document)
         return;
@@ -79,9 +76,9 @@ void ScriptPane::show(EditorDocument& document)
     lexer_->colourPendingLines();
     if (shown_ != nullptr)
         shown_->view_ = shown_->view();
-    reader_.forget(document); // a second view of a document being edited would follow every edit
     shown_ = &document;
-    setDocument(document.document_);
+    SendScintilla(SCI_SETDOCPOINTER, 0UL, document.document_);
+    reader_.forget(document); // a second view of a document being edited would follow every edit
     send(SCI_SETCODEPAGE, SC_CP_UTF8);
     useLineBreak(document.lineBreak_); // the editor gives a document the line break of its view
     document.setView(document.view_);
@@ -98,14 +95,22 @@ QsciScintillaBase& ScriptPane::viewOf(const EditorDocument& document) const
 }
 
 // A document that goes is let go by every view of it, so its text goes with it.
-void ScriptPane::forget(const EditorDocument& document)
+void ScriptPane::forget(EditorDocument& document)
 {
     std::erase(documents_, &document);
     reader_.forget(document);
+    release(document);
+}
+
+void ScriptPane::release(EditorDocument& document)
+{
     if (shown_ == &document) {
         shown_ = nullptr;
-        setDocument(QsciDocument());
+        SendScintilla(SCI_SETDOCPOINTER, 0UL, static_cast<void*>(nullptr));
     }
+    SendScintilla(SCI_RELEASEDOCUMENT, 0UL, document.document_);
+    document.document_ = nullptr;
+    document.pane_ = nullptr;
 }
 
 void ScriptPane::replaceScript(const QString& script)
@@ -129,6 +134,23 @@ void ScriptPane::insertScript(const QString& script)
 void ScriptPane::replaceRange(std::size_t start, std::size_t end, std::string_view bytes)
 {
     putInPlace(static_cast<long>(start), static_cast<long>(end), bytes);
+}
+
+void ScriptPane::replaceRanges(std::span<const TextEdit> edits)
+{
+    replaceEach(*this, edits);
+    notices_->tell();
+}
+
+// From the last to the first, so each edit's offsets still hold when it is made.
+void ScriptPane::replaceEach(QsciScintillaBase& view, std::span<const TextEdit> edits)
+{
+    view.SendScintilla(SCI_BEGINUNDOACTION);
+    for (auto edit = edits.rbegin(); edit != edits.rend(); ++edit) {
+        view.SendScintilla(SCI_SETTARGETRANGE, static_cast<unsigned long>(edit->start), static_cast<long>(edit->end));
+        view.SendScintilla(SCI_REPLACETARGET, static_cast<uintptr_t>(edit->replacement.size()), edit->replacement.data());
+    }
+    view.SendScintilla(SCI_ENDUNDOACTION);
 }
 
 // The bytes go in with their length, so a NUL character is kept like any other.

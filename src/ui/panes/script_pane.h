@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/files/line_breaks.h"
+#include "core/script/text_edit.h"
 #include "ui/panes/document_reader.h"
 #include "ui/panes/editor_document.h"
 #include "ui/panes/script_document.h"
@@ -10,6 +11,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -40,9 +42,9 @@ public:
 
     /// Shows the document, with its view as it stood when it was last shown.
     /// Nothing of either document changes: switching is no edit.
-    void show(EditorDocument& document);
+    void showDocument(EditorDocument& document);
     /// None until a document is shown.
-    [[nodiscard]] EditorDocument* shown() const { return shown_; }
+    [[nodiscard]] EditorDocument* shownDocument() const { return shown_; }
 
     /// Replaces the whole text as one undoable edit, so Ctrl+Z brings back the
     /// text it replaced, and puts the caret at the end.
@@ -56,6 +58,10 @@ public:
     /// Replaces the bytes [start, end) as one undoable edit; the caret ends
     /// after the new bytes.
     void replaceRange(std::size_t start, std::size_t end, std::string_view bytes);
+    /// Makes the edits (in the order of the text, apart, their offsets into
+    /// the text as it is) as one undoable edit; the caret stays where it was
+    /// in the text around it.
+    void replaceRanges(std::span<const TextEdit> edits);
 
     /// The pane's text, every character and line break as it was put in.
     [[nodiscard]] QString script() const override;
@@ -96,9 +102,11 @@ private:
     /// A view of the document: the pane itself while it shows it, else a
     /// view of the pane's own that is never drawn.
     [[nodiscard]] QsciScintillaBase& viewOf(const EditorDocument& document) const;
-    void forget(const EditorDocument& document);
+    void forget(EditorDocument& document);
+    void release(EditorDocument& document);
 
     void putInPlace(long start, long end, std::string_view bytes);
+    static void replaceEach(QsciScintillaBase& view, std::span<const TextEdit> edits);
     void useLook();
     void fitLineNumbers();
     long send(unsigned int message, unsigned long wParam = 0, long lParam = 0) const;

@@ -13,7 +13,8 @@ CommandLine::CommandLine(const QStringList& arguments)
     parser.setApplicationDescription(tr("Writes item and NPC definition scripts (.scp) for a game server."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("file"), tr("A .scp script to open into the item script pane."),
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 tr("A .scp script to open in the item script pane, under a tab of its own."),
                                  QStringLiteral("[file]"));
     if (!parser.parse(arguments)) {
         fail(parser.errorText());

@@ -22,7 +22,7 @@ public:
     [[nodiscard]] int exitCode() const { return exitCode_; }
     [[nodiscard]] const QString& output() const { return output_; }
 
-    /// The script to open into the item pane, made absolute; empty for none.
+    /// The script to open in the item pane, made absolute; empty for none.
     [[nodiscard]] const QString& scriptPath() const { return scriptPath_; }
 
     /// Prints output(), to standard error when it reports a mistake, and

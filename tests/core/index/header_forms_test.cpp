@@ -115,7 +115,7 @@ TEST_F(HeaderFormsFolder, ListsAndPartsNeverClashButTheNamesOfListLinesDo)
 {
     Rows rows;
     for (const FolderProblem& problem : checkFolder(index_))
-        rows.push_back(problem.file.string() + ":" + std::to_string(problem.line + 1) + " " + problem.message);
+        rows.push_back(problem.file.generic_string() + ":" + std::to_string(problem.line + 1) + " " + problem.message);
     EXPECT_EQ(rows, (Rows{
                         "scripts/a.scp:4 t_rune is defined 2 times; also at b.scp:12",
                         "scripts/a.scp:12 m_one is defined 2 times; also at b.scp:10",
