@@ -67,7 +67,8 @@ bool PaneCompletion::eventFilter(QObject* watched, QEvent* event)
 
 // The editor moves its own list's choice after telling of the letter typed,
 // to a word that begins with what was typed, and to none if none does: the
-// list is shown anew after that.
+// list is shown anew after that. A list that is open, asked for or not,
+// keeps following the letters, down to none typed.
 void PaneCompletion::offerSoon()
 {
     if (std::exchange(offering_, true))
@@ -76,7 +77,7 @@ void PaneCompletion::offerSoon()
         this,
         [this] {
             offering_ = false;
-            offer(false);
+            offer(pane_->isListActive());
         },
         Qt::QueuedConnection);
 }

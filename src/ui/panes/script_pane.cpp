@@ -276,11 +276,9 @@ void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
         if (selectAll.contains(action->shortcut()))
             action->setShortcut({});
     }
-    long place = -1;
-    if (event->reason() == QContextMenuEvent::Mouse) {
-        const QPoint point = viewport()->mapFrom(this, event->pos());
-        place = send(SCI_POSITIONFROMPOINTCLOSE, static_cast<unsigned long>(point.x()), point.y());
-    }
+    long place = -1; // the viewport passes the mouse's menu on with its own coordinates
+    if (event->reason() == QContextMenuEvent::Mouse)
+        place = send(SCI_POSITIONFROMPOINTCLOSE, static_cast<unsigned long>(event->pos().x()), event->pos().y());
     emit contextMenuOpening(menu, static_cast<std::size_t>(place >= 0 ? place : send(SCI_GETCURRENTPOS)));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());

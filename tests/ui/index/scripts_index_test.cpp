@@ -116,7 +116,7 @@ void ScriptsIndexTest::aNameInNoEncodingIsLeftOutAndTold()
     trigger(window, QStringLiteral("mnuCheckFolder"));
     auto* problems = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
     const QList<QTreeWidgetItem*> named = problems->findItems(QStringLiteral("not valid in the system's encoding"),
-                                                              Qt::MatchContains, 2);
+                                                              Qt::MatchContains, 3);
     QCOMPARE(named.size(), 2);
     QVERIFY(paneDocument(window, kNpcPane)->pane()->script().endsWith(QStringLiteral("// typed on")));
     for (const std::filesystem::path& file : {before, after})
