@@ -214,17 +214,19 @@ void PaneProblems::checkWhole(DocumentProblems& problems)
 }
 
 // Found for a document no longer shown, the problems wait for its next
-// showing, which checks it again; its marks could not be made now.
+// showing, which checks it again; its marks could not be made now. The
+// margin symbols are made anew even when the problems are the same: the
+// editor moves a symbol of a line taken out to the line above, and an undo
+// does not move it back.
 void PaneProblems::takeWhole(PaneDocument* document, TextCheck found, std::uint64_t version)
 {
     if (!problems_.contains(document) || pane_->shownDocument() != &document->editor())
         return;
     DocumentProblems& problems = problems_[document];
-    const bool same = problems.problems() == found.problems;
     if (!problems.takeWhole(std::move(found.problems), found.end, version))
         return;
-    if (unmarked_.remove(document) || !same)
-        markAll(problems.problems());
+    unmarked_.remove(document);
+    markAll(problems.problems());
     emit problemsChanged();
 }
 

@@ -64,13 +64,16 @@ void PaneMarks::clear(std::size_t start, std::size_t end)
         send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
         send(Sci::SCI_INDICATORCLEARRANGE, start, static_cast<long>(end - start));
     }
-    const long last = send(Sci::SCI_LINEFROMPOSITION, end);
+    const long last = send(Sci::SCI_LINEFROMPOSITION, end > start ? end - 1 : start); // the line at `end` is not cleared
     for (long line = send(Sci::SCI_MARKERNEXT, static_cast<unsigned long>(send(Sci::SCI_LINEFROMPOSITION, start)),
                           static_cast<long>(kMarkerMask));
          line >= 0 && line <= last;
          line = send(Sci::SCI_MARKERNEXT, static_cast<unsigned long>(line + 1), static_cast<long>(kMarkerMask))) {
-        for (const int marker : kMarkers)
-            send(Sci::SCI_MARKERDELETE, static_cast<unsigned long>(line), marker);
+        // A line taken out leaves its symbols to the line above, so one line may hold a symbol twice.
+        while ((send(Sci::SCI_MARKERGET, static_cast<unsigned long>(line)) & static_cast<long>(kMarkerMask)) != 0) {
+            for (const int marker : kMarkers)
+                send(Sci::SCI_MARKERDELETE, static_cast<unsigned long>(line), marker);
+        }
     }
 }
 
