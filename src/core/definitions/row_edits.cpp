@@ -1,5 +1,6 @@
 #include "core/definitions/row_edits.h"
 
+#include "core/script/line_removal.h"
 #include "core/script/text_lines.h"
 
 #include <algorithm>
@@ -31,13 +32,6 @@ bool changesStructure(std::string_view line)
     return kind == LineKind::Header || kind == LineKind::Trigger;
 }
 
-// Whether taking [start, end) away would bring a lone CR before it and an LF
-// after it together, into one break: two lines would become one.
-bool joinsBreaks(std::string_view text, std::size_t start, std::size_t end)
-{
-    return start > 0 && text[start - 1] == '\r' && end < text.size() && text[end] == '\n';
-}
-
 } // namespace
 
 std::optional<TextEdit> planValueChange(std::string_view text, const ScriptLine& row, std::string_view value)
@@ -52,22 +46,6 @@ std::optional<TextEdit> planValueChange(std::string_view text, const ScriptLine&
     if (changesStructure(line) || (line.empty() && joinsBreaks(text, row.text.start, row.text.end)))
         return std::nullopt;
     return edit;
-}
-
-TextEdit planLinesRemoval(std::string_view text, const ScriptLine& first, const ScriptLine& last)
-{
-    // A lone CR before the lines and an LF right after them would become one
-    // break and take a line with them; a CR LF there instead joins nothing.
-    if (!last.isLast() && joinsBreaks(text, first.start(), last.next()))
-        return {first.start() - 1, last.next(), "\r\n"};
-    if (!last.isLast())
-        return {first.start(), last.next(), {}};
-    std::size_t start = first.start();
-    if (start > 0 && text[start - 1] == '\n')
-        --start;
-    if (start > 0 && text[start - 1] == '\r')
-        --start;
-    return {start, last.text.end, {}};
 }
 
 std::optional<std::string> keyedLine(std::string_view key, std::string_view value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/definitions/definition_rows.h"
+#include "core/script/line_removal.h"
 #include "core/script/text_edit.h"
 
 #include <optional>
@@ -17,12 +18,6 @@ namespace defwright {
 /// lone CR and an LF, which would join it to the line before.
 [[nodiscard]] std::optional<TextEdit> planValueChange(std::string_view text, const ScriptLine& row,
                                                       std::string_view value);
-
-/// The edit that takes the lines from `first` to `last` (the same line, or
-/// lines one after the other) away with their breaks; when `last` ends the
-/// text, with the break before `first` instead, so no line is left behind.
-/// A lone CR before them that would meet an LF after them becomes a CR LF.
-[[nodiscard]] TextEdit planLinesRemoval(std::string_view text, const ScriptLine& first, const ScriptLine& last);
 
 [[nodiscard]] inline TextEdit planRowRemoval(std::string_view text, const ScriptLine& row)
 {

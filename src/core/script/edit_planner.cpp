@@ -1,6 +1,7 @@
 #include "core/script/edit_planner.h"
 
 #include "core/script/ascii_case.h"
+#include "core/script/line_removal.h"
 #include "core/script/script_text.h"
 
 #include <algorithm>
@@ -182,17 +183,7 @@ private:
                 name + between + bracedRange(range.low.of(script_), range.high.of(script_))};
     }
 
-    TextEdit removal(const ScriptLine& line) const
-    {
-        if (!line.isLast())
-            return {line.start(), line.next(), {}};
-        std::size_t start = line.start();
-        if (start > 0 && script_[start - 1] == '\n')
-            --start;
-        if (start > 0 && script_[start - 1] == '\r')
-            --start;
-        return {start, line.text.end, {}};
-    }
+    TextEdit removal(const ScriptLine& line) const { return planLinesRemoval(script_, line, line); }
 
     std::string lineText(const SlotValues& values) const
     {

@@ -37,6 +37,8 @@ TEST(EditPlanner, ChangesOnlyTheValueOfTheFieldsLineOrTheIdentifierInTheHeader)
     EXPECT_EQ(itemEdited(script, itemBasicField(0), "Shield"), replaced(script, "Aegis //", "Shield //"));
     EXPECT_EQ(itemEdited(script, itemBasicField(0), ""), replaced(script, "\tName = Aegis //\xC3\x86gis\n", ""));
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\r\nNAME=a\r\nTYPE=t", itemTypeField(), ""), "[ITEMDEF 01]\r\nNAME=a");
+    // A lone CR before the line and an LF after it never meet as one break.
+    EXPECT_EQ(itemEdited("[ITEMDEF 01]\rNAME=a\n\nTYPE=t", itemBasicField(0), ""), "[ITEMDEF 01]\r\n\nTYPE=t");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x");
     EXPECT_EQ(itemEdited("[ITEMDEF 01]\nNAME=   //c", itemBasicField(0), "x"), "[ITEMDEF 01]\nNAME=x   //c");
     // A "/" at the value's end never joins the comment's.
