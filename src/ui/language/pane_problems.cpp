@@ -38,8 +38,8 @@ PaneProblems::PaneProblems(DocumentTabs* documents, const VocabularySource* voca
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, &PaneProblems::check);
     connect(pane_, &QsciScintillaBase::SCN_MODIFIED, this,
-            [this](int position, int modification, const char* text, int length) {
-                editing(position, modification, text, length);
+            [this](int position, int modification, const char* /*text*/, int length) {
+                editing(position, modification, length);
             });
     connect(pane_, &ScriptPane::documentShown, this, &PaneProblems::documentShown);
     connect(documents_, &DocumentTabs::documentClosing, this, [this](const PaneDocument* document) {
@@ -75,10 +75,13 @@ void PaneProblems::checkNow()
 }
 
 // Only a header can change what the sections after it are, so an edit that
-// may make or unmake one asks for the whole text to be checked: one that
-// puts in or takes out a "[", or is made in a header's line, or puts a
-// line break before one. The text is still as it was before the edit.
-void PaneProblems::editing(int position, int modification, const char* text, int length)
+// may make or unmake one asks for the whole text to be checked: one made in
+// a header's line, or one that takes out a "[" or joins a header's line to
+// the one above. The text is still as it was before the edit, and the
+// editor does not tell what it is about to put in: a header that text makes
+// begins a line of the range checked again, which the check of the sections
+// looks for.
+void PaneProblems::editing(int position, int modification, int length)
 {
     const bool inserting = (modification & ScriptPane::SC_MOD_BEFOREINSERT) != 0;
     if ((!inserting && (modification & ScriptPane::SC_MOD_BEFOREDELETE) == 0) || length <= 0)
@@ -90,10 +93,6 @@ void PaneProblems::editing(int position, int modification, const char* text, int
     const auto size = static_cast<std::size_t>(length);
     bool structural = lineOpensSection(lineOf(*pane_, at));
     if (inserting) {
-        const std::string_view inserted = text == nullptr ? std::string_view("[") : std::string_view(text, size);
-        const bool breaks = holds(inserted, '\n') || holds(inserted, '\r');
-        structural = structural || holds(inserted, '[')
-            || (breaks && beginsAsHeader(pane_->bytesIn(at, lineEnd(*pane_, lineOf(*pane_, at)))));
         problems->edited({at, 0, size}, structural);
     } else {
         structural = structural || holds(pane_->bytesIn(at, at + size), '[')

@@ -47,7 +47,7 @@ signals:
 
 private:
     [[nodiscard]] PaneDocument* shownDocument() const;
-    void editing(int position, int modification, const char* text, int length);
+    void editing(int position, int modification, int length);
     [[nodiscard]] bool lineOpensSection(std::size_t line) const;
     [[nodiscard]] bool isHeader(std::size_t line) const;
     void documentShown();

@@ -64,7 +64,11 @@ void PaneMarks::clear(std::size_t start, std::size_t end)
         send(Sci::SCI_SETINDICATORCURRENT, static_cast<unsigned long>(indicator));
         send(Sci::SCI_INDICATORCLEARRANGE, start, static_cast<long>(end - start));
     }
-    const long last = send(Sci::SCI_LINEFROMPOSITION, end > start ? end - 1 : start); // the line at `end` is not cleared
+    // A line that begins at `end` is not cleared, unless it is the text's empty last line.
+    long last = send(Sci::SCI_LINEFROMPOSITION, end);
+    if (end > start && static_cast<long>(end) < send(Sci::SCI_GETLENGTH)
+        && send(Sci::SCI_POSITIONFROMLINE, static_cast<unsigned long>(last)) == static_cast<long>(end))
+        --last;
     for (long line = send(Sci::SCI_MARKERNEXT, static_cast<unsigned long>(send(Sci::SCI_LINEFROMPOSITION, start)),
                           static_cast<long>(kMarkerMask));
          line >= 0 && line <= last;

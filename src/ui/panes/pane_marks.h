@@ -24,7 +24,8 @@ class PaneMarks : public QObject {
 public:
     explicit PaneMarks(ScriptPane* pane);
 
-    /// Takes away the squiggles in [start, end) and the symbols of the lines it touches.
+    /// Takes away the squiggles in [start, end) and the symbols of the lines it
+    /// touches; those of a line that begins at `end` stay.
     void clear(std::size_t start, std::size_t end);
     void mark(Severity severity, TextSpan span);
 
