@@ -41,7 +41,11 @@ LanguageCommands::LanguageCommands(const Parts& parts)
         new PaneCompletion(documents->pane(), vocabulary_);
         connect(problems, &PaneProblems::problemsChanged, this, &LanguageCommands::showCount);
         connect(documents->pane(), &ScriptPane::contextMenuOpening, this,
-                [this, i](QMenu* menu, std::size_t position) { offerFixes(panes_.at(i), menu, position); });
+                [this, i](QMenu* menu, std::optional<QPoint> point) {
+                    const ScriptPane& pane = *panes_.at(i).documents->pane();
+                    const std::optional<std::size_t> place = point ? positionAt(pane, *point) : std::nullopt;
+                    offerFixes(panes_.at(i), menu, place.value_or(pane.caretPosition()));
+                });
         // What Show Info said is of the place it was asked at.
         connect(documents->pane(), &ScriptPane::cursorPositionChanged, this, [pane = documents->pane()] {
             if (!pane->accessibleDescription().isEmpty())

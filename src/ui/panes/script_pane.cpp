@@ -267,7 +267,6 @@ void ScriptPane::changeEvent(QEvent* event)
 }
 
 // Ctrl+A is the window's Save As, so the menu shows no key for Select All.
-// A menu asked for with the mouse is of the place clicked, else of the caret.
 void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
 {
     QMenu* menu = createStandardContextMenu();
@@ -276,10 +275,7 @@ void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
         if (selectAll.contains(action->shortcut()))
             action->setShortcut({});
     }
-    long place = -1; // the viewport passes the mouse's menu on with its own coordinates
-    if (event->reason() == QContextMenuEvent::Mouse)
-        place = send(SCI_POSITIONFROMPOINTCLOSE, static_cast<unsigned long>(event->pos().x()), event->pos().y());
-    emit contextMenuOpening(menu, static_cast<std::size_t>(place >= 0 ? place : send(SCI_GETCURRENTPOS)));
+    emit contextMenuOpening(menu, event->reason() == QContextMenuEvent::Mouse ? std::optional(event->pos()) : std::nullopt);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

@@ -9,8 +9,10 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
@@ -86,9 +88,9 @@ public:
 signals:
     /// Another document is shown.
     void documentShown();
-    /// The context menu is about to open, for byte `position`: the place
-    /// clicked, or the caret when asked for from the keyboard.
-    void contextMenuOpening(QMenu* menu, std::size_t position);
+    /// The context menu is about to open, for the point of the viewport
+    /// clicked, or for the caret (none) when asked for from the keyboard.
+    void contextMenuOpening(QMenu* menu, std::optional<QPoint> point);
 
 protected:
     bool focusNextPrevChild(bool next) override;

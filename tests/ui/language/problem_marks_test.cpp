@@ -4,6 +4,7 @@
 
 #include <QMenu>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTreeWidget>
 
 using namespace defwright;
@@ -14,6 +15,7 @@ class ProblemMarksTest : public QObject {
 
 private slots:
     void marksComeAndGoAsYouTypeAndUndo();
+    void aKeyInALongScriptIsCheckedWithItsSectionAtOnce();
     void eachDocumentKeepsItsMarksAndNoFileGetsThem();
     void nextAndPreviousProblemGoRoundTheEnds();
     void aFixIsOneUndoStep();
@@ -79,6 +81,27 @@ void ProblemMarksTest::marksComeAndGoAsYouTypeAndUndo()
     QTest::keyClicks(pane, QStringLiteral("ENDIF"));
     QVERIFY(counted(window, QStringLiteral("No problems")));
     QVERIFY(!markedLine(pane, Severity::Error, 3));
+}
+
+// A script too long to check on the window's thread is checked whole on a
+// worker; a key typed in a body then has only its section checked, which
+// ends before checkNow() returns.
+void ProblemMarksTest::aKeyInALongScriptIsCheckedWithItsSectionAtOnce()
+{
+    MainWindow window;
+    QVERIFY(showActive(window));
+    QByteArray text;
+    for (int item = 0; text.size() < 512 * 1024; ++item)
+        text += "[ITEMDEF i_" + QByteArray::number(item) + "]\r\nNAME=x\r\n";
+    QSignalSpy checked(paneProblems(window, kItemPane), &PaneProblems::problemsChanged);
+    ScriptPane* pane = itemScriptWith(window, text);
+    QVERIFY(QTest::qWaitFor([&checked] { return !checked.isEmpty(); })); // the worker's check
+    pane->setCursorPosition(1001, 6); // the end of a NAME= line
+    QTest::keyClick(pane, Qt::Key_Return);
+    QTest::keyClicks(pane, QStringLiteral("WEIGTH=1"));
+    paneProblems(window, kItemPane)->checkNow();
+    QCOMPARE(problemCount(window), QStringLiteral("1 warning"));
+    QVERIFY(markedLine(pane, Severity::Warning, 1002));
 }
 
 // The marks are the document's: the form's script and a file opened beside
