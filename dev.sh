@@ -76,11 +76,13 @@ bench)
     ./build/bench/defwright_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_tied_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_inspector_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_file_bench
     ./build/bench/defwright_document_bench
     ./build/bench/defwright_index_bench
     ./build/bench/defwright_language_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_index_window_bench
+    QT_QPA_PLATFORM=offscreen ./build/bench/defwright_folder_window_bench
     QT_QPA_PLATFORM=offscreen ./build/bench/defwright_soak_bench
     ;;
 package)

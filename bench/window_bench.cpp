@@ -7,6 +7,7 @@
 #include "ui/shell/main_window.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
@@ -69,10 +70,11 @@ constexpr int kTypedKeys = 200;
 
 // The item pane of a shown window holding the 10 MiB script, its caret at the
 // end of a line near the start, in the middle or near the end of it
-// (`at_percent` 0, 50 or 100), the lines around it drawn and coloured.
+// (`at_percent` 0, 50 or 100), the lines around it drawn and coloured; with
+// `inspector` 1, the definition inspector shown beside it, following each key.
 class TypingBench {
 public:
-    explicit TypingBench(long atPercent)
+    TypingBench(long atPercent, bool inspected)
     {
         window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
         window_.show();
@@ -86,6 +88,10 @@ public:
         pane_->setFocus();
         pane_->SendScintilla(ScriptPane::SCI_GOTOLINE, static_cast<unsigned long>(line));
         pane_->SendScintilla(ScriptPane::SCI_LINEEND);
+        if (inspected) {
+            window_.findChild<QAction*>(QStringLiteral("mnuDefinitionInspector"))->trigger();
+            pane_->setFocus();
+        }
         draw();
         length_ = length();
     }
@@ -128,7 +134,7 @@ private:
 template <typename Act, typename Prepare = std::nullptr_t>
 void typeAndDraw(benchmark::State& state, Act act, Prepare prepare = nullptr)
 {
-    TypingBench bench(state.range(0));
+    TypingBench bench(state.range(0), state.range(1) != 0);
     for (auto _ : state) {
         if constexpr (!std::is_same_v<Prepare, std::nullptr_t>) {
             state.PauseTiming();
@@ -146,7 +152,7 @@ void typeAndDraw(benchmark::State& state, Act act, Prepare prepare = nullptr)
 
 void atThreePlaces(benchmark::internal::Benchmark* benchmark)
 {
-    benchmark->ArgName("at_percent")->Arg(0)->Arg(50)->Arg(100);
+    benchmark->ArgNames({"at_percent", "inspector"})->ArgsProduct({{0, 50, 100}, {0, 1}});
     benchmark->Iterations(kTypedKeys)->Unit(benchmark::kMillisecond);
 }
 

@@ -1,8 +1,8 @@
 // Renders Go to Definition's list of places, the documents of the item pane
-// after a jump, the Check Folder window and a script's marked problems with
-// the tooltip of a key offscreen, over a copy of the
-// sample scripts with a few files of a shard's own added, to PNG pictures for
-// the README:
+// after a jump, the Check Folder window, all of it and filtered, and a
+// script's marked problems with the tooltip of a key, offscreen, over a copy
+// of the sample scripts with a few files of a shard's own and a load list
+// added, to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
 #include "ui/documents/document_tabs.h"
 #include "ui/files/file_commands.h"
@@ -12,11 +12,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
@@ -30,6 +32,11 @@ namespace {
 
 constexpr QLatin1StringView kDeeds("[ITEMDEF i_deed_of_the_keep]\r\nDEFNAME=i_deed\r\nNAME=deed to a keep\r\n"
                                    "TYPE=t_keep_deed\r\n\r\n[TYPEDEF t_house_deed\r\nON=@DClick\r\n");
+// The server loads the samples' folders and the shard's own, but for an old copy
+// of the vendors kept beside them; one line names a file that has gone.
+constexpr QLatin1StringView kTables("[RESOURCES]\r\nfunctions/\r\nitems/\r\nnpcs/\r\nspeech/\r\ntypes/\r\n"
+                                    "custom/\r\ncustom/guards.scp\r\n//legacy/\r\n");
+constexpr QLatin1StringView kOldVendors("[CHARDEF c_deed_seller]\r\nNAME=old deed seller\r\n");
 constexpr QLatin1StringView kVendors("[CHARDEF c_deed_seller]\r\nNAME=deed seller\r\nITEMNEWBIE=i_deed\r\n"
                                      "TEVENTS=e_deed_vendor\r\n");
 
@@ -146,6 +153,20 @@ bool saveFolderCheck(defwright::MainWindow& window, const QString& path)
     return check != nullptr && check->grab().save(path);
 }
 
+// The errors and hints that speak of the load list.
+bool saveFilteredCheck(defwright::MainWindow& window, const QString& path)
+{
+    auto* check = window.findChild<QWidget*>(QStringLiteral("frmFolderCheck"));
+    auto* warnings = check != nullptr ? check->findChild<QCheckBox*>(QStringLiteral("chkShowWarnings")) : nullptr;
+    auto* filter = check != nullptr ? check->findChild<QLineEdit*>(QStringLiteral("txtProblemFilter")) : nullptr;
+    if (warnings == nullptr || filter == nullptr)
+        return false;
+    warnings->setChecked(false);
+    filter->setText(QStringLiteral("load list"));
+    QApplication::processEvents();
+    return check->grab().save(path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -158,13 +179,16 @@ int main(int argc, char* argv[])
     const QString scripts = shard.filePath(QStringLiteral("scripts"));
     std::filesystem::copy(DEFWRIGHT_SAMPLE_SCRIPTS, scripts.toStdString(), std::filesystem::copy_options::recursive);
     const QString vendors = scripts + QStringLiteral("/custom/vendors.scp");
-    bool saved = writeFile(scripts + QStringLiteral("/custom/deeds.scp"), kDeeds) && writeFile(vendors, kVendors);
+    bool saved = writeFile(scripts + QStringLiteral("/custom/deeds.scp"), kDeeds) && writeFile(vendors, kVendors)
+        && writeFile(scripts + QStringLiteral("/tables.scp"), kTables)
+        && writeFile(scripts + QStringLiteral("/legacy/vendors.scp"), kOldVendors);
     defwright::MainWindow window;
     window.findChild<QWidget*>(QStringLiteral("frmcreate"))->hide();
     window.show();
     saved = saved && saveDefinitionList(window, vendors, pictures.filePath(QStringLiteral("go-to-definition.png")))
         && saveDocuments(window, scripts, pictures.filePath(QStringLiteral("documents.png")))
         && saveFolderCheck(window, pictures.filePath(QStringLiteral("check-folder.png")))
+        && saveFilteredCheck(window, pictures.filePath(QStringLiteral("check-folder-filtered.png")))
         && saveProblems(window, scripts, pictures.filePath(QStringLiteral("problems.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << pictures.absolutePath() << '\n';

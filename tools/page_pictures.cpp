@@ -8,6 +8,7 @@
 #include "worked_examples.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -78,6 +79,30 @@ bool saveTied(const QString& path)
     return savePage(window, 1, path);
 }
 
+// The definition inspector beside a real file's definition, the caret on its
+// second line.
+bool saveInspector(const QString& path)
+{
+    defwright::MainWindow window;
+    window.show();
+    window.openItemScript(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPT));
+    window.findChild<QWidget*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    auto* pane = window.findChild<defwright::ScriptPane*>(QStringLiteral("txtEdit"));
+    const std::string text(pane->bytes());
+    const auto header = text.find("[ITEMDEF", text.find("[ITEMDEF") + 1);
+    const auto line = static_cast<int>(pane->SendScintilla(defwright::ScriptPane::SCI_LINEFROMPOSITION, header));
+    pane->setFocus();
+    pane->setCursorPosition(line + 1, 0);
+    window.findChild<QAction*>(QStringLiteral("mnuDefinitionInspector"))->trigger();
+    auto* rows = window.findChild<QAbstractItemView*>(QStringLiteral("tblInspector"));
+    if (!QTest::qWaitFor([rows] { return rows->model()->rowCount() > 0; }))
+        return false;
+    QTest::qWait(200); // the problems come from a worker thread
+    pane->SendScintilla(defwright::ScriptPane::SCI_SETFIRSTVISIBLELINE, line > 2 ? line - 2 : 0);
+    QApplication::processEvents();
+    return window.grab().save(path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -108,7 +133,8 @@ int main(int argc, char* argv[])
     QApplication::setStyle(style);
     QApplication::setPalette(palette);
     saved = saved && saveMaximised(window, folder.filePath(QStringLiteral("maximised-script.png")))
-        && saveTied(folder.filePath(QStringLiteral("tied-fields.png")));
+        && saveTied(folder.filePath(QStringLiteral("tied-fields.png")))
+        && saveInspector(folder.filePath(QStringLiteral("inspector.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << folder.absolutePath() << '\n';
         return 1;

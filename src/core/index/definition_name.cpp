@@ -57,21 +57,14 @@ bool isDefinitionName(std::string_view name)
 
 std::string_view nameAt(std::string_view line, std::size_t at)
 {
-    const auto inName = [](char character) {
-        return isLetter(character) || isDigit(character) || character == '_' || character == '.';
-    };
+    const auto inName = [](char character) { return isLetter(character) || isDigit(character) || character == '_'; };
     std::size_t start = std::min(at, line.size());
     std::size_t end = start;
     while (start > 0 && inName(line[start - 1]))
         --start;
     while (end < line.size() && inName(line[end]))
         ++end;
-    std::string_view name = line.substr(start, end - start);
-    while (!name.empty() && name.front() == '.')
-        name.remove_prefix(1);
-    while (!name.empty() && name.back() == '.')
-        name.remove_suffix(1);
-    return name;
+    return line.substr(start, end - start);
 }
 
 std::string nameKey(std::string_view name)

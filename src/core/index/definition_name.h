@@ -14,9 +14,9 @@ namespace defwright {
 /// letters, digits and "_".
 [[nodiscard]] bool isDefinitionName(std::string_view name);
 
-/// The name that byte `at` of a line stands in or right after: letters,
-/// digits, "_" and "." around it, without the "." at its ends. Empty when
-/// there is none.
+/// The name that byte `at` of a line stands in or right after: the letters,
+/// digits and "_" around it. A dot parts names, as scripts join them in
+/// "<DEF.i_x>", "<i_x.NAME>" and "SRC.FINDID.i_x.REMOVE". Empty when there is none.
 [[nodiscard]] std::string_view nameAt(std::string_view line, std::size_t at);
 
 /// The form under which a name is looked up: ASCII letters in lower case; an

@@ -6,6 +6,7 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/pane_document.h"
 #include "ui/files/file_commands.h"
+#include "ui/folder/name_at_focus.h"
 #include "ui/index/definition_navigator.h"
 #include "ui/index/definition_popup.h"
 #include "ui/index/index_paths.h"
@@ -15,10 +16,8 @@
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMouseEvent>
@@ -74,35 +73,18 @@ QList<QKeySequence> DefinitionCommands::shortcuts() const
             mnuGoForward_->shortcut()};
 }
 
-// From a field box, the name at the box's cursor; from anywhere else, the
-// name at the caret of the document in front.
-DefinitionCommands::Lookup DefinitionCommands::lookupAtFocus() const
-{
-    QWidget* focus = QApplication::focusWidget();
-    auto* box = qobject_cast<QLineEdit*>(focus);
-    if (auto* combo = qobject_cast<QComboBox*>(focus); combo != nullptr && combo->isEditable())
-        box = combo->lineEdit();
-    if (box != nullptr && box->window() == parts_.window) {
-        const QByteArray text = box->text().toUtf8();
-        const auto caret = static_cast<std::size_t>(box->text().left(box->cursorPosition()).toUtf8().size());
-        return {fromUtf8(nameAt({text.constData(), static_cast<std::size_t>(text.size())}, caret)),
-                parts_.front->document()};
-    }
-    return {nameAtCaret(parts_.front->document()->pane()), parts_.front->document()};
-}
-
 void DefinitionCommands::mnuGoToDefinition_Click()
 {
-    goToDefinition(lookupAtFocus());
+    goToDefinition(nameAtFocus(parts_.window, parts_.front));
 }
 
-void DefinitionCommands::goToDefinition(const Lookup& lookup)
+void DefinitionCommands::goToDefinition(const NameAtFocus& lookup)
 {
     if (lookup.name.isEmpty()) {
         parts_.statusBar->showMessage(tr("No name at the caret to look up"), kMessageTime);
         return;
     }
-    waitForIndex();
+    waitForIndex(parts_.index);
     const std::vector<DefinitionHit> hits = withWaitCursor([this, &lookup] {
         return findDefinitions(lookup.name.toStdString(), summarizeScript(paneText(lookup.from->pane())),
                                indexedFile(lookup.from), parts_.index->index());
@@ -115,8 +97,14 @@ void DefinitionCommands::goToDefinition(const Lookup& lookup)
                                       kMessageTime);
         return;
     }
-    if (const DefinitionHit* hit = hits.size() == 1 ? &hits.front() : chooseHit(hits, lookup.from))
-        navigator_->open(*hit, lookup.from);
+    const DefinitionHit* hit = hits.size() == 1 ? &hits.front() : chooseHit(hits, lookup.from);
+    if (hit == nullptr)
+        return;
+    navigator_->open(*hit, lookup.from);
+    if (!hit->loaded)
+        parts_.statusBar->showMessage(tr("%1 is defined in %2, which the server does not load")
+                                          .arg(lookup.name, QDir::toNativeSeparators(toQString(hit->file))),
+                                      kMessageTime);
 }
 
 // A small menu at the caret: arrows, Enter and Escape work as in any menu.
@@ -134,14 +122,6 @@ const DefinitionHit* DefinitionCommands::chooseHit(const std::vector<DefinitionH
                        static_cast<int>(pane->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret)));
     const QAction* chosen = menu.exec(pane->viewport()->mapToGlobal(point + QPoint(0, pane->fontMetrics().height())));
     return chosen == nullptr ? nullptr : &hits[chosen->data().toULongLong()];
-}
-
-// Lookups wait for a build still running, under the wait cursor; the window
-// keeps drawing meanwhile.
-void DefinitionCommands::waitForIndex() const
-{
-    if (parts_.index->isBuilding())
-        withWaitCursor([this] { parts_.index->waitUntilBuilt(); });
 }
 
 void DefinitionCommands::mnuGoBack_Click()
@@ -165,7 +145,7 @@ void DefinitionCommands::openPlace(const DefinitionHit& hit)
 void DefinitionCommands::mnuDefinitionList_Click()
 {
     PaneDocument* from = parts_.front->document();
-    waitForIndex();
+    waitForIndex(parts_.index);
     DefinitionList list = withWaitCursor([this, from] {
         DefinitionList made;
         const QString shownName = from->filePath().isEmpty() ? tr("this script") : QFileInfo(from->filePath()).fileName();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/index/definition_search.h"
+#include "ui/folder/name_at_focus.h"
 #include "ui/folder/script_window_parts.h"
 
 #include <QList>
@@ -51,15 +52,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Lookup {
-        QString name;
-        PaneDocument* from;
-    };
-
-    [[nodiscard]] Lookup lookupAtFocus() const;
-    void goToDefinition(const Lookup& lookup);
+    void goToDefinition(const NameAtFocus& lookup);
     [[nodiscard]] const DefinitionHit* chooseHit(const std::vector<DefinitionHit>& hits, PaneDocument* from) const;
-    void waitForIndex() const;
 
     Parts parts_;
     DefinitionNavigator* navigator_;

@@ -2,7 +2,7 @@
 
 #include "core/index/folder_script_check.h"
 #include "core/index/scripts_folder.h"
-#include "ui/index/folder_check_window.h"
+#include "ui/folder/folder_check_window.h"
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_text.h"
 #include "ui/documents/document_tabs.h"
@@ -13,6 +13,8 @@
 #include "ui/index/scripts_index.h"
 #include "ui/panes/script_pane.h"
 #include "ui/folder/definition_commands.h"
+#include "ui/folder/reference_commands.h"
+#include "ui/folder/rename_commands.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
@@ -50,6 +52,9 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
         {parts, index_}, scriptMenu);
     auto* mnuCheckFolder = scriptMenu->addAction(tr("Check &Folder"), this, &FolderCommands::mnuCheckFolder_Click);
     mnuCheckFolder->setObjectName(QStringLiteral("mnuCheckFolder"));
+    references_ = new ReferenceCommands(
+        {parts, index_}, [this](const QString& file, int line) { openPlace(file, line); }, scriptMenu);
+    renames_ = new RenameCommands({parts, index_, edits_}, scriptMenu);
     connect(edits_, &FolderEdits::fileWritten, index_, &ScriptsIndex::fileWritten);
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
     connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
@@ -73,7 +78,7 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
 
 QList<QKeySequence> FolderCommands::shortcuts() const
 {
-    return definitions_->shortcuts();
+    return definitions_->shortcuts() + references_->shortcuts() + renames_->shortcuts();
 }
 
 // A document's edits are its pane's while it is in front; the timer goes with the document.
@@ -180,15 +185,15 @@ void FolderCommands::mnuCheckFolder_Click()
                                 .toStdString()});
     if (checkWindow_ == nullptr) {
         checkWindow_ = new FolderCheckWindow(parts_.window);
-        connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openProblem);
+        connect(checkWindow_, &FolderCheckWindow::placeChosen, this, &FolderCommands::openPlace);
     }
-    checkWindow_->showProblems(problems, index_->folder());
-    parts_.statusBar->showMessage(problems.size() == 1 ? tr("Check Folder: 1 problem")
-                                                       : tr("Check Folder: %L1 problems").arg(problems.size()));
+    const std::size_t count = problems.size();
+    checkWindow_->showProblems(std::move(problems), index_->folder());
+    parts_.statusBar->showMessage(count == 1 ? tr("Check Folder: 1 problem") : tr("Check Folder: %L1 problems").arg(count));
 }
 
-// A problem opens as a definition would: in the pane for its section's kind.
-void FolderCommands::openProblem(const QString& file, int line)
+// A problem or a reference opens as a definition would: in the pane for its section's kind.
+void FolderCommands::openPlace(const QString& file, int line)
 {
     DefinitionHit hit{toPath(file), static_cast<std::uint32_t>(line), {}, {}, false};
     const FolderIndex& index = index_->index();

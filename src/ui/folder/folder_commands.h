@@ -22,10 +22,14 @@ class FolderCheckWindow;
 class FolderEdits;
 class FrontDocument;
 class PaneDocument;
+class ReferenceCommands;
+class RenameCommands;
 class ScriptsIndex;
 
 /// The Script menu's commands across the scripts folder: choosing the folder,
-/// the definition commands (see DefinitionCommands) and the folder check. The
+/// the definition commands (see DefinitionCommands), the folder check, every
+/// place that names a definition (ReferenceCommands) and its rename across the
+/// folder (RenameCommands), made through the one FolderEdits. The
 /// folder is the one chosen last, kept in the user's settings, else the one
 /// found from the file of the document in front. The status bar tells how
 /// indexing goes.
@@ -56,12 +60,14 @@ private:
     void tellPaneText(PaneDocument* document);
     void showProgress(int done, int total);
     void showCount();
-    void openProblem(const QString& file, int line);
+    void openPlace(const QString& file, int line);
 
     Parts parts_;
     ScriptsIndex* index_;
     FolderEdits* edits_;
     DefinitionCommands* definitions_ = nullptr;
+    ReferenceCommands* references_ = nullptr;
+    RenameCommands* renames_ = nullptr;
     FolderCheckWindow* checkWindow_ = nullptr;
     QLabel* indexState_;
     QString askedFolder_; // the folder of the file the scripts folder was last looked for from

@@ -23,6 +23,7 @@
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
 #include "ui/language/language_commands.h"
+#include "ui/inspector/inspector_command.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/widgets/program_icon.h"
 #include "ui/shell/script_commands.h"
@@ -78,6 +79,7 @@ MainWindow::MainWindow(QWidget* parent)
                                          scriptCommands_->menu());
     languageCommands_ = new LanguageCommands({this, front_, itemDocuments_, npcDocuments_, statusBar_,
                                               scriptCommands_->menu(), folderCommands_->scriptsIndex()});
+    inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
     sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
@@ -102,6 +104,7 @@ void MainWindow::Form_Load()
     splash.exec(); // returns once the splash has been clicked away
     loaded_ = true;
     restoreGeometry(QSettings().value(kGeometry).toByteArray());
+    inspectorCommand_->restore();
     sessionKeeper_->restore();
 }
 
@@ -258,6 +261,7 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(folderCommands_->shortcuts());
     sequences.append(languageCommands_->shortcuts());
     sequences.append(documentCommands_->shortcuts());
+    sequences.append(inspectorCommand_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
 }
 

@@ -14,6 +14,7 @@ class FileCommands;
 class FolderCommands;
 class FrontDocument;
 class HelpCommands;
+class InspectorCommand;
 class ItemFieldsPage;
 class LanguageCommands;
 class NpcFieldsPage;
@@ -85,6 +86,7 @@ private:
     LanguageCommands* languageCommands_ = nullptr;
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
+    InspectorCommand* inspectorCommand_ = nullptr;
 
     QAction* mnuExit_ = nullptr;
     bool loaded_ = false; // the load step ran, so the window's place is kept

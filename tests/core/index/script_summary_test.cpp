@@ -29,13 +29,26 @@ TEST(DefinitionName, IdsMatchInEveryFormAndNamesInAnyCase)
     EXPECT_FALSE(isDefinitionName("i.x"));
 }
 
-TEST(DefinitionName, TheNameAtTheCaretStopsAtOtherCharactersAndDropsEndDots)
+TEST(DefinitionName, TheNameAtTheCaretStopsAtDotsAndOtherCharacters)
 {
     const std::pair<std::size_t, std::string_view> nameAtCaret[] = {
-        {8, "e_horse"}, {12, "e_horse"}, {15, "e_horse"}, {17, "e_rider"}, {0, "TEVENTS"}, {27, ""}, {999, "x"}};
+        {8, "e_horse"}, {12, "e_horse"}, {15, "e_horse"}, {17, "e_rider"}, {24, "e_rider"},
+        {0, "TEVENTS"}, {27, ""},        {999, "x"}};
     for (const auto& [caret, name] : nameAtCaret)
         EXPECT_EQ(nameAt("TEVENTS=e_horse,.e_rider. // x", caret), name) << caret;
-    EXPECT_EQ(nameAt("SRC.ITEM.NAME", 5), "SRC.ITEM.NAME");
+    // As the samples join names to what they ask of them: the caret anywhere in the name finds it.
+    const std::pair<std::string_view, std::string_view> joined[] = {
+        {"src.sysmessage <DEF.dam_physical>", "dam_physical"},
+        {"IF <isevent.t_container_locked>", "t_container_locked"},
+        {"SRC.FINDID.i_mt_horse_gray.REMOVE", "i_mt_horse_gray"},
+        {"message <i_lantern.NAME>", "i_lantern"},
+    };
+    for (const auto& [line, name] : joined) {
+        const std::size_t first = line.find(name);
+        for (std::size_t caret = first; caret <= first + name.size(); ++caret)
+            EXPECT_EQ(nameAt(line, caret), name) << line << " at " << caret;
+    }
+    EXPECT_EQ(nameAt("SRC.ITEM.NAME", 5), "ITEM");
     EXPECT_EQ(nameAt("", 0), "");
 }
 

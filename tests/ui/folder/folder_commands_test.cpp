@@ -1,4 +1,5 @@
 #include "scripts_folder_fixture.h"
+#include "ui/documents/front_document.h"
 #include "ui/index/scripts_index.h"
 #include "window_test_main.h"
 
@@ -22,6 +23,7 @@ private slots:
     void severalDefinitionsAreChosenFromAList();
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
     void checkFolderListsWhatIsWrongAndOpensIt();
+    void namesAreReadAsTheServerReadsThem();
 };
 
 // The folder is found from the opened file and indexed in the background; F12
@@ -145,15 +147,15 @@ void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
     QStringList rows;
     for (int i = 0; i < list->topLevelItemCount(); ++i) {
         const QTreeWidgetItem* row = list->topLevelItem(i);
-        rows << row->text(0) + u' ' + row->text(1) + u' ' + row->text(3);
+        rows << QStringList{row->text(0), row->text(1), row->text(2), row->text(3)}.join(u' ');
     }
     const QStringList expected = {
-        "items/lights.scp 605 i_twice is defined 2 times; also at misc/events.scp:2",
-        "misc/events.scp 2 i_twice is defined 2 times; also at items/lights.scp:605",
-        "misc/events.scp 3 TEVENTS=e_nowhere: e_nowhere is defined nowhere in the folder",
-        "misc/events.scp 4 The section header has no \"]\"",
-        "npcs/horses.scp 2 Unknown CHARDEF key ITEMNEWBIE",
-        "npcs/horses.scp 4 Unknown CHARDEF key ITEM",
+        "Warning items/lights.scp 605 i_twice is defined 2 times; also at misc/events.scp:2",
+        "Warning misc/events.scp 2 i_twice is defined 2 times; also at items/lights.scp:605",
+        "Error misc/events.scp 3 TEVENTS=e_nowhere: e_nowhere is defined nowhere in the folder",
+        "Error misc/events.scp 4 The section header has no \"]\"",
+        "Warning npcs/horses.scp 2 Unknown CHARDEF key ITEMNEWBIE",
+        "Warning npcs/horses.scp 4 Unknown CHARDEF key ITEM",
     };
     QCOMPARE(rows.join(u'\n'), expected.join(u'\n'));
     QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Check Folder: 6 problems"));
@@ -161,6 +163,47 @@ void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
     QCOMPARE(caretLine(window, kItemPane), 2);
+}
+
+// A [TYPEDEFS] or [DEFNAME] entry is found on its own line, a dialog's part
+// leads to the dialog, a name joined by dots is found by itself, and a file
+// the load list leaves out is marked wherever its definitions are offered.
+void FolderCommandsTest::namesAreReadAsTheServerReadsThem()
+{
+    const ScriptsFolder folder;
+    const QString scripts = folder.folder();
+    writeFile(scripts + "/tables.scp", "[RESOURCES]\r\nitems/\r\nnpcs\\\r\nmisc/\r\n// old/\r\n");
+    writeFile(scripts + "/misc/types.scp", "[TYPEDEFS]\r\nt_wood=1\r\nt_wand=2\r\n\r\n[DEFNAME colours]\r\n"
+                                           "color_red 021\r\n\r\n[DIALOG d_admin]\r\n10,10\r\n"
+                                           "[DIALOG d_admin TEXT]\r\nHello\r\n");
+    writeFile(scripts + "/misc/use.scp", "[FUNCTION f_use]\nSRC.SYSMESSAGE <DEF.color_red>\nSERV.NEWITEM i_lamp_old\n"
+                                         "DIALOG d_admin\nTYPE=t_wand\n");
+    QDir(scripts).mkpath("old");
+    writeFile(scripts + "/old/legacy.scp", "[ITEMDEF i_lamp_old]\r\nNAME=old lamp\r\n");
+    MainWindow window;
+    QVERIFY(openIndexed(window, scripts + "/misc/use.scp"));
+    const QList<std::tuple<int, int, QString, int>> jumps = {
+        {4, 7, "misc/types.scp", 2}, {1, 22, "misc/types.scp", 5}, {3, 9, "misc/types.scp", 7},
+        {2, 15, "old/legacy.scp", 0}};
+    for (const auto& [line, column, file, landing] : jumps) {
+        QTest::keyClick(caretAt(window, kNpcPane, line, column), Qt::Key_F12);
+        const PaneDocument* front = window.findChild<FrontDocument*>()->document();
+        QCOMPARE(front->filePath(), scripts + u'/' + file);
+        QCOMPARE(front->pane()->caretLine(), landing);
+        QTest::keyClick(front->pane(), Qt::Key_Left, Qt::AltModifier);
+    }
+    QCOMPARE(window.statusBar()->currentMessage(),
+             "i_lamp_old is defined in " + QDir::toNativeSeparators(scripts + "/old/legacy.scp")
+                 + ", which the server does not load");
+
+    QTest::keyClick(caretAt(window, kNpcPane, 0, 0), Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    auto* popup = qobject_cast<QFrame*>(QApplication::activePopupWidget());
+    QVERIFY(popup);
+    QTest::keyClicks(control<QLineEdit>(*popup, QStringLiteral("txtDefinitionFilter")), QStringLiteral("lamp_old"));
+    auto* list = control<QListView>(*popup, QStringLiteral("lstDefinitions"));
+    QCOMPARE(list->model()->rowCount(), 1);
+    QCOMPARE(list->model()->index(0, 0).data().toString(), "ITEMDEF i_lamp_old  \"old lamp\"  old/legacy.scp:1  (not loaded)");
+    QTest::keyClick(popup, Qt::Key_Escape);
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(FolderCommandsTest)

@@ -220,8 +220,8 @@ void ProblemMarksTest::checkFolderListsTheScriptsProblemsWithTheirSeverity()
     QStringList rows;
     for (int row = 0; row < list->topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = list->topLevelItem(row);
-        if (item->text(0).contains(QStringLiteral("horses")))
-            rows << item->text(1) + QLatin1Char(' ') + item->text(2) + QLatin1Char(' ') + item->text(3);
+        if (item->text(1).contains(QStringLiteral("horses")))
+            rows << item->text(2) + QLatin1Char(' ') + item->text(0) + QLatin1Char(' ') + item->text(3);
     }
     QCOMPARE(rows.join(u'\n'), QStringList({"2 Warning Unknown CHARDEF key DEXX: did you mean DEX?",
                                             "5 Error IF never closed: ENDIF missing"})
