@@ -13,8 +13,9 @@
 #include <utility>
 
 /// Answers the modal windows a command shows, one answer each, in order, from
-/// a timer inside the window's own event loop. Each answer must close its
-/// window; one left without an answer is rejected and counted, so no test hangs.
+/// a timer inside the window's own event loop; a popup menu shown with its
+/// own event loop counts as one. Each answer must close its window; one left
+/// without an answer is rejected and counted, so no test hangs.
 class ModalAnswers : public QObject {
 public:
     using Answer = std::function<void(QWidget*)>;
@@ -43,7 +44,9 @@ private:
         // A window shown but not yet in its own event loop would miss being closed.
         if (QThread::currentThread()->loopLevel() <= loopLevel_)
             return;
-        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* modal = QApplication::activePopupWidget();
+        if (modal == nullptr)
+            modal = QApplication::activeModalWidget();
         if (modal == nullptr || !modal->isVisible())
             return;
         if (answers_.empty()) {

@@ -54,10 +54,12 @@ void reportNotLoaded(const FolderIndex& index, std::uint32_t tables, std::vector
         } else if (reported.insert(std::string(whole)).second) {
             // At the folder's first script, which opens as any problem's file does.
             const std::size_t scripts = counts.find(whole)->second.scripts;
-            problems.push_back(folderProblem(FolderProblem::Kind::NotLoaded, index.filePath(file), 0,
-                                             "The server loads none of the " + std::to_string(scripts)
-                                                 + (scripts == 1 ? " script in " : " scripts in ")
-                                                 + std::string(whole) + "/" + reason + "them"));
+            const std::string folder = std::string(whole) + "/";
+            problems.push_back(folderProblem(
+                FolderProblem::Kind::NotLoaded, index.filePath(file), 0,
+                scripts == 1 ? "The server does not load the only script in " + folder + reason + "it"
+                             : "The server loads none of the " + std::to_string(scripts) + " scripts in " + folder
+                                 + reason + "them"));
         }
     }
 }

@@ -5,8 +5,8 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/native_paths.h"
 #include "ui/documents/pane_document.h"
+#include "ui/documents/script_file.h"
 #include "ui/documents/staged_files.h"
-#include "ui/files/script_file.h"
 
 #include <QSet>
 

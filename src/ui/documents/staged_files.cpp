@@ -1,7 +1,7 @@
 #include "ui/documents/staged_files.h"
 
 #include "ui/documents/native_paths.h"
-#include "ui/files/script_file.h"
+#include "ui/documents/script_file.h"
 
 #include <QFileInfo>
 #include <QTemporaryFile>

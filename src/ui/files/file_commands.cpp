@@ -5,7 +5,7 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/native_paths.h"
 #include "ui/documents/pane_document.h"
-#include "ui/files/script_file.h"
+#include "ui/documents/script_file.h"
 #include "ui/panes/definition_tie.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -46,6 +46,7 @@ std::optional<QString> chosenPath(QFileDialog* dialog)
 
 FileCommands::FileCommands(QMainWindow* window, FrontDocument* front, Panes panes)
     : QObject(window)
+    , window_(window)
     , front_(front)
     , panes_(panes)
     , questions_(window)
@@ -59,8 +60,15 @@ FileCommands::FileCommands(QMainWindow* window, FrontDocument* front, Panes pane
     mnuSave_ = action("mnuSave", tr("&Save"), QKeySequence(Qt::CTRL | Qt::Key_S), &FileCommands::mnuSave_Click);
     mnuSaveAs_ = action("mnuSaveAs", tr("Save &As..."), QKeySequence(Qt::CTRL | Qt::Key_A),
                         &FileCommands::mnuSaveAs_Click);
+    mnuClose_ = action("mnuClose", tr("&Close"), QKeySequence(Qt::CTRL | Qt::Key_W), &FileCommands::mnuClose_Click);
+    window->addAction(mnuClose_); // its key works wherever the focus is in the window
     mnuOpenNpc_ = action("mnuOpenNpc", tr("Open &NPC Script..."), {}, &FileCommands::mnuOpenNpc_Click);
     mnuSaveNpcAs_ = action("mnuSaveNpcAs", tr("Save NPC Script &As..."), {}, &FileCommands::mnuSaveNpcAs_Click);
+    mnuExit_ = action("mnuExit", tr("E&xit"), QKeySequence(Qt::CTRL | Qt::Key_Q), &FileCommands::mnuExit_Click);
+    for (DocumentTabs* pane : front->panes())
+        connect(pane, &DocumentTabs::closeRequested, this, &FileCommands::close);
+    connect(front, &FrontDocument::frontChanged, this, &FileCommands::enableClose);
+    enableClose();
 }
 
 QAction* FileCommands::action(const char* name, const QString& caption, const QKeySequence& shortcut,
@@ -73,7 +81,7 @@ QAction* FileCommands::action(const char* name, const QString& caption, const QK
     return created;
 }
 
-void FileCommands::addMenu(QMenuBar* menuBar, QAction* close, QAction* exit)
+void FileCommands::addMenu(QMenuBar* menuBar)
 {
     QMenu* fileMenu = menuBar->addMenu(tr("&File"));
     fileMenu->setObjectName(QStringLiteral("mnuFile"));
@@ -82,16 +90,17 @@ void FileCommands::addMenu(QMenuBar* menuBar, QAction* close, QAction* exit)
     recentMenu->setObjectName(QStringLiteral("mnuRecent"));
     recentFiles_->showIn(recentMenu);
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep"));
-    fileMenu->addActions({mnuSave_, mnuSaveAs_, close});
+    fileMenu->addActions({mnuSave_, mnuSaveAs_, mnuClose_});
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSepNpc"));
     fileMenu->addActions({mnuOpenNpc_, mnuSaveNpcAs_});
     fileMenu->addSeparator()->setObjectName(QStringLiteral("mnuSep2"));
-    fileMenu->addAction(exit);
+    fileMenu->addAction(mnuExit_);
 }
 
 QList<QKeySequence> FileCommands::shortcuts() const
 {
-    return {mnuNew_->shortcut(), mnuOpen_->shortcut(), mnuSave_->shortcut(), mnuSaveAs_->shortcut()};
+    return {mnuNew_->shortcut(),    mnuOpen_->shortcut(),  mnuSave_->shortcut(),
+            mnuSaveAs_->shortcut(), mnuClose_->shortcut(), mnuExit_->shortcut()};
 }
 
 void FileCommands::mnuNew_Click()
@@ -114,6 +123,11 @@ void FileCommands::mnuSaveAs_Click()
     saveAs(panes_.item);
 }
 
+void FileCommands::mnuClose_Click()
+{
+    close(front_->document());
+}
+
 void FileCommands::mnuOpenNpc_Click()
 {
     open(panes_.npc);
@@ -122,6 +136,18 @@ void FileCommands::mnuOpenNpc_Click()
 void FileCommands::mnuSaveNpcAs_Click()
 {
     saveAs(panes_.npc);
+}
+
+// Ends the program at once: nothing asks about unsaved script text, which
+// the session keeper keeps as the window closes.
+void FileCommands::mnuExit_Click()
+{
+    window_->close();
+}
+
+void FileCommands::enableClose()
+{
+    mnuClose_->setEnabled(!front_->document()->isFormScript());
 }
 
 void FileCommands::newScript(DocumentTabs* pane)

@@ -20,13 +20,14 @@ class DocumentTabs;
 class FrontDocument;
 class PaneDocument;
 
-/// The File menu's commands. New works on a pane's form script, Save on the
-/// document in front, Save As on the document in front of its pane (the
-/// item pane's for Save As, the NPC pane's for Save NPC Script As); Open
-/// opens a file as a document of its own, or brings the document that holds
-/// it to the front, one document to a file. They never touch the fields,
-/// never write a file the user did not confirm, and never lose an unsaved
-/// text without asking.
+/// The File menu's commands. New works on a pane's form script, Save and
+/// Close on the document in front, Save As on the document in front of its
+/// pane (the item pane's for Save As, the NPC pane's for Save NPC Script As);
+/// Open opens a file as a document of its own, or brings the document that
+/// holds it to the front, one document to a file. They never touch the
+/// fields, never write a file the user did not confirm, and never lose an
+/// unsaved text without asking, but for Exit, which ends the program at once
+/// and leaves the unsaved work to the kept session.
 class FileCommands : public QObject {
     Q_OBJECT
 
@@ -42,8 +43,8 @@ public:
 
     FileCommands(QMainWindow* window, FrontDocument* front, Panes panes);
 
-    /// Adds "&File": its own entries with Close and Exit among them.
-    void addMenu(QMenuBar* menuBar, QAction* close, QAction* exit);
+    /// Adds "&File" with every entry.
+    void addMenu(QMenuBar* menuBar);
     /// The menu's shortcuts, which must win over the editors' own keys.
     [[nodiscard]] QList<QKeySequence> shortcuts() const;
 
@@ -55,7 +56,8 @@ public:
 
     /// Asks first, when the document differs from its file, whether to save
     /// it, drop its changes or keep it open. The form's script is never
-    /// closed. Returns whether the document was closed.
+    /// closed. Returns whether the document was closed. A tab's close button
+    /// and a middle click on a tab close through it too.
     bool close(PaneDocument* document);
 
     /// Open without the dialog, for a file named on the command line, in the
@@ -69,17 +71,21 @@ public slots:
     void mnuOpen_Click();
     void mnuSave_Click();
     void mnuSaveAs_Click();
+    void mnuClose_Click();
     void mnuOpenNpc_Click();
     void mnuSaveNpcAs_Click();
+    void mnuExit_Click();
 
 private:
     QAction* action(const char* name, const QString& caption, const QKeySequence& shortcut,
                     void (FileCommands::*slot)());
     void openRecent(const QString& path, DocumentTabs* pane);
+    void enableClose();
     bool saveDocument(PaneDocument* document);
     bool writeFile(PaneDocument* document, const QString& path);
     [[nodiscard]] bool heldElsewhere(const PaneDocument* document, const QString& path) const;
 
+    QMainWindow* window_;
     FrontDocument* front_;
     Panes panes_;
     FileQuestions questions_;
@@ -90,8 +96,10 @@ private:
     QAction* mnuOpen_ = nullptr;
     QAction* mnuSave_ = nullptr;
     QAction* mnuSaveAs_ = nullptr;
+    QAction* mnuClose_ = nullptr;
     QAction* mnuOpenNpc_ = nullptr;
     QAction* mnuSaveNpcAs_ = nullptr;
+    QAction* mnuExit_ = nullptr;
 };
 
 } // namespace defwright

@@ -1,6 +1,7 @@
 #include "ui/folder/definition_commands.h"
 
 #include "core/index/definition_list.h"
+#include "core/index/definition_name.h"
 #include "core/index/script_summary.h"
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/front_document.h"
@@ -12,7 +13,9 @@
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_text.h"
 #include "ui/index/scripts_index.h"
+#include "ui/panes/pane_caret.h"
 #include "ui/panes/script_page.h"
+#include "ui/panes/script_pane.h"
 #include "ui/widgets/wait_cursor.h"
 
 #include <QAction>
@@ -116,11 +119,9 @@ const DefinitionHit* DefinitionCommands::chooseHit(const std::vector<DefinitionH
     for (std::size_t i = 0; i < hits.size(); ++i)
         menu.addAction(QString::fromStdString(hits[i].shown))->setData(static_cast<qulonglong>(i));
     menu.setActiveAction(menu.actions().constFirst());
-    ScriptPane* pane = from->pane();
-    const long caret = pane->SendScintilla(QsciScintillaBase::SCI_GETCURRENTPOS);
-    const QPoint point(static_cast<int>(pane->SendScintilla(QsciScintillaBase::SCI_POINTXFROMPOSITION, 0UL, caret)),
-                       static_cast<int>(pane->SendScintilla(QsciScintillaBase::SCI_POINTYFROMPOSITION, 0UL, caret)));
-    const QAction* chosen = menu.exec(pane->viewport()->mapToGlobal(point + QPoint(0, pane->fontMetrics().height())));
+    const ScriptPane* pane = from->pane();
+    const QPoint below = caretPoint(*pane) + QPoint(0, pane->fontMetrics().height());
+    const QAction* chosen = menu.exec(pane->viewport()->mapToGlobal(below));
     return chosen == nullptr ? nullptr : &hits[chosen->data().toULongLong()];
 }
 
@@ -171,14 +172,10 @@ bool DefinitionCommands::eventFilter(QObject* watched, QEvent* event)
         ScriptPane* pane = documents->pane();
         if (watched != pane->viewport())
             continue;
-        const QPoint point = mouse->position().toPoint();
-        const long at = pane->SendScintilla(QsciScintillaBase::SCI_POSITIONFROMPOINTCLOSE,
-                                            static_cast<unsigned long>(point.x()), point.y());
-        if (at < 0)
+        if (!placeCaretAt(*pane, mouse->position().toPoint()))
             return false;
-        pane->SendScintilla(QsciScintillaBase::SCI_GOTOPOS, static_cast<unsigned long>(at));
         pane->setFocus(Qt::MouseFocusReason);
-        goToDefinition({nameAtCaret(pane), documents->front()});
+        goToDefinition({nameAtCaret(*pane), documents->front()});
         return true;
     }
     return false;

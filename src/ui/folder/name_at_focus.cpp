@@ -4,6 +4,7 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/pane_document.h"
 #include "ui/index/pane_text.h"
+#include "ui/panes/pane_caret.h"
 #include "ui/index/scripts_index.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -24,7 +25,7 @@ NameAtFocus nameAtFocus(const QWidget* window, const FrontDocument* front)
         const auto caret = static_cast<std::size_t>(box->text().left(box->cursorPosition()).toUtf8().size());
         return {fromUtf8(nameAt({text.constData(), static_cast<std::size_t>(text.size())}, caret)), front->document()};
     }
-    return {nameAtCaret(front->document()->pane()), front->document()};
+    return {nameAtCaret(*front->document()->pane()), front->document()};
 }
 
 void waitForIndex(ScriptsIndex* index)

@@ -4,12 +4,13 @@
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/front_document.h"
 #include "ui/documents/pane_document.h"
-#include "ui/files/script_file.h"
+#include "ui/documents/script_file.h"
 #include "ui/folder/name_at_focus.h"
 #include "ui/folder/rename_dialog.h"
 #include "ui/folder/rename_preview_dialog.h"
 #include "ui/index/index_paths.h"
 #include "ui/index/pane_text.h"
+#include "ui/panes/pane_caret.h"
 #include "ui/index/scripts_index.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -64,7 +65,7 @@ QList<QKeySequence> RenameCommands::shortcuts() const
 // else the status bar says why there is nothing to rename.
 QString RenameCommands::nameToRename() const
 {
-    const QString name = nameAtCaret(parts_.front->document()->pane());
+    const QString name = nameAtCaret(*parts_.front->document()->pane());
     if (name.isEmpty() || parts_.index->folder().isEmpty()) {
         parts_.statusBar->showMessage(name.isEmpty() ? tr("No name at the caret to rename")
                                                      : tr("No scripts folder to rename in: open a script of one, or "

@@ -54,6 +54,7 @@ ScriptPane::ScriptPane(QWidget* parent)
     connect(this, &QsciScintilla::linesChanged, this, &ScriptPane::fitLineNumbers);
     connect(this, &QsciScintillaBase::SCN_UPDATEUI, this, [this] { lightBraces(*this); });
     connect(this, &QsciScintillaBase::SCN_ZOOM, this, &ScriptPane::fitLineNumbers);
+    connect(this, &QsciScintillaBase::SCN_ZOOM, this, [this] { emit zoomed(static_cast<int>(send(SCI_GETZOOM))); });
     useLook();
 }
 
@@ -182,8 +183,7 @@ std::string_view ScriptPane::bytes() const
 // Asked for a range, the editor joins its two parts at the range's start,
 // and only when the range holds the place of the last edit: for a line or a
 // definition near the caret, a few bytes. The pointer comes back as a long,
-// which holds one only where a long is as wide as a pointer (not on 64-bit
-// Windows).
+// which holds it only where a long is as wide as a pointer (not on Win64).
 std::string_view ScriptPane::bytesIn(std::size_t start, std::size_t end) const
 {
     const auto length = static_cast<std::size_t>(send(SCI_GETLENGTH));
@@ -240,8 +240,7 @@ QByteArray ScriptPane::paneBytes(const QString& script) const
 }
 
 // The editor keeps Tab for indenting; in this window it moves the focus, as
-// in every other control, and Ctrl+I types the tab character instead. While
-// a completion list is open, Tab takes its choice.
+// in every other control, and Ctrl+I types the tab character instead.
 bool ScriptPane::focusNextPrevChild(bool next)
 {
     if (isListActive())
@@ -251,11 +250,10 @@ bool ScriptPane::focusNextPrevChild(bool next)
 
 void ScriptPane::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_I && event->modifiers() == Qt::ControlModifier) {
+    if (event->key() == Qt::Key_I && event->modifiers() == Qt::ControlModifier)
         SendScintilla(SCI_REPLACESEL, "\t");
-    } else {
+    else
         QsciScintilla::keyPressEvent(event);
-    }
     notices_->tell();
 }
 

@@ -88,6 +88,9 @@ public:
 signals:
     /// Another document is shown.
     void documentShown();
+    /// The text was made larger or smaller, by the editor's own keys or the
+    /// wheel as much as by zoomTo(); `level` as zoomTo() takes it.
+    void zoomed(int level);
     /// The context menu is about to open, for the point of the viewport
     /// clicked, or for the caret (none) when asked for from the keyboard.
     void contextMenuOpening(QMenu* menu, std::optional<QPoint> point);

@@ -4,7 +4,7 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/native_paths.h"
 #include "ui/documents/pane_document.h"
-#include "ui/files/script_file.h"
+#include "ui/documents/script_file.h"
 #include "ui/panes/definition_tie.h"
 
 #include <QCoreApplication>

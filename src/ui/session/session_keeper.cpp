@@ -8,7 +8,6 @@
 #include "ui/npcs/npc_fields_page.h"
 #include "ui/panes/script_pane.h"
 #include "ui/session/kept_documents.h"
-#include "ui/shell/script_commands.h"
 #include "ui/widgets/form_builder.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -36,7 +35,7 @@ namespace {
 constexpr int kNoteMilliseconds = 30000;
 // The work is kept once typing pauses this long, and while it goes on, at
 // least this often.
-constexpr int kQuietMilliseconds = 2000;
+constexpr std::chrono::milliseconds kQuietTime{2000};
 constexpr qint64 kMostUnkeptMilliseconds = 30000;
 
 // The text boxes and combo boxes of the pages by their names; the box inside
@@ -88,7 +87,7 @@ SessionKeeper::SessionKeeper(const Parts& parts, SessionStore store)
     , pending_(new QTimer(this))
 {
     pending_->setSingleShot(true);
-    pending_->setInterval(kQuietMilliseconds);
+    pending_->setInterval(kQuietTime);
     connect(pending_, &QTimer::timeout, this, &SessionKeeper::keepQuietly);
 }
 
@@ -143,6 +142,11 @@ void SessionKeeper::keep()
                         .arg(shownPath(store_.path()), error),
                     QMessageBox::Ok, parts_.window);
     box.exec();
+}
+
+void SessionKeeper::setQuietTime(std::chrono::milliseconds quiet)
+{
+    pending_->setInterval(quiet);
 }
 
 // What the tabs hold, their order and the one in front count as much as the text.
@@ -249,11 +253,10 @@ bool SessionKeeper::restoreFields(const KeptSession& session) const
 QStringList SessionKeeper::restorePanes(const KeptSession& session) const
 {
     QStringList notes;
-    const TieAgain tie = [this](const DocumentTabs& pane, int line) { return parts_.scripts->tieAgain(&pane, line); };
     for (const KeptPane& kept : session.panes) {
         for (DocumentTabs* pane : parts_.front->panes()) {
             if (pane->names().key.toStdString() == kept.name)
-                notes << restorePane(*parts_.front, pane, kept, tie);
+                notes << restorePane(*parts_.front, pane, kept, parts_.tieAgain);
         }
     }
     return notes;

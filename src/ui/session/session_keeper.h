@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/session/kept_documents.h"
 #include "ui/session/session_store.h"
 
 #include <QElapsedTimer>
@@ -7,6 +8,7 @@
 #include <QList>
 #include <QObject>
 
+#include <chrono>
 #include <memory>
 
 class QLockFile;
@@ -18,7 +20,6 @@ namespace defwright {
 class FrontDocument;
 class ItemFieldsPage;
 class NpcFieldsPage;
-class ScriptCommands;
 
 /// Keeps the window's unsaved work when it closes, and brings it back at the
 /// next start: every document of both panes in the order of their tabs, the
@@ -38,7 +39,7 @@ public:
         ItemFieldsPage* itemFields;
         NpcFieldsPage* npcFields;
         FrontDocument* front;
-        ScriptCommands* scripts; ///< ties the fields again
+        TieAgain tieAgain; ///< ties the fields again
     };
 
     SessionKeeper(const Parts& parts, SessionStore store = SessionStore());
@@ -52,6 +53,9 @@ public:
 
     /// Writes the work to the store, at once and without a question.
     void keep();
+
+    /// How long the work waits for typing to pause before it is kept.
+    void setQuietTime(std::chrono::milliseconds quiet);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -69,7 +69,7 @@ MainWindow::MainWindow(QWidget* parent)
     new FocusMarker(this);
     connectPages();
     fileCommands_ = new FileCommands(this, front_, {itemDocuments_, npcDocuments_});
-    documentCommands_ = new DocumentCommands(this, front_, fileCommands_);
+    documentCommands_ = new DocumentCommands(this, front_);
     scriptCommands_ = new ScriptCommands(this, {SSTab1_, itemFields_, itemDocuments_, npcFields_, npcDocuments_, front_});
     editCommands_ = new EditCommands(this, front_);
     viewCommands_ = new ViewCommands(this, SSTab1_, pixelSize(kClientWidth, kClientHeight), {itemScript_, npcScript_});
@@ -80,7 +80,10 @@ MainWindow::MainWindow(QWidget* parent)
     languageCommands_ = new LanguageCommands({this, front_, itemDocuments_, npcDocuments_, statusBar_,
                                               scriptCommands_->menu(), folderCommands_->scriptsIndex()});
     inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
-    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, scriptCommands_});
+    const TieAgain tieAgain = [this](const DocumentTabs& pane, int line) {
+        return scriptCommands_->tieAgain(&pane, line);
+    };
+    sessionKeeper_ = new SessionKeeper({this, itemFields_, npcFields_, front_, tieAgain});
     guardMenuShortcuts();
     typingUndo_ = new FieldTypingUndo(this, {itemFields_, npcFields_}, {itemScript_->pane(), npcScript_->pane()});
     connect(front_, &FrontDocument::frontChanged, this, &MainWindow::showCaption);
@@ -239,11 +242,7 @@ void MainWindow::cmdntriggers_Click(int index)
 
 void MainWindow::createMenus()
 {
-    mnuExit_ = new QAction(tr("E&xit"), this);
-    mnuExit_->setObjectName(QStringLiteral("mnuExit"));
-    mnuExit_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
-    connect(mnuExit_, &QAction::triggered, this, &MainWindow::mnuExit_Click);
-    fileCommands_->addMenu(menuBar(), documentCommands_->closeAction(), mnuExit_);
+    fileCommands_->addMenu(menuBar());
     editCommands_->addMenu(menuBar());
     viewCommands_->menu()->addSeparator();
     viewCommands_->menu()->addActions(documentCommands_->switchActions());
@@ -254,7 +253,7 @@ void MainWindow::createMenus()
 
 void MainWindow::guardMenuShortcuts()
 {
-    QList<QKeySequence> sequences = {mnuExit_->shortcut(), scriptCommands_->fieldsFromScript()->shortcut()};
+    QList<QKeySequence> sequences = {scriptCommands_->fieldsFromScript()->shortcut()};
     sequences.append(fileCommands_->shortcuts());
     sequences.append(editCommands_->shortcuts());
     sequences.append(viewCommands_->shortcuts());
@@ -263,13 +262,6 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(documentCommands_->shortcuts());
     sequences.append(inspectorCommand_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));
-}
-
-// Ends the program at once: nothing asks about unsaved script text, which
-// the session keeper keeps as the window closes.
-void MainWindow::mnuExit_Click()
-{
-    close();
 }
 
 } // namespace defwright

@@ -2,8 +2,6 @@
 
 #include <QMainWindow>
 
-class QAction;
-
 namespace defwright {
 
 class DocumentCommands;
@@ -55,8 +53,6 @@ private slots:
     void rebuildNpcScript();
     void cmdntriggers_Click(int index);
 
-    void mnuExit_Click();
-
 private:
     void createPages();
     void createDocuments();
@@ -88,7 +84,6 @@ private:
     HelpCommands* helpCommands_ = nullptr;
     InspectorCommand* inspectorCommand_ = nullptr;
 
-    QAction* mnuExit_ = nullptr;
     bool loaded_ = false; // the load step ran, so the window's place is kept
 };
 

@@ -4,6 +4,7 @@
 #include "ui/documents/front_document.h"
 #include "ui/documents/pane_document.h"
 #include "ui/panes/definition_tie.h"
+#include "ui/panes/pane_caret.h"
 #include "ui/panes/script_pane.h"
 #include "ui/widgets/wait_cursor.h"
 
@@ -175,10 +176,7 @@ void ScriptStatusBar::showTie()
 void ScriptStatusBar::showCaret()
 {
     const ScriptPane* pane = front_->document()->pane();
-    const long position = pane->SendScintilla(ScriptPane::SCI_GETCURRENTPOS);
-    const long line = pane->SendScintilla(ScriptPane::SCI_LINEFROMPOSITION, static_cast<unsigned long>(position));
-    const long column = pane->SendScintilla(ScriptPane::SCI_GETCOLUMN, static_cast<unsigned long>(position));
-    showPart(caret_, caret_, tr("Caret"), tr("Ln %1, Col %2").arg(line + 1).arg(column + 1));
+    showPart(caret_, caret_, tr("Caret"), tr("Ln %1, Col %2").arg(pane->caretLine() + 1).arg(caretColumn(*pane) + 1));
     fitCaret(false);
 }
 

@@ -45,8 +45,8 @@ ViewCommands::ViewCommands(QMainWindow* window, TabControl* tabs, QSize designCl
     connect(zoomActions_[0], &QAction::triggered, this, &ViewCommands::mnuZoomIn_Click);
     connect(zoomActions_[1], &QAction::triggered, this, &ViewCommands::mnuZoomOut_Click);
     connect(zoomActions_[2], &QAction::triggered, this, &ViewCommands::mnuResetZoom_Click);
-    for (int i = 0; i < scripts_.size(); ++i)
-        connect(scripts_[i]->pane(), &QsciScintillaBase::SCN_ZOOM, this, [this, i] { paneZoomed(i); });
+    for (const ScriptPage* script : std::as_const(scripts_))
+        connect(script->pane(), &ScriptPane::zoomed, this, &ViewCommands::paneZoomed);
 
     window->centralWidget()->installEventFilter(this);
     const QSettings settings;
@@ -108,9 +108,8 @@ void ViewCommands::zoomTo(int level)
 
 // Ctrl with the mouse wheel zooms one pane by the editor's own means; the
 // other pane follows, so both keep one size.
-void ViewCommands::paneZoomed(int pane)
+void ViewCommands::paneZoomed(int level)
 {
-    const auto level = static_cast<int>(scripts_[pane]->pane()->SendScintilla(QsciScintillaBase::SCI_GETZOOM));
     if (level != zoom_)
         zoomTo(level);
 }

@@ -49,7 +49,7 @@ private:
     void mnuZoomOut_Click();
     void mnuResetZoom_Click();
     void zoomTo(int level);
-    void paneZoomed(int pane);
+    void paneZoomed(int level);
     void fitToWindow();
 
     QMainWindow* window_;

@@ -83,8 +83,8 @@ TEST_F(LoadFolder, CheckReadsOnlyWhatTheServerLoadsAndSaysWhatTheListMisses)
     const Rows expected = {
         "error items/lights.scp:3 TEVENTS=e_old: e_old is defined only in legacy/old.scp, which the server does not load",
         "error items/lights.scp:4 ITEMNEWBIE=i_nowhere: i_nowhere is defined nowhere in the folder",
-        "hint items/sub/deep.scp:1 The server loads none of the 1 script in items/sub/: the load list of shard_tables.scp never "
-        "reaches them",
+        "hint items/sub/deep.scp:1 The server does not load the only script in items/sub/: the load list of shard_tables.scp "
+        "never reaches it",
         "hint legacy/deeper/older.scp:1 The server loads none of the 2 scripts in legacy/: the load list of shard_tables.scp never "
         "reaches them",
         "hint npcs/guards_old.scp:1 The server does not load this file: the load list of shard_tables.scp never "

@@ -98,8 +98,9 @@ bool rangeReadsBack(const DefinitionLines& lines, const DefinitionLayout& layout
 }
 
 // The edit is one change within a line, one whole line with its break taken
-// away, or new lines put in at a line's start or end; undone, it gives the
-// text back; and the definition still begins where it did.
+// away (where a lone CR before it would meet an LF after it, the two breaks
+// become one CR LF), or new lines put in at a line's start or end; undone, it
+// gives the text back; and the definition still begins where it did.
 template <typename Kind>
 void plansLocally(std::string_view script, std::size_t header, std::uint8_t fieldByte, std::string_view value)
 {
@@ -113,8 +114,9 @@ void plansLocally(std::string_view script, std::size_t header, std::uint8_t fiel
     const std::string_view replaced = script.substr(edit->start, edit->end - edit->start);
     if (edit->start == edit->end && breaks(edit->replacement) > 0)
         check(breaks(edit->replacement) <= 2 && edit->start >= reading->lines.header.text.end);
-    else if (edit->replacement.empty() && breaks(replaced) > 0)
-        check(breaks(replaced) == 1 && edit->start > header);
+    else if (breaks(replaced) > 0)
+        check(breaks(replaced) == 1 + breaks(edit->replacement)
+              && (edit->replacement.empty() || edit->replacement == "\r\n") && edit->start > header);
     else
         check(breaks(replaced) == 0 && breaks(edit->replacement) == 0);
     const std::string edited = applyEdit(script, *edit);

@@ -1,3 +1,4 @@
+#include "../files/file_size_limit.h"
 #include "../files/file_test_support.h"
 #include "core/files/script_bytes.h"
 #include "core/files/script_format.h"
@@ -6,11 +7,6 @@
 #include "ui/documents/pane_document.h"
 #include "window_test_main.h"
 
-#ifdef Q_OS_UNIX
-#include <sys/resource.h>
-
-#include <csignal>
-#endif
 #include <functional>
 
 using namespace defwright;
@@ -102,22 +98,6 @@ struct Folder {
         return entries(dir.path()).size() == paths.size();
     }
 };
-
-#ifdef Q_OS_UNIX
-// Writing fails part way, as on a full disk, even for root.
-template <typename Work>
-auto withFileSizeLimit(rlim_t bytes, const Work& work)
-{
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{bytes, previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    auto result = work();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    return result;
-}
-#endif
 
 } // namespace
 

@@ -1,3 +1,4 @@
+#include "file_size_limit.h"
 #include "file_test_support.h"
 #include "window_test_main.h"
 
@@ -5,11 +6,8 @@
 // file size limits are POSIX's: the cases that need them are skipped elsewhere
 // (docs/windows.md lists them).
 #ifdef Q_OS_UNIX
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-#include <csignal>
 #endif
 #include <functional>
 
@@ -35,19 +33,6 @@ ShownBox endingBox(const std::function<void()>& command, const QList<ModalAnswer
 }
 
 #ifdef Q_OS_UNIX
-// While `save` runs, writing fails part way, as on a full disk, even for root.
-ShownBox withFileSizeLimit(rlim_t bytes, const Save& save)
-{
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, SIG_IGN);
-    const rlimit lowered{bytes, previous.rlim_max};
-    setrlimit(RLIMIT_FSIZE, &lowered);
-    const ShownBox shown = save();
-    setrlimit(RLIMIT_FSIZE, &previous);
-    return shown;
-}
-
 // Root writes into any folder whatever its permission bits, so root runs
 // `save` as the user "nobody" (the group first, or root's group bits apply).
 ShownBox asNobody(const Save& save)

@@ -127,8 +127,8 @@ void FolderCheckWindowTest::theLoadListsProblemsHaveTheirSeverities()
     trigger(window, QStringLiteral("mnuCheckFolder"));
     auto* check = control(window, "frmFolderCheck");
     QCOMPARE(rows(*check),
-             (QStringList{"Hint misc/events.scp 1 The server loads none of the 1 script in misc/: the load list of "
-                          "tables.scp never reaches them",
+             (QStringList{"Hint misc/events.scp 1 The server does not load the only script in misc/: the load list "
+                          "of tables.scp never reaches it",
                           "Warning npcs/horses.scp 2 Unknown CHARDEF key ITEMNEWBIE",
                           "Error npcs/horses.scp 3 TEVENTS=e_horse: e_horse is defined only in misc/events.scp, which "
                           "the server does not load",

@@ -93,8 +93,9 @@ void FolderCommandsTest::severalDefinitionsAreChosenFromAList()
     MainWindow window;
     QVERIFY(openIndexed(window, folder.horses()));
     QStringList offered;
-    QTimer::singleShot(50, [&offered] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ModalAnswers answers;
+    answers.then([&offered](QWidget* popup) {
+        auto* menu = qobject_cast<QMenu*>(popup);
         QVERIFY(menu);
         QCOMPARE(menu->objectName(), QStringLiteral("mnuDefinitionMatches"));
         for (const QAction* action : menu->actions())
@@ -103,6 +104,7 @@ void FolderCommandsTest::severalDefinitionsAreChosenFromAList()
         QTest::keyClick(menu, Qt::Key_Return);
     });
     QTest::keyClick(caretAt(window, kNpcPane, 3, 6), Qt::Key_F12);
+    QVERIFY(answeredAll(answers));
     QCOMPARE(offered, QStringList({"[ITEMDEF i_twice]  items/lights.scp:605", "[ITEMDEF i_twice]  misc/events.scp:4"}));
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
     QCOMPARE(caretLine(window, kItemPane), 3);

@@ -36,7 +36,7 @@ std::filesystem::path writeLatinNamed(const QString& folder, const std::string& 
 } // namespace
 
 // A file added on disk is indexed; a pane's unsaved text wins over its file,
-// and once saved the file counts again.
+// changed on disk or not, and once saved the file counts again.
 void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
 {
     const ScriptsFolder folder;
@@ -58,15 +58,18 @@ void ScriptsIndexTest::theIndexFollowsTheDiskAndThePanesUnsavedText()
     QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
     QCOMPARE(index->index().lookup("c_horse").size(), 1U);
     writeFile(folder.horses(), "[CHARDEF c_changed_on_disk]\n");
-    QTest::qWait(200);
+    writeFile(folder.events(), "[EVENTS e_rider]\r[EVENTS e_later]\r"); // seen after the change before it
+    QTRY_COMPARE(index->index().lookup("e_later").size(), 1U);
     QCOMPARE(index->index().lookup("e_unsaved").size(), 1U);
+    QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
     ModalAnswers saveOver;
     saveOver.then(press(QMessageBox::Yes));
     QTest::keyClick(pane, Qt::Key_S, Qt::ControlModifier);
     QVERIFY(answeredAll(saveOver));
     QVERIFY(showActive(window));
-    QTRY_COMPARE(index->index().lookup("e_unsaved").size(), 1U);
-    QCOMPARE(index->index().lookup("c_changed_on_disk").size(), 0U);
+    writeFile(folder.horses(), "[CHARDEF c_after_save]\n");
+    QTRY_COMPARE(index->index().lookup("c_after_save").size(), 1U);
+    QCOMPARE(index->index().lookup("e_unsaved").size(), 0U);
 }
 
 // Scripts Folder... wins over the folder found from a file, now and at the next start.
@@ -91,7 +94,7 @@ void ScriptsIndexTest::aChosenFolderIsKeptForTheNextStart()
         }
         QTRY_COMPARE(indexState(window), QStringLiteral("Scripts: 2 definitions in 1 file"));
         openNpcScript(window, folder.horses());
-        QTest::qWait(100);
+        QTRY_VERIFY(!window.findChild<ScriptsIndex*>()->isBuilding());
         QCOMPARE(window.findChild<ScriptsIndex*>()->folder(), misc);
     }
     QCOMPARE(QSettings().value(QStringLiteral("scriptsFolder")).toString(), misc);

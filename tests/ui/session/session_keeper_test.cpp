@@ -1,4 +1,5 @@
 #include "session_support.h"
+#include "ui/session/session_keeper.h"
 #include "window_test_main.h"
 
 #include <QComboBox>
@@ -232,11 +233,16 @@ void SessionKeeperTest::aWindowWithoutTheLoadStepRestoresAndKeepsNothing()
 // status bar while typing, and by the one message the end ever shows.
 void SessionKeeperTest::workIsKeptAsItChangesAndAFailureIsTold()
 {
-    auto window = start();
+    const auto startKeepingQuickly = [] {
+        auto started = start();
+        started->findChild<SessionKeeper*>()->setQuietTime(std::chrono::milliseconds(10));
+        return started;
+    };
+    auto window = startKeepingQuickly();
     QTest::keyClicks(control(*window, "txtidef"), "sword");
     QTRY_VERIFY(QFileInfo::exists(SessionStore::defaultPath()));
     window.reset(); // gone without closing
-    window = start();
+    window = startKeepingQuickly();
     QCOMPARE(fieldText(*window, "txtidef"), "sword");
     QVERIFY(QFile::remove(SessionStore::defaultPath()) && QDir().mkpath(SessionStore::defaultPath() + "/in the way"));
     QTest::keyClicks(control(*window, "txtidef"), " and shield");

@@ -1,7 +1,7 @@
-#include "ui/files/script_file.h"
+#include "ui/documents/script_file.h"
 
 #include "core/files/script_bytes.h"
-#include "ui/files/bounded_file_read.h"
+#include "ui/documents/bounded_file_read.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

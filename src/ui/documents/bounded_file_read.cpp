@@ -1,4 +1,4 @@
-#include "ui/files/bounded_file_read.h"
+#include "ui/documents/bounded_file_read.h"
 
 #include <QFile>
 #include <QFileInfo>

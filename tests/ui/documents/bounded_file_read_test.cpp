@@ -1,5 +1,5 @@
-#include "file_test_support.h"
-#include "ui/files/bounded_file_read.h"
+#include "../files/file_test_support.h"
+#include "ui/documents/bounded_file_read.h"
 #include "window_test_main.h"
 
 #include <QDeadlineTimer>
