@@ -1,10 +1,12 @@
 // Renders Go to Definition's list of places, the documents of the item pane
-// after a jump and the Check Folder window, all of it and filtered, offscreen,
-// over a copy of the sample scripts with a few files of a shard's own and a
-// load list added, to PNG pictures for the README:
+// after a jump, the Check Folder window, all of it and filtered, and a
+// script's marked problems with the tooltip of a key, offscreen, over a copy
+// of the sample scripts with a few files of a shard's own and a load list
+// added, to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
 #include "ui/documents/document_tabs.h"
 #include "ui/files/file_commands.h"
+#include "ui/panes/pane_places.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
@@ -13,6 +15,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -36,6 +39,10 @@ constexpr QLatin1StringView kTables("[RESOURCES]\r\nfunctions/\r\nitems/\r\nnpcs
 constexpr QLatin1StringView kOldVendors("[CHARDEF c_deed_seller]\r\nNAME=old deed seller\r\n");
 constexpr QLatin1StringView kVendors("[CHARDEF c_deed_seller]\r\nNAME=deed seller\r\nITEMNEWBIE=i_deed\r\n"
                                      "TEVENTS=e_deed_vendor\r\n");
+
+constexpr QLatin1StringView kFaulty("[ITEMDEF i_lantern_of_the_keep]\r\nNAME=keep lantern\r\nTYPE=t_light_lit\r\n"
+                                    "WEIGTH=2\r\nTEVENTS=e_deed_vendor\r\n\r\nON=@DClick\r\nIF <ISEVENT.e_deed_vendor>\r\n"
+                                    "    SRC.SYSMESSAGE The lantern flickers.\r\n\r\nON=@Death\r\nRETURN 1\r\n");
 
 bool writeFile(const QString& path, QLatin1StringView text)
 {
@@ -106,6 +113,38 @@ bool saveDocuments(defwright::MainWindow& window, const QString& scripts, const 
     return window.grab().save(path);
 }
 
+// The tooltip, a window of its own, drawn where it stands over the window.
+QImage windowWithTooltip(QWidget& window)
+{
+    for (QWidget* shown : QApplication::topLevelWidgets()) {
+        if (shown->inherits("QTipLabel") && shown->isVisible())
+            return windowWithPopup(window, *shown);
+    }
+    return {};
+}
+
+// A faulty script in the item pane, its problems marked, and the mouse
+// resting on the key it names wrongly.
+bool saveProblems(defwright::MainWindow& window, const QString& scripts, const QString& path)
+{
+    const QString faulty = scripts + QStringLiteral("/custom/lantern.scp");
+    if (!writeFile(faulty, kFaulty))
+        return false;
+    window.findChild<QWidget*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
+    window.findChild<defwright::FileCommands*>()->openFile(documentsOf(window, 0), faulty);
+    auto* count = window.findChild<QLabel*>(QStringLiteral("lblStatusProblems"));
+    while (!count->text().contains(QStringLiteral("error")))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    defwright::ScriptPane* pane = documentsOf(window, 0)->pane();
+    const auto key = static_cast<std::size_t>(std::string_view(pane->bytes()).find("TEVENTS"));
+    const QPoint rest = defwright::pointBelow(*pane, key + 2) - QPoint(0, pane->fontMetrics().height() / 2);
+    QHelpEvent help(QEvent::ToolTip, rest, pane->viewport()->mapToGlobal(rest));
+    QApplication::sendEvent(pane->viewport(), &help);
+    QApplication::processEvents();
+    const QImage picture = windowWithTooltip(window);
+    return !picture.isNull() && picture.save(path);
+}
+
 bool saveFolderCheck(defwright::MainWindow& window, const QString& path)
 {
     window.findChild<QAction*>(QStringLiteral("mnuCheckFolder"))->trigger();
@@ -149,7 +188,8 @@ int main(int argc, char* argv[])
     saved = saved && saveDefinitionList(window, vendors, pictures.filePath(QStringLiteral("go-to-definition.png")))
         && saveDocuments(window, scripts, pictures.filePath(QStringLiteral("documents.png")))
         && saveFolderCheck(window, pictures.filePath(QStringLiteral("check-folder.png")))
-        && saveFilteredCheck(window, pictures.filePath(QStringLiteral("check-folder-filtered.png")));
+        && saveFilteredCheck(window, pictures.filePath(QStringLiteral("check-folder-filtered.png")))
+        && saveProblems(window, scripts, pictures.filePath(QStringLiteral("problems.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << pictures.absolutePath() << '\n';
         return 1;

@@ -22,6 +22,7 @@ struct FolderProblem {
         DefinedWhereNotLoaded, ///< a reference to a name only files the server does not load define
         ListedButMissing,      ///< a line of the load list that names no script of the folder
         NotLoaded,             ///< a script, or a folder of them, the load list never reaches
+        Language,              ///< a fault of the script language (see checkScript()), of its own severity
     };
     enum class Severity : std::uint8_t {
         Error,   ///< the server fails to read something, or reads something else than meant
@@ -37,9 +38,10 @@ struct FolderProblem {
 };
 
 /// The severity of each kind of problem, by the kind's number.
-inline constexpr std::array<FolderProblem::Severity, 6> kProblemSeverities = {
+inline constexpr std::array<FolderProblem::Severity, 7> kProblemSeverities = {
     FolderProblem::Severity::Warning, FolderProblem::Severity::Error, FolderProblem::Severity::Error,
     FolderProblem::Severity::Error,   FolderProblem::Severity::Error, FolderProblem::Severity::Hint,
+    FolderProblem::Severity::Warning,
 };
 
 /// The problem with its kind's severity.

@@ -80,8 +80,10 @@ std::uint32_t FolderIndex::putFile(const std::filesystem::path& file, ScriptSumm
     } else {
         removePlaces(slot->second);
         sectionCount_ -= files_[slot->second]->summary.sections.size();
+        removeVocabulary(vocabulary_, files_[slot->second]->summary.vocabulary);
     }
     sectionCount_ += summary.sections.size();
+    addVocabulary(vocabulary_, summary.vocabulary);
     std::string shown = pathInFolder(normal, folder_);
     files_[slot->second] = IndexedFile{std::move(normal), std::move(shown), std::move(summary)};
     return slot->second;
@@ -94,6 +96,7 @@ void FolderIndex::removeFile(const std::filesystem::path& file)
         return;
     removePlaces(slot->second);
     sectionCount_ -= files_[slot->second]->summary.sections.size();
+    removeVocabulary(vocabulary_, files_[slot->second]->summary.vocabulary);
     files_[slot->second].reset();
     fileSlots_.erase(slot);
     followLoads();

@@ -50,6 +50,8 @@ public:
     [[nodiscard]] bool holds(const std::filesystem::path& file) const;
     [[nodiscard]] std::size_t fileCount() const { return fileSlots_.size(); }
     [[nodiscard]] std::size_t sectionCount() const { return sectionCount_; }
+    /// What the scripts of the folder write of the language, every file's together.
+    [[nodiscard]] const FolderVocabulary& vocabulary() const { return vocabulary_; }
 
     /// Every place that defines the name, in loaded and not loaded files; none for a name defined nowhere.
     [[nodiscard]] std::span<const NamePlace> lookup(std::string_view name) const;
@@ -107,6 +109,7 @@ private:
     std::vector<std::uint32_t> hashes_;
     std::vector<NamePlace> places_;
     std::size_t sectionCount_ = 0;
+    FolderVocabulary vocabulary_;
     std::optional<std::uint32_t> tablesFile_;
     std::vector<std::optional<std::uint32_t>> loadPlaces_; ///< by file number
     std::vector<UnreachedLoad> unreachedLoads_;

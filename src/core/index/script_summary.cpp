@@ -1,14 +1,12 @@
 #include "core/index/script_summary.h"
 
 #include "core/index/definition_name.h"
-#include "core/index/distinct_words.h"
 #include "core/index/header_reader.h"
 #include "core/index/name_words.h"
 #include "core/index/reference_names.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 
-#include <array>
 #include <cstring>
 
 namespace defwright {
@@ -23,14 +21,6 @@ bool holdsLoneCarriageReturn(std::string_view text)
         lone |= static_cast<unsigned>(text[i] == '\r') & static_cast<unsigned>(text[i + 1] != '\n');
     return lone != 0 || (!text.empty() && text.back() == '\r');
 }
-
-using LastKeys = std::array<std::string_view, 32>;
-
-// The keys one kind of definition uses, and those of the section before by their place in it.
-struct Keys {
-    DistinctWords words;
-    LastKeys lastKeys{};
-};
 
 // Reads a script line by line, keeping what it needs to know of the section it is in.
 class Summarizer {
@@ -54,9 +44,6 @@ public:
             ++lineNumber_;
         }
         summary_.readEnd = static_cast<std::uint32_t>(ended_ ? start : text_.size());
-        summary_.itemKeys = itemKeys_.words.take();
-        summary_.characterKeys = characterKeys_.words.take();
-        summary_.triggers = triggers_.take();
         return std::move(summary_);
     }
 
@@ -95,11 +82,11 @@ private:
     }
 
     // Of a code body only keys tell anything, and a line without "=" is none;
-    // where no keys are gathered, only a trigger or a naming key can, whose
-    // first letters are few.
+    // where no aliases or title are looked for, only a trigger or a naming
+    // key can, whose first letters are few.
     [[nodiscard]] bool mayTell(std::size_t first, std::size_t end) const
     {
-        const bool gathering = aliases_ || (keys_ != nullptr && !inTrigger_);
+        const bool gathering = aliases_ || seekingTitle();
         if (!gathering && !startsNamingKeyOrTrigger(text_[first]))
             return false;
         return std::memchr(text_.data() + first, '=', end - first) != nullptr;
@@ -114,7 +101,7 @@ private:
             summary_.unclosedHeaders.push_back(lineNumber_);
             enterSection(line, BodyReading::Code, false); // the server begins a section there all the same
         } else if (line.kind == LineKind::Trigger) {
-            readTrigger(line);
+            readTrigger();
         } else if (body_ == BodyReading::Names) {
             readListedName(line);
         } else if (body_ == BodyReading::Loads) {
@@ -130,8 +117,7 @@ private:
         body_ = body;
         section_ = nullptr;
         inTrigger_ = false;
-        keys_ = nullptr;
-        keyInSection_ = 0;
+        titled_ = false;
         aliases_ = false;
         const std::int32_t section = listed ? static_cast<std::int32_t>(summary_.sections.size()) : -1;
         summary_.regions.push_back({static_cast<std::uint32_t>(line.start()), lineNumber_, section, body, false});
@@ -153,18 +139,14 @@ private:
         section_ = &summary_.sections.back();
         aliases_ = header.aliases;
         summary_.regions.back().characters = section_->kind == "CHARDEF";
-        if (header.use == SectionUse::Definition && section_->kind == "ITEMDEF")
-            keys_ = &itemKeys_;
-        else if (header.use == SectionUse::Definition && section_->kind == "CHARDEF")
-            keys_ = &characterKeys_;
+        titled_ = header.use == SectionUse::Definition && (section_->kind == "ITEMDEF" || section_->kind == "CHARDEF");
         return true;
     }
 
-    void readTrigger(const ScriptLine& line)
+    void readTrigger()
     {
         inTrigger_ = true;
         aliases_ = false;
-        triggers_.add(firstWord(line.value.of(text_)).first);
     }
 
     // A list's line is "name value" or "name=value": it defines the name.
@@ -188,27 +170,14 @@ private:
         const std::string_view key = line.key.of(text_);
         const std::string_view value = line.value.of(text_);
         addReferences(key, value);
-        if (keys_ != nullptr && !inTrigger_) {
-            if (section_->title.empty() && equalsIgnoringCase(key, "NAME"))
-                section_->title = value;
-            addKey(key);
-        }
+        if (seekingTitle() && equalsIgnoringCase(key, "NAME"))
+            section_->title = value;
         if (aliases_ && !value.empty() && isAliasKey(key))
             section_->aliases.push_back({value, lineNumber_, nameHash(value)});
     }
 
-    // Sections of a script mostly give their keys in the same order: a key
-    // written as the one at its place in the section before is known already.
-    void addKey(std::string_view key)
-    {
-        const std::size_t at = keyInSection_++;
-        LastKeys& last = keys_->lastKeys;
-        if (at < last.size() && last[at].data() != nullptr && last[at] == key)
-            return;
-        keys_->words.add(key);
-        if (at < last.size())
-            last[at] = key;
-    }
+    // An item's or a character's NAME= before its first trigger is its title.
+    [[nodiscard]] bool seekingTitle() const { return titled_ && !inTrigger_ && section_->title.empty(); }
 
     void addReferences(std::string_view key, std::string_view value)
     {
@@ -232,11 +201,7 @@ private:
     bool aliases_ = false;
     bool ended_ = false;
     HeaderReader headers_;
-    Keys* keys_ = nullptr;
-    std::size_t keyInSection_ = 0;
-    Keys itemKeys_;
-    Keys characterKeys_;
-    DistinctWords triggers_;
+    bool titled_ = false;
     std::vector<std::string_view> names_;
 };
 
@@ -251,7 +216,9 @@ ScriptSummary summarizeScript(std::shared_ptr<const std::string> text)
 {
     if (text == nullptr)
         text = std::make_shared<const std::string>();
-    return Summarizer(std::move(text)).run();
+    ScriptSummary summary = Summarizer(std::move(text)).run();
+    addScriptVocabulary(summary.vocabulary, *summary.text);
+    return summary;
 }
 
 } // namespace defwright

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/language/folder_vocabulary.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -73,9 +75,7 @@ struct ScriptSummary {
     std::vector<ReadingRegion> regions;         ///< in the order of the text, the first at its start
     std::uint32_t readEnd = 0;                  ///< where the server stops reading: [EOF], or the text's end
     std::vector<std::uint32_t> unclosedHeaders; ///< lines that open a header without its "]"
-    std::vector<std::string> itemKeys;          ///< keys of ITEMDEF sections, upper case, each once
-    std::vector<std::string> characterKeys;     ///< keys of CHARDEF sections, likewise
-    std::vector<std::string> triggers;          ///< trigger names such as "@CLICK", upper case, each once
+    FolderVocabulary vocabulary;                ///< the kinds, keys and triggers it uses (addScriptVocabulary())
     bool listsLoads = false;                    ///< it has a [RESOURCES] section
     std::vector<LoadEntry> loads;               ///< the lines of its [RESOURCES] sections, in order
 };

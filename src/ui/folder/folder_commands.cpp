@@ -1,10 +1,9 @@
 #include "ui/folder/folder_commands.h"
 
-#include "core/index/folder_check.h"
+#include "core/index/folder_script_check.h"
 #include "core/index/scripts_folder.h"
 #include "ui/folder/folder_check_window.h"
 #include "ui/index/index_paths.h"
-#include "ui/index/pane_completion.h"
 #include "ui/index/pane_text.h"
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/folder_edits.h"
@@ -60,10 +59,8 @@ FolderCommands::FolderCommands(const Parts& parts, QMenu* scriptMenu)
     connect(index_, &ScriptsIndex::progressed, this, &FolderCommands::showProgress);
     connect(index_, &ScriptsIndex::built, this, &FolderCommands::showCount);
     connect(index_, &ScriptsIndex::changed, this, &FolderCommands::showCount);
-    for (DocumentTabs* pane : {parts.item, parts.npc}) {
-        new PaneCompletion(pane->pane(), index_);
+    for (DocumentTabs* pane : {parts.item, parts.npc})
         connect(pane, &DocumentTabs::documentClosing, this, &FolderCommands::forgetDocument);
-    }
     for (PaneDocument* document : parts.front->documents())
         watchDocument(document);
     connect(parts.front, &FrontDocument::documentAdded, this, [this](PaneDocument* document) {
@@ -180,7 +177,7 @@ void FolderCommands::mnuCheckFolder_Click()
     }
     if (index_->isBuilding())
         withWaitCursor([this] { index_->waitUntilBuilt(); });
-    std::vector<FolderProblem> problems = withWaitCursor([this] { return checkFolder(index_->index()); });
+    std::vector<FolderProblem> problems = withWaitCursor([this] { return checkFolderWithScripts(index_->index()); });
     for (const std::filesystem::path& file : index_->unnamedFiles())
         problems.push_back({FolderProblem::Kind::NotLoaded, FolderProblem::Severity::Warning, file, 0,
                             tr("The file's name is not valid in the system's encoding, so Defwright cannot open "

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kNumberMargin = 0;
 constexpr int kSymbolMargin = 1;
-constexpr int kFoldMargin = 2;
+constexpr int kFoldMargin = 3; // margin 2 is the problems' (see PaneMarks)
 
 } // namespace
 
@@ -273,6 +273,7 @@ void ScriptPane::contextMenuEvent(QContextMenuEvent* event)
         if (selectAll.contains(action->shortcut()))
             action->setShortcut({});
     }
+    emit contextMenuOpening(menu, event->reason() == QContextMenuEvent::Mouse ? std::optional(event->pos()) : std::nullopt);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     menu->popup(event->globalPos());
 }

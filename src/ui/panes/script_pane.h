@@ -9,11 +9,15 @@
 #include <Qsci/qsciscintilla.h>
 
 #include <QByteArray>
+#include <QPoint>
 #include <QString>
 
+#include <optional>
 #include <span>
 #include <string_view>
 #include <vector>
+
+class QMenu;
 
 namespace defwright {
 
@@ -87,6 +91,9 @@ signals:
     /// The text was made larger or smaller, by the editor's own keys or the
     /// wheel as much as by zoomTo(); `level` as zoomTo() takes it.
     void zoomed(int level);
+    /// The context menu is about to open, for the point of the viewport
+    /// clicked, or for the caret (none) when asked for from the keyboard.
+    void contextMenuOpening(QMenu* menu, std::optional<QPoint> point);
 
 protected:
     bool focusNextPrevChild(bool next) override;

@@ -22,6 +22,7 @@
 #include "ui/binding/field_typing_undo.h"
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
+#include "ui/language/language_commands.h"
 #include "ui/inspector/inspector_command.h"
 #include "ui/shell/menu_shortcut_filter.h"
 #include "ui/widgets/program_icon.h"
@@ -77,6 +78,8 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    languageCommands_ = new LanguageCommands({this, front_, itemDocuments_, npcDocuments_, statusBar_,
+                                              scriptCommands_->menu(), folderCommands_->scriptsIndex()});
     inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
     new TableCommands({this, folderCommands_->scriptsIndex(), folderCommands_->folderEdits(), front_,
                        [this](const QString& file, int line) { folderCommands_->openPlace(file, line); }},
@@ -259,6 +262,7 @@ void MainWindow::guardMenuShortcuts()
     sequences.append(editCommands_->shortcuts());
     sequences.append(viewCommands_->shortcuts());
     sequences.append(folderCommands_->shortcuts());
+    sequences.append(languageCommands_->shortcuts());
     sequences.append(documentCommands_->shortcuts());
     sequences.append(inspectorCommand_->shortcuts());
     qApp->installEventFilter(new MenuShortcutFilter(this, sequences));

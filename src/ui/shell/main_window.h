@@ -14,6 +14,7 @@ class FrontDocument;
 class HelpCommands;
 class InspectorCommand;
 class ItemFieldsPage;
+class LanguageCommands;
 class NpcFieldsPage;
 class ScriptCommands;
 class ScriptPage;
@@ -78,6 +79,7 @@ private:
     ViewCommands* viewCommands_ = nullptr;
     SessionKeeper* sessionKeeper_ = nullptr;
     FolderCommands* folderCommands_ = nullptr;
+    LanguageCommands* languageCommands_ = nullptr;
     FieldTypingUndo* typingUndo_ = nullptr;
     HelpCommands* helpCommands_ = nullptr;
     InspectorCommand* inspectorCommand_ = nullptr;

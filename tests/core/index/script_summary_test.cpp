@@ -119,15 +119,16 @@ TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
         EXPECT_EQ(summary.references[1].line, 7U);
         EXPECT_EQ(summary.references[2].name, "i_lantern");
         EXPECT_EQ(summary.references[2].line, 15U);
-        EXPECT_EQ(summary.itemKeys, (std::vector<std::string>{"DEFNAME", "NAME", "TYPE"}));
-        EXPECT_EQ(summary.characterKeys, std::vector<std::string>{"ITEMNEWBIE"});
-        EXPECT_EQ(summary.triggers, (std::vector<std::string>{"@CLICK", "@DEATH"}));
     }
     EXPECT_TRUE(summarizeScript("").sections.empty());
-    const ScriptSummary alike = summarizeScript("[ITEMDEF i_a]\nNAME=a\nWEIGHT=1\n[CHARDEF c_b]\nNAME=b\nSTR=1\n"
-                                                "[ITEMDEF i_c]\nname=c\nVALUE=2\n");
-    EXPECT_EQ(alike.itemKeys, (std::vector<std::string>{"NAME", "VALUE", "WEIGHT"}));
-    EXPECT_EQ(alike.characterKeys, (std::vector<std::string>{"NAME", "STR"}));
+    // The summary holds the script's vocabulary, as the folder's is made of them.
+    const std::string_view alike = "[ITEMDEF i_a]\nNAME=a\nWEIGHT=1\n[CHARDEF c_b]\nNAME=b\nSTR=1\n"
+                                   "[ITEMDEF i_c]\nname=c\nVALUE=2\nON=@Click\nNAME=x\n";
+    FolderVocabulary vocabulary;
+    addScriptVocabulary(vocabulary, alike);
+    EXPECT_EQ(summarizeScript(alike).vocabulary, vocabulary);
+    EXPECT_EQ(vocabulary.keys.at("ITEMDEF").at("NAME"), 2U);
+    EXPECT_EQ(summarizeScript(alike).sections.at(2).title, "c");
     EXPECT_EQ(summarizeScript("[ITEMDEF]").sections.at(0).name.text, "");
 }
 

@@ -107,7 +107,12 @@ TEST_F(FolderIndexTest, ReindexingOneFileReplacesWhatItDefined)
     EXPECT_TRUE(placesOf("e_horse").empty());
     EXPECT_EQ(placesOf("e_rider"), Places{"misc.scp:0"});
     EXPECT_EQ(index_.sectionCount(), 4U);
+    EXPECT_EQ(index_.vocabulary().kinds.at("ITEMDEF"), 2U);
+    EXPECT_EQ(index_.vocabulary().kinds.at("EVENTS"), 1U) << "the file's old sections no longer count";
+    EXPECT_FALSE(index_.vocabulary().kinds.contains("TYPEDEF"));
     index_.removeFile(items_);
+    EXPECT_FALSE(index_.vocabulary().kinds.contains("ITEMDEF"));
+    EXPECT_EQ(index_.vocabulary().keys.at("CHARDEF").at("DUPEITEM"), 1U);
     EXPECT_TRUE(placesOf("i_lantern").empty());
     EXPECT_EQ(index_.fileCount(), 2U);
     EXPECT_FALSE(index_.holds(items_));

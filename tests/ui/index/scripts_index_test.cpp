@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <tuple>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -18,23 +17,12 @@ class ScriptsIndexTest : public QObject {
 
 private slots:
     void init() { QSettings().remove(QStringLiteral("scriptsFolder")); }
-    void completionOffersKeysTriggersAndNames();
     void theIndexFollowsTheDiskAndThePanesUnsavedText();
     void aChosenFolderIsKeptForTheNextStart();
     void aNameInNoEncodingIsLeftOutAndTold();
 };
 
 namespace {
-
-// The choice the editor's completion list has selected, empty when none is open.
-QString completionChoice(QsciScintilla* pane)
-{
-    if (pane->SendScintilla(QsciScintillaBase::SCI_AUTOCACTIVE) == 0)
-        return {};
-    QByteArray text(256, 0);
-    const long size = pane->SendScintilla(QsciScintillaBase::SCI_AUTOCGETCURRENTTEXT, 0UL, text.data());
-    return QString::fromUtf8(text.left(static_cast<int>(size)));
-}
 
 // A script whose name has the byte 0xE9 for "é", as an old archive unpacks it:
 // not valid in the system's encoding, whatever it is.
@@ -45,46 +33,7 @@ std::filesystem::path writeLatinNamed(const QString& folder, const std::string& 
     return file;
 }
 
-QString lastLine(QsciScintilla* pane)
-{
-    return pane->text(pane->lines() - 1);
-}
-
 } // namespace
-
-// Keys after two letters at a line's start, those of the folder too; triggers
-// after "ON=@"; names of the folder in a naming value. Tab and Enter take the
-// choice, Escape leaves what was typed as it was.
-void ScriptsIndexTest::completionOffersKeysTriggersAndNames()
-{
-    const ScriptsFolder folder;
-    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_other]\rRESDISPDNID=1\r");
-    MainWindow window;
-    QVERIFY(openIndexed(window, folder.horses()));
-    showPage(window, 1);
-    auto* pane = control<QsciScintilla>(window, kItemPane);
-    document(window, kItemPane)->replaceScript(QStringLiteral("[ITEMDEF i_new]\r\n"));
-    pane->setFocus();
-    QTest::keyClicks(pane, QStringLiteral("W"));
-    QCOMPARE(completionChoice(pane), QString());
-    const std::tuple<QString, QString, Qt::Key, QString> steps[] = { // typed, offered, key, line after
-        {"ei", "WEIGHT=", Qt::Key_Tab, "WEIGHT="},
-        {"resd", "RESDISPDNID=", Qt::Key_Escape, "resd"},
-        {"ON=@uneq", "@UNEQUIP", Qt::Key_Return, "ON=@UNEQUIP"},
-        {"TEVENTS=E_", "e_horse", Qt::Key_Return, "TEVENTS=e_horse"},
-    };
-    for (const auto& [typed, offered, key, after] : steps) {
-        QTest::keyClicks(pane, typed);
-        QCOMPARE(completionChoice(pane), offered);
-        QTest::keyClick(pane, key);
-        QCOMPARE(lastLine(pane), after);
-        QCOMPARE(QApplication::focusWidget(), pane);
-        QTest::keyClick(pane, Qt::Key_Return);
-    }
-    QTest::keyClicks(pane, QStringLiteral("DUPEITEM="));
-    QTest::keyClick(pane, Qt::Key_Space, Qt::ControlModifier);
-    QCOMPARE(completionChoice(pane), QStringLiteral("i_lantern"));
-}
 
 // A file added on disk is indexed; a pane's unsaved text wins over its file,
 // changed on disk or not, and once saved the file counts again.
