@@ -100,7 +100,8 @@ void DefinitionInspector::showEvent(QShowEvent* event)
     QDockWidget::showEvent(event);
     if (vocabulary_ == nullptr && index_ != nullptr) {
         vocabulary_ = new IndexVocabulary(index_, this);
-        connect(vocabulary_, &IndexVocabulary::changed, this, [this] { noteChange(nullptr, Change::Reread); });
+        // The folder's words change the problems alone: the rows, and a value being typed, stay.
+        connect(vocabulary_, &IndexVocabulary::changed, this, &DefinitionInspector::checkShown);
     }
     noteChange(nullptr, Change::Reread);
 }
@@ -141,14 +142,12 @@ void DefinitionInspector::follow()
     const bool changed = std::exchange(textChanged_, false) | std::exchange(reread_, false)
         || &document->editor() != inspected_;
     const std::optional<InspectedDefinition>& shown = model_->definition();
-    if (changed) {
-        readAtCaret(0);
-    } else if (shown && !shown->holds(frontPane_->caretPosition())) {
-        readAtCaret(0);
-    } else if (!shown && frontPane_->caretLine() > searchedFrom_) {
-        readAtCaret(searchedFrom_ + 1); // no header stands at or above the line searched from last
-    }
-    showCaretRow();
+    const bool reread = changed || (shown && !shown->holds(frontPane_->caretPosition()))
+        || (!shown && frontPane_->caretLine() > searchedFrom_);
+    // Without a change, no header stands at or above the line searched from last.
+    if (reread)
+        readAtCaret(changed || shown ? 0 : searchedFrom_ + 1);
+    showCaretRow(reread);
 }
 
 void DefinitionInspector::readAtCaret(int highest)
@@ -162,16 +161,24 @@ void DefinitionInspector::readAtCaret(int highest)
     searchedFrom_ = definition ? -1 : caretLine;
     model_->show(std::move(definition));
     showPlace();
+    checkShown();
+}
+
+void DefinitionInspector::checkShown()
+{
     if (model_->definition())
         check_->check(std::make_shared<const InspectedDefinition>(*model_->definition()), vocabulary(), ++revision_);
 }
 
-void DefinitionInspector::showCaretRow()
+// The row the user chose stays current until the caret really moves: the
+// editor may tell of a caret moved long before, at its first paint after.
+void DefinitionInspector::showCaretRow(bool reread)
 {
     const std::optional<InspectedDefinition>& shown = model_->definition();
     const std::size_t caret = frontPane_->caretPosition();
-    if (!shown || !shown->holds(caret))
+    if (!shown || !shown->holds(caret) || (!reread && caret == caretShown_))
         return;
+    caretShown_ = caret;
     const int row = static_cast<int>(shown->rowAt(caret - shown->start));
     const QModelIndex current = view_->currentIndex();
     if (current.row() != row)

@@ -53,7 +53,8 @@ private:
     void noteChange(const ScriptPane* pane, Change change);
     void follow();
     void readAtCaret(int highest);
-    void showCaretRow();
+    void checkShown();
+    void showCaretRow(bool reread);
     void showPlace();
     void tell(const QString& note);
     [[nodiscard]] bool isReady();
@@ -79,6 +80,7 @@ private:
     bool textChanged_ = true; // the pane's text changed since the rows were read
     bool reread_ = true;      // the document in front or the folder's vocabulary may have changed
     bool followPending_ = false;
+    std::size_t caretShown_ = 0; // where the caret stood when its row was last made current
     int searchedFrom_ = -1; // the line a search found no header at or above, while the text stays
 };
 

@@ -17,4 +17,10 @@ QWidget* ValueDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     return editor;
 }
 
+void ValueDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* box = qobject_cast<QLineEdit*>(editor); box == nullptr || !box->isModified())
+        QStyledItemDelegate::setEditorData(editor, index);
+}
+
 } // namespace defwright
