@@ -112,7 +112,7 @@ void BM_SetThousandCellsInFiftyFiles(benchmark::State& state)
     std::size_t files = 0;
     for (auto _ : state) {
         const CellPlan plan = planCellChanges(table, texts, changes);
-        for (const FileEdits& file : plan.files) {
+        for (const TableFileEdits& file : plan.files) {
             const std::string edited = applyEdits(texts[file.file], file.edits);
             table.readFileAgain(file.file, edited);
             table.readFileAgain(file.file, texts[file.file]); // back, for the next run

@@ -85,7 +85,7 @@ void readTriggers(std::string_view text, const ScriptLine& first, DefinitionRows
 
 } // namespace
 
-HeaderWords headerWords(std::string_view text, const ScriptLine& header)
+HeaderSpans headerSpans(std::string_view text, const ScriptLine& header)
 {
     const TextSpan words = header.key;
     const std::size_t kindEnd = wordEnd(text, words.start, words.end);
@@ -110,7 +110,7 @@ std::optional<DefinitionRows> readDefinitionRowsAtHeader(std::string_view text, 
     rows.header = scriptLineAt(text, headerStart);
     if (rows.header.kind != LineKind::Header)
         return std::nullopt;
-    rows.words = headerWords(text, rows.header);
+    rows.words = headerSpans(text, rows.header);
     const std::optional<ScriptLine> trigger = walkBody(text, rows.header, rows.body);
     rows.end = rows.body.empty() ? rows.header.text.end : rows.body.back().text.end;
     if (trigger)

@@ -12,13 +12,13 @@ namespace defwright {
 
 /// The words of a header: "[REGIONTYPE r_cave 2]" is the kind "REGIONTYPE"
 /// named "r_cave" with the arguments "2". Spans are empty where a word is missing.
-struct HeaderWords {
+struct HeaderSpans {
     TextSpan kind;
     TextSpan name;
     TextSpan arguments; // every word after the name, as written between them
 };
 
-[[nodiscard]] HeaderWords headerWords(std::string_view text, const ScriptLine& header);
+[[nodiscard]] HeaderSpans headerSpans(std::string_view text, const ScriptLine& header);
 
 /// One trigger of a definition: its "ON=@..." line and the lines it holds.
 struct DefinitionTrigger {
@@ -38,7 +38,7 @@ struct DefinitionTrigger {
 /// blank and comment lines above the next header are not its own.
 struct DefinitionRows {
     ScriptLine header;
-    HeaderWords words;
+    HeaderSpans words;
     std::vector<ScriptLine> body;
     std::vector<DefinitionTrigger> triggers;
     std::size_t end = 0; // where the definition's last line ends, before its break

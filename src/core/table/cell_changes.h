@@ -22,7 +22,7 @@ struct CellChange {
 
 /// The edits of one file, apart from one another and sorted: applied from
 /// the last to the first (or with applyEdits()), each one's offsets hold.
-struct FileEdits {
+struct TableFileEdits {
     std::uint32_t file = 0;
     std::vector<TextEdit> edits;
 };
@@ -48,7 +48,7 @@ struct RefusedChange {
 };
 
 struct CellPlan {
-    std::vector<FileEdits> files; ///< only files with something to change
+    std::vector<TableFileEdits> files; ///< only files with something to change
     std::vector<RefusedChange> refused;
 };
 

@@ -35,7 +35,7 @@ std::vector<TableRow> DefinitionTable::readFile(std::uint32_t file, std::string_
     std::vector<TableRow> rows;
     for (const HeaderLine& header : headerLines(text)) {
         const ScriptLine line = scriptLineAt(text, header.start);
-        const HeaderWords words = headerWords(text, line);
+        const HeaderSpans words = headerSpans(text, line);
         const std::string_view kind = words.kind.of(text);
         if (std::none_of(sections_.begin(), sections_.end(),
                          [kind](const std::string& section) { return equalsIgnoringCase(section, kind); }))

@@ -199,7 +199,7 @@ QString InspectorModel::cell(int at, int column) const
     const ScriptLine& line = shown.line;
     if (column == CommentColumn)
         return text(line.comment);
-    const HeaderWords& words = definition_->rows.words;
+    const HeaderSpans& words = definition_->rows.words;
     switch (shown.kind) {
     case InspectedRow::Kind::Header:
         return text(column == KeyColumn ? words.kind : TextSpan{words.name.start, words.arguments.end});

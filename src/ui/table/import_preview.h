@@ -12,7 +12,6 @@ class QPushButton;
 
 namespace defwright {
 
-// Not the core's header of them, whose FileEdits is another than the folder edits' (see TableEditor).
 struct ImportChange;
 struct ImportPlan;
 

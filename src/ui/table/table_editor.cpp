@@ -37,7 +37,7 @@ bool TableEditor::change(const std::vector<CellChange>& changes, const QString& 
         return false;
     }
     std::vector<PlannedFile> files;
-    for (const FileEdits& file : plan.files)
+    for (const TableFileEdits& file : plan.files)
         files.push_back({file.file, file.edits});
     return parts_.writer->write(std::move(files), caption);
 }

@@ -11,8 +11,6 @@
 
 namespace defwright {
 
-// Not the core's header: its FileEdits is another than the folder edits'
-// and every header of a class of signals ends up in one file of the build.
 struct CellChange;
 struct CellPlan;
 class DefinitionTableModel;

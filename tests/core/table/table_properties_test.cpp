@@ -126,14 +126,14 @@ void expectChangesReadBack(RandomScripts& random, const std::vector<std::string>
     const CellPlan plan = planCellChanges(before, std::vector<std::string_view>(texts.begin(), texts.end()), changes);
     ASSERT_TRUE(plan.refused.empty());
     std::vector<std::string> edited = texts;
-    for (const FileEdits& file : plan.files) {
+    for (const TableFileEdits& file : plan.files) {
         edited[file.file] = applyEdits(texts[file.file], file.edits);
         ASSERT_EQ(applyEdits(edited[file.file], inverseEdits(texts[file.file], file.edits)), texts[file.file]);
     }
     const DefinitionTable after(kind, filesOf(edited));
     ASSERT_EQ(after.rows().size(), before.rows().size());
     ASSERT_EQ(cellsOf(after), expectedCells(before, changes));
-    for (const FileEdits& file : plan.files)
+    for (const TableFileEdits& file : plan.files)
         ASSERT_EQ(untouchedLines(after, file.file, edited[file.file], changes),
                   untouchedLines(before, file.file, texts[file.file], changes));
     const std::string csv = tableCsv(after, numbers(after.rows().size()), numbers(after.keyCount()));
