@@ -4,6 +4,7 @@
 #include "core/index/header_reader.h"
 #include "core/index/name_words.h"
 #include "core/index/reference_names.h"
+#include "core/language/vocabulary_gatherer.h"
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 
@@ -28,6 +29,7 @@ public:
     explicit Summarizer(std::shared_ptr<const std::string> text)
         : text_(*text)
         , loneCarriageReturns_(holdsLoneCarriageReturn(text_))
+        , vocabulary_(summary_.vocabulary)
     {
         summary_.text = std::move(text);
         summary_.regions.push_back({});
@@ -44,6 +46,7 @@ public:
             ++lineNumber_;
         }
         summary_.readEnd = static_cast<std::uint32_t>(ended_ ? start : text_.size());
+        vocabulary_.finish();
         return std::move(summary_);
     }
 
@@ -66,7 +69,8 @@ private:
 
     // Most lines are passed over by their first characters: blanks, comments,
     // a body that tells nothing. Any line that begins with "[" is read: it
-    // begins a section, in a comment's body too.
+    // begins a section, in a comment's body too. The vocabulary is gathered
+    // from the same lines, and from those of a definition's keys.
     bool readLine(std::size_t start, std::size_t end)
     {
         std::size_t first = start;
@@ -74,11 +78,22 @@ private:
             ++first;
         if (first == end || (text_[first] == '/' && first + 1 < end && text_[first + 1] == '/'))
             return true;
-        if (text_[first] != '[' && (body_ == BodyReading::None || body_ == BodyReading::Text))
+        const bool summarized = tells(first, end);
+        const bool gathered = !placer_.passesOver(text_[first]);
+        if (!summarized && !gathered)
             return true;
-        if (text_[first] != '[' && body_ == BodyReading::Code && !mayTell(first, end))
+        const ScriptLine line = scriptLineAt(text_, start, end);
+        if (gathered)
+            vocabulary_.read(text_, line, placer_.place(text_, line), placer_);
+        return !summarized || read(line);
+    }
+
+    // Whether a line that is neither blank nor a comment can tell the summary anything.
+    [[nodiscard]] bool tells(std::size_t first, std::size_t end) const
+    {
+        if (text_[first] == '[')
             return true;
-        return read(scriptLineAt(text_, start, end));
+        return body_ == BodyReading::Code ? mayTell(first, end) : body_ == BodyReading::Names || body_ == BodyReading::Loads;
     }
 
     // Of a code body only keys tell anything, and a line without "=" is none;
@@ -203,6 +218,8 @@ private:
     HeaderReader headers_;
     bool titled_ = false;
     std::vector<std::string_view> names_;
+    LinePlacer placer_;
+    VocabularyGatherer vocabulary_;
 };
 
 } // namespace
@@ -216,9 +233,7 @@ ScriptSummary summarizeScript(std::shared_ptr<const std::string> text)
 {
     if (text == nullptr)
         text = std::make_shared<const std::string>();
-    ScriptSummary summary = Summarizer(std::move(text)).run();
-    addScriptVocabulary(summary.vocabulary, *summary.text);
-    return summary;
+    return Summarizer(std::move(text)).run();
 }
 
 } // namespace defwright

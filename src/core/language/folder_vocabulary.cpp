@@ -1,51 +1,15 @@
 #include "core/language/folder_vocabulary.h"
 
-#include "core/language/definition_keys.h"
 #include "core/language/script_walk.h"
 #include "core/language/table_lookup.h"
+#include "core/language/vocabulary_gatherer.h"
 
 #include <algorithm>
-#include <vector>
 
 namespace defwright {
 namespace {
 
 using Counts = FolderVocabulary::Counts;
-
-// The names one section uses, each once, counted when the section ends.
-struct SectionUses {
-    std::string kind;
-    ObjectKind object = ObjectKind::None;
-    std::vector<std::string_view> keys;
-    std::vector<std::string_view> triggers;
-};
-
-void addOnce(std::vector<std::string_view>& words, std::string_view word)
-{
-    if (std::none_of(words.begin(), words.end(), [word](std::string_view had) { return equalsIgnoringCase(had, word); }))
-        words.push_back(word);
-}
-
-void countUses(FolderVocabulary& vocabulary, SectionUses& uses)
-{
-    if (!uses.keys.empty()) {
-        Counts& keys = vocabulary.keys[uses.kind];
-        for (const std::string_view key : uses.keys)
-            ++keys[upperCase(key)];
-    }
-    for (const std::string_view trigger : uses.triggers)
-        ++vocabulary.triggers[static_cast<std::size_t>(uses.object)][upperCase(trigger)];
-    uses.keys.clear();
-    uses.triggers.clear();
-}
-
-void beginSection(FolderVocabulary& vocabulary, SectionUses& uses, const ScriptWalk& walk)
-{
-    uses.kind = walk.kind() ? std::string(walk.kind()->name) : upperCase(walk.kindWord());
-    uses.object = walk.kind() ? walk.kind()->object : ObjectKind::None;
-    if (!uses.kind.empty())
-        ++vocabulary.kinds[uses.kind];
-}
 
 void mergeCounts(Counts& into, const Counts& part, bool add)
 {
@@ -80,21 +44,11 @@ bool enough(const Counts& counts, std::string_view word)
 
 void addScriptVocabulary(FolderVocabulary& vocabulary, std::string_view text)
 {
-    SectionUses uses;
+    VocabularyGatherer gatherer(vocabulary);
     ScriptWalk walk(text);
-    while (walk.next()) {
-        const ScriptLine& line = walk.line();
-        if (walk.place() == LinePlace::Header) {
-            countUses(vocabulary, uses);
-            beginSection(vocabulary, uses, walk);
-        } else if (walk.place() == LinePlace::Keys && line.kind == LineKind::Keyed && !isTagKey(line.key.of(text))) {
-            addOnce(uses.keys, line.key.of(text));
-        } else if (walk.place() == LinePlace::Trigger && uses.object != ObjectKind::None) {
-            if (const TextSpan name = triggerNameOf(text, line); !name.empty())
-                addOnce(uses.triggers, name.of(text));
-        }
-    }
-    countUses(vocabulary, uses);
+    while (walk.nextPassingOverPlainLines())
+        gatherer.read(text, walk.line(), walk.place(), walk.placer());
+    gatherer.finish();
 }
 
 void addVocabulary(FolderVocabulary& into, const FolderVocabulary& part)

@@ -64,6 +64,9 @@ void checkSummary(std::string_view text)
 {
     const ScriptSummary summary = summarizeScript(text);
     checkPlaces(text, summary);
+    FolderVocabulary vocabulary; // gathered in the summary's own pass, which passes over more lines
+    addScriptVocabulary(vocabulary, text);
+    check(summary.vocabulary == vocabulary);
     const ScriptSummary unixSummary = summarizeScript(withLineBreaks(text, LineBreak::Lf));
     check(unixSummary.sections.size() == summary.sections.size() && unixSummary.regions.size() == summary.regions.size());
     for (std::size_t i = 0; i < summary.sections.size(); ++i)

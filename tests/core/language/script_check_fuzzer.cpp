@@ -56,12 +56,34 @@ void checkSectionAlone(std::string_view text, std::size_t position, const std::v
     check(checkSection(text, section, vocabulary) == inSection);
 }
 
+// The walk that passes over plain lines gives every other line of the full
+// walk, in its place; what it passes over is plain code, text or a title.
+void checkPassingOver(std::string_view text)
+{
+    ScriptWalk all(text);
+    ScriptWalk passing(text);
+    while (passing.nextPassingOverPlainLines()) {
+        check(all.next());
+        while (all.line().start() != passing.line().start()) {
+            const LinePlace place = all.place();
+            check(place == LinePlace::Code || place == LinePlace::Text || place == LinePlace::Title
+                  || place == LinePlace::Outside);
+            check(!isTriggerLine(text, all.line()) && all.line().kind != LineKind::Header);
+            check(all.next());
+        }
+        check(all.place() == passing.place() && all.kindWord() == passing.kindWord());
+    }
+    while (all.next())
+        check(all.place() != LinePlace::Header && all.place() != LinePlace::Keys && !isTriggerLine(text, all.line()));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     FolderVocabulary vocabulary;
+    checkPassingOver(text);
     addScriptVocabulary(vocabulary, text);
     addScriptVocabulary(vocabulary, text);
     addScriptVocabulary(vocabulary, text);
