@@ -24,28 +24,13 @@ QWidget* CellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         lines->setLineWrapMode(QPlainTextEdit::NoWrap);
         editor = lines;
     } else {
-        editor = QStyledItemDelegate::createEditor(parent, option, index);
+        editor = KeptTypingDelegate::createEditor(parent, option, index);
     }
     editor->setObjectName(QStringLiteral("txtCell"));
     editor->setAccessibleName(tr("%1 of %2")
                                   .arg(index.model()->headerData(index.column(), Qt::Horizontal).toString(),
                                        index.siblingAtColumn(0).data().toString()));
     return editor;
-}
-
-// The view gives a box its cell again whenever the table reads a file anew,
-// which the index may ask for while the box is being typed into: what was
-// typed stays, and is planned on the text read anew once it is given.
-void CellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
-{
-    if (auto* lines = qobject_cast<QPlainTextEdit*>(editor)) {
-        if (lines->document()->isModified())
-            return;
-        lines->setPlainText(index.data(Qt::EditRole).toString());
-        lines->document()->setModified(false);
-    } else if (auto* line = qobject_cast<QLineEdit*>(editor); line == nullptr || !line->isModified()) {
-        QStyledItemDelegate::setEditorData(editor, index);
-    }
 }
 
 void CellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const
