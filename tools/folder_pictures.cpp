@@ -1,8 +1,9 @@
 // Renders Go to Definition's list of places, the documents of the item pane
-// after a jump, the Check Folder window, all of it and filtered, and a
-// script's marked problems with the tooltip of a key, offscreen, over a copy
-// of the sample scripts with a few files of a shard's own and a load list
-// added, to PNG pictures for the README:
+// after a jump, the Check Folder window, all of it and filtered, a script's
+// marked problems with the tooltip of a key, and the Definitions Table sorted
+// by ARMOR from the highest and filtered to the gargish armour, offscreen,
+// over a copy of the sample scripts with a few files of a shard's own and a
+// load list added, to PNG pictures for the README:
 //   QT_QPA_PLATFORM=offscreen ./build/tools/defwright_folder_pictures docs/images
 #include "ui/documents/document_tabs.h"
 #include "ui/files/file_commands.h"
@@ -22,6 +23,8 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSettings>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -167,6 +170,26 @@ bool saveFilteredCheck(defwright::MainWindow& window, const QString& path)
     return check->grab().save(path);
 }
 
+bool saveTable(defwright::MainWindow& window, const QString& path)
+{
+    window.findChild<QAction*>(QStringLiteral("mnuDefinitionsTable"))->trigger();
+    auto* table = window.findChild<QWidget*>(QStringLiteral("frmDefinitionsTable"));
+    auto* view = table->findChild<QTableView*>(QStringLiteral("tblDefinitions"));
+    auto* bar = table->findChild<QStatusBar*>(QStringLiteral("sbrTable"));
+    while (view->model()->rowCount() == 0 || bar->currentMessage().startsWith(QStringLiteral("Reading")))
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    const QAbstractItemModel* model = view->model();
+    for (int column = 0; column < model->columnCount(); ++column) {
+        if (model->headerData(column, Qt::Horizontal).toString() == QLatin1String("ARMOR"))
+            view->sortByColumn(column, Qt::DescendingOrder);
+    }
+    table->findChild<QLineEdit*>(QStringLiteral("txtTableFilter"))->setText(QStringLiteral("gargish TYPE=t_armor ARMOR>20"));
+    view->setFocus();
+    view->setCurrentIndex(model->index(2, 0));
+    QApplication::processEvents();
+    return table->grab().save(path);
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -182,6 +205,8 @@ int main(int argc, char* argv[])
     bool saved = writeFile(scripts + QStringLiteral("/custom/deeds.scp"), kDeeds) && writeFile(vendors, kVendors)
         && writeFile(scripts + QStringLiteral("/tables.scp"), kTables)
         && writeFile(scripts + QStringLiteral("/legacy/vendors.scp"), kOldVendors);
+    QSettings().setValue(QStringLiteral("definitionsTable/ITEMDEF/columns"),
+                         QStringLiteral("DEFNAME,NAME,TYPE,ARMOR,VALUE,WEIGHT,RESOURCES,SKILLMAKE"));
     defwright::MainWindow window;
     window.findChild<QWidget*>(QStringLiteral("frmcreate"))->hide();
     window.show();
@@ -189,7 +214,8 @@ int main(int argc, char* argv[])
         && saveDocuments(window, scripts, pictures.filePath(QStringLiteral("documents.png")))
         && saveFolderCheck(window, pictures.filePath(QStringLiteral("check-folder.png")))
         && saveFilteredCheck(window, pictures.filePath(QStringLiteral("check-folder-filtered.png")))
-        && saveProblems(window, scripts, pictures.filePath(QStringLiteral("problems.png")));
+        && saveProblems(window, scripts, pictures.filePath(QStringLiteral("problems.png")))
+        && saveTable(window, pictures.filePath(QStringLiteral("definitions-table.png")));
     if (!saved) {
         QTextStream(stderr) << "Could not write the pictures into " << pictures.absolutePath() << '\n';
         return 1;
