@@ -4,6 +4,7 @@
 #include "offscreen_bench_main.h"
 #include "resident_memory.h"
 #include "settings_in.h"
+#include "shown_window.h"
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/pane_document.h"
 #include "ui/files/file_commands.h"
@@ -46,10 +47,7 @@ public:
             paths_ << folder_.filePath(QStringLiteral("f%1.scp").arg(file));
             std::ofstream(paths_.constLast().toStdString(), std::ios::binary) << text;
         }
-        window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window_.show();
-        if (!QTest::qWaitForWindowExposed(&window_))
-            qFatal("the window was not shown");
+        bench::showScriptPage(window_);
         items_ = window_.findChildren<DocumentTabs*>().constFirst();
         files_ = window_.findChild<FileCommands*>();
     }

@@ -2,13 +2,13 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bench/defwright_inspector_bench
 #include "generated_script.h"
 #include "offscreen_bench_main.h"
+#include "shown_window.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QTableView>
-#include <QTest>
 
 #include <benchmark/benchmark.h>
 
@@ -27,10 +27,7 @@ class InspectorBench {
 public:
     InspectorBench()
     {
-        window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window_.show();
-        if (!QTest::qWaitForWindowExposed(&window_))
-            qFatal("the window was not shown");
+        bench::showScriptPage(window_);
         const std::string script = bench::generatedScript();
         pane_->replacePaneText(script);
         const std::size_t last = script.rfind("\n[");

@@ -3,6 +3,7 @@
 //   QT_QPA_PLATFORM=offscreen ./build/bench/defwright_language_window_bench
 #include "generated_script.h"
 #include "offscreen_bench_main.h"
+#include "shown_window.h"
 #include "ui/language/pane_problems.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
@@ -25,10 +26,7 @@ class CheckBench {
 public:
     explicit CheckBench(const std::string& script)
     {
-        window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window_.show();
-        if (!QTest::qWaitForWindowExposed(&window_))
-            qFatal("the window was not shown");
+        bench::showScriptPage(window_);
         for (PaneProblems* problems : window_.findChildren<PaneProblems*>()) {
             if (problems->pane() == pane_)
                 problems_ = problems;

@@ -3,6 +3,7 @@
 #include "core/items/item_script.h"
 #include "generated_script.h"
 #include "offscreen_bench_main.h"
+#include "shown_window.h"
 #include "ui/panes/script_pane.h"
 #include "ui/shell/main_window.h"
 
@@ -76,11 +77,7 @@ class TypingBench {
 public:
     TypingBench(long atPercent, bool inspected)
     {
-        window_.findChild<QObject*>(QStringLiteral("SSTab1"))->setProperty("currentIndex", 1);
-        window_.show();
-        // Until the window system says the window is shown, nothing is drawn.
-        if (!QTest::qWaitForWindowExposed(&window_))
-            qFatal("the window was not shown");
+        bench::showScriptPage(window_);
         const std::string script = bench::generatedScript();
         pane_->replacePaneText(script);
         const long lines = pane_->SendScintilla(ScriptPane::SCI_GETLINECOUNT);
