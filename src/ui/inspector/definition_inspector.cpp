@@ -5,9 +5,9 @@
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/front_document.h"
 #include "ui/documents/pane_document.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/inspector/add_row_dialog.h"
 #include "ui/inspector/header_above.h"
-#include "ui/inspector/index_vocabulary.h"
 #include "ui/inspector/inspector_model.h"
 #include "ui/inspector/inspector_view.h"
 #include "ui/inspector/problem_check.h"
@@ -94,14 +94,14 @@ void DefinitionInspector::returnToPane()
     document->pane()->setFocus(Qt::ShortcutFocusReason);
 }
 
-// The folder's vocabulary is read only once the inspector is first shown.
+// The folder's vocabulary is followed only once the inspector is first shown.
 void DefinitionInspector::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
     if (vocabulary_ == nullptr && index_ != nullptr) {
-        vocabulary_ = new IndexVocabulary(index_, this);
+        vocabulary_ = new VocabularySource(index_, this);
         // The folder's words change the problems alone: the rows, and a value being typed, stay.
-        connect(vocabulary_, &IndexVocabulary::changed, this, &DefinitionInspector::checkShown);
+        connect(vocabulary_, &VocabularySource::changed, this, &DefinitionInspector::checkShown);
     }
     noteChange(nullptr, Change::Reread);
 }

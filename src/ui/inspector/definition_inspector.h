@@ -15,12 +15,12 @@ namespace defwright {
 
 class EditorDocument;
 class FrontDocument;
-class IndexVocabulary;
 class InspectorModel;
 class InspectorView;
 class ProblemCheck;
 class ScriptPane;
 class ScriptsIndex;
+class VocabularySource;
 
 /// The definition inspector: every line of the definition that holds the
 /// caret of the document in front, whatever its kind, as rows (see
@@ -67,7 +67,7 @@ private:
 
     FrontDocument* front_;
     const ScriptsIndex* index_;
-    IndexVocabulary* vocabulary_ = nullptr; // made once shown, so a hidden inspector reads nothing
+    VocabularySource* vocabulary_ = nullptr; // made once shown, so a hidden inspector reads nothing
     std::shared_ptr<const FolderVocabulary> noVocabulary_ = std::make_shared<const FolderVocabulary>();
     quint64 revision_ = 0; // counts the readings, so a check of an older one is let go
     QLabel* place_;

@@ -8,7 +8,7 @@
 #include "ui/language/pane_hover.h"
 #include "ui/language/pane_problems.h"
 #include "ui/language/problem_texts.h"
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/panes/pane_places.h"
 #include "ui/panes/script_pane.h"
 

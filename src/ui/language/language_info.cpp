@@ -11,7 +11,7 @@
 #include "ui/index/index_paths.h"
 #include "ui/index/scripts_index.h"
 #include "ui/language/problem_texts.h"
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/panes/pane_places.h"
 #include "ui/panes/script_pane.h"
 

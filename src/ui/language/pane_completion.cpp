@@ -5,7 +5,7 @@
 #include "core/script/ascii_case.h"
 #include "ui/index/scripts_index.h"
 #include "ui/language/text_check.h"
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/panes/pane_places.h"
 #include "ui/panes/pane_word_list.h"
 #include "ui/panes/script_pane.h"

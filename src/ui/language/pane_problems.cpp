@@ -2,7 +2,7 @@
 
 #include "ui/documents/document_tabs.h"
 #include "ui/documents/pane_document.h"
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/panes/pane_marks.h"
 #include "ui/panes/pane_places.h"
 #include "ui/panes/script_pane.h"

@@ -1,7 +1,7 @@
 #include "core/files/line_breaks.h"
 #include "core/language/script_check.h"
 #include "language_probe.h"
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 #include "window_test_main.h"
 
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "ui/language/vocabulary_source.h"
+#include "ui/index/vocabulary_source.h"
 
 #include "core/language/fired_triggers.h"
 #include "ui/index/scripts_index.h"
