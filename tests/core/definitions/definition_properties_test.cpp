@@ -1,6 +1,7 @@
 #include "core/definitions/row_edits.h"
 #include "core/script/text_lines.h"
 
+#include "../script/script_lines.h"
 #include "random_definitions.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,9 @@ using test::RandomScripts;
 std::vector<std::string> lineTexts(std::string_view text)
 {
     std::vector<std::string> lines;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
+    for (const ScriptLine& line : test::linesOf(text))
         lines.emplace_back(line.text.of(text));
-        if (line.isLast())
-            return lines;
-        start = line.next();
-    }
+    return lines;
 }
 
 std::vector<std::string> bodyTexts(std::string_view text, const DefinitionRows& rows)

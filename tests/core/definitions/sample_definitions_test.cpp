@@ -1,6 +1,7 @@
 #include "core/definitions/row_edits.h"
 #include "core/files/line_breaks.h"
 #include "core/index/scripts_folder.h"
+#include "core/script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -15,14 +16,10 @@ const std::filesystem::path kSamples = DEFWRIGHT_SAMPLE_SCRIPTS;
 std::vector<std::size_t> headerStarts(std::string_view text)
 {
     std::vector<std::size_t> headers;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
+    for (const ScriptLine& line : test::linesOf(text))
         if (line.kind == LineKind::Header)
-            headers.push_back(start);
-        if (line.isLast())
-            return headers;
-        start = line.next();
-    }
+            headers.push_back(line.start());
+    return headers;
 }
 
 // Every line from the header to the first trigger is a body row, in order,

@@ -9,6 +9,7 @@
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 #include "core/script/text_lines.h"
+#include "core/script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -24,16 +25,12 @@ const std::filesystem::path kSamples = DEFWRIGHT_SAMPLE_SCRIPTS;
 
 std::size_t headerLines(const std::filesystem::path& file)
 {
-    const std::optional<std::string> text = readScriptText(file);
+    const std::string text = readScriptText(file).value();
     std::size_t count = 0;
-    for (std::size_t start = 0; text;) {
-        const ScriptLine line = scriptLineAt(*text, start);
-        const std::string_view words = line.key.of(*text);
+    for (const ScriptLine& line : test::linesOf(text)) {
+        const std::string_view words = line.key.of(text);
         if (line.kind == LineKind::Header && !startsIgnoringCase(words, "COMMENT") && !startsIgnoringCase(words, "EOF"))
             ++count;
-        if (line.isLast())
-            break;
-        start = line.next();
     }
     return count;
 }
@@ -116,16 +113,12 @@ TEST(SampleFolder, CheckReportsOnlyTheNamesTheOtherFilesOfTheCollectionDefine)
     std::set<std::string> defined;
     for (const std::filesystem::path& file : listScriptFiles(kSamples)) {
         const std::string text = *readScriptText(file);
-        for (std::size_t start = 0;;) {
-            const ScriptLine line = scriptLineAt(text, start);
+        for (const ScriptLine& line : test::linesOf(text)) {
             const std::string_view key = line.key.of(text);
             if (line.kind == LineKind::Header)
                 defined.insert(nameKey(key.substr(std::min(key.find(' ') + 1, key.size()))));
             if (line.kind == LineKind::Keyed && startsIgnoringCase(key, "DEFNAME"))
                 defined.insert(nameKey(line.value.of(text)));
-            if (line.isLast())
-                break;
-            start = line.next();
         }
     }
     std::map<std::string, int> byKey;

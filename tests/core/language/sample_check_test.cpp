@@ -2,6 +2,7 @@
 #include "core/index/scripts_folder.h"
 #include "core/language/script_check.h"
 #include "core/script/ascii_case.h"
+#include "core/script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -63,14 +64,9 @@ TEST(SampleCheck, TheRealScriptsHaveOnlyTheirListedFaultsInAnyLineBreaks)
 // The first place of `what` in the text, in any case, at a line's start after blanks.
 std::size_t lineStartingWith(const std::string& text, std::string_view what)
 {
-    for (std::size_t start = 0; start < text.size();) {
-        const ScriptLine line = scriptLineAt(text, start);
+    for (const ScriptLine& line : test::linesOf(text))
         if (startsIgnoringCase(text.substr(line.indent.end, what.size()), what))
             return line.indent.end;
-        start = line.next();
-        if (line.isLast())
-            break;
-    }
     return std::string::npos;
 }
 

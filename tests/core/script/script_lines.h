@@ -2,6 +2,7 @@
 
 #include "core/script/definition_lines.h"
 #include "core/script/script_text.h"
+#include "core/script/text_lines.h"
 
 #include <string>
 #include <vector>
@@ -30,6 +31,21 @@ inline std::vector<std::string> unheldLines(const std::vector<UnheldLine>& unhel
     for (const UnheldLine& line : unheld)
         lines.push_back(std::to_string(line.number) + " " + line.text);
     return lines;
+}
+
+// Every line of the text in order, the last one too (empty after a final break).
+inline std::vector<ScriptLine> linesOf(std::string_view text)
+{
+    std::vector<ScriptLine> lines = {scriptLineAt(text, 0)};
+    while (!lines.back().isLast())
+        lines.push_back(scriptLineAt(text, lines.back().next()));
+    return lines;
+}
+
+// How many line breaks the text holds.
+inline std::size_t breaksIn(std::string_view text)
+{
+    return TextLines(text).lineAt(text.size());
 }
 
 } // namespace defwright::test

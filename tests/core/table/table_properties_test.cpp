@@ -8,6 +8,7 @@
 #include "core/table/table_import.h"
 
 #include "../definitions/random_definitions.h"
+#include "../script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -64,14 +65,10 @@ std::vector<std::string> untouchedLines(const DefinitionTable& table, std::uint3
         }
     }
     std::vector<std::string> lines;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
-        if (!changed.contains(start))
+    for (const ScriptLine& line : test::linesOf(text))
+        if (!changed.contains(line.start()))
             lines.emplace_back(line.text.of(text));
-        if (line.isLast())
-            return lines;
-        start = line.next();
-    }
+    return lines;
 }
 
 std::vector<CellChange> randomChanges(RandomScripts& random, const DefinitionTable& table)
