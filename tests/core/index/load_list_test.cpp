@@ -71,23 +71,15 @@ TEST(LoadList, TheServersOrderFromTheTablesFileOnEveryScriptOnceAndWhatTheListMi
     };
     const LoadOrder order = followLoadList(files, "Scripts", 0, list);
     using Place = std::optional<std::uint32_t>;
-    const std::vector<Place> places = {0, 2, 1, std::nullopt, 3, std::nullopt, 4, 5, std::nullopt};
-    EXPECT_EQ(order.places, places);
-    ASSERT_EQ(order.unreached.size(), 3U);
-    EXPECT_EQ(order.unreached[0].path, "missing.scp");
-    EXPECT_EQ(order.unreached[0].line, 6U);
-    EXPECT_FALSE(order.unreached[0].folder);
-    EXPECT_EQ(order.unreached[1].path, "gone/");
-    EXPECT_TRUE(order.unreached[1].folder);
-    EXPECT_EQ(order.unreached[2].path, "other/npcs/guards");
-}
-
-TEST(LoadList, WithoutATablesFileEveryScriptIsLoadedInTheOrderGiven)
-{
-    const std::vector<std::string> files = {"b.scp", "a/c.scp"};
-    const LoadOrder order = followLoadList(files, "scripts", std::nullopt, {});
-    EXPECT_EQ(order.places, (std::vector<std::optional<std::uint32_t>>{0, 1}));
-    EXPECT_TRUE(order.unreached.empty());
+    EXPECT_EQ(order.places, (std::vector<Place>{0, 2, 1, std::nullopt, 3, std::nullopt, 4, 5, std::nullopt}));
+    std::vector<std::string> unreached;
+    for (const UnreachedLoad& load : order.unreached)
+        unreached.push_back(load.path + "@" + std::to_string(load.line) + (load.folder ? " folder" : ""));
+    EXPECT_EQ(unreached, (std::vector<std::string>{"missing.scp@6", "gone/@7 folder", "other/npcs/guards@10"}));
+    // Without a tables file every script is loaded, in the order given.
+    const LoadOrder unlisted = followLoadList(std::vector<std::string>{"b.scp", "a/c.scp"}, "scripts", std::nullopt, {});
+    EXPECT_EQ(unlisted.places, (std::vector<Place>{0, 1}));
+    EXPECT_TRUE(unlisted.unreached.empty());
 }
 
 } // namespace

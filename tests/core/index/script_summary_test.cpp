@@ -73,6 +73,25 @@ TEST(ReferenceNames, EachNamingKeyReadsItsOwnForm)
         EXPECT_EQ(names(key, value), Names{}) << key << "=" << value;
 }
 
+// The summary as rows: each section "KIND name@line title", its aliases
+// "  alias@line", then each reference "KEY=name@line" and each header without
+// its "]" as "[@line".
+std::vector<std::string> summaryRows(const ScriptSummary& summary)
+{
+    const auto at = [](std::string_view text, std::uint32_t line) { return std::string(text) + "@" + std::to_string(line); };
+    std::vector<std::string> rows;
+    for (const SectionEntry& section : summary.sections) {
+        rows.push_back(section.kind + " " + at(section.name.text, section.name.line) + " " + std::string(section.title));
+        for (const WrittenName& alias : section.aliases)
+            rows.push_back("  " + at(alias.text, alias.line));
+    }
+    for (const NameReference& reference : summary.references)
+        rows.push_back(std::string(reference.key) + "=" + at(reference.name, reference.line));
+    for (const std::uint32_t line : summary.unclosedHeaders)
+        rows.push_back("[@" + std::to_string(line));
+    return rows;
+}
+
 constexpr std::string_view kScript = "VERSION=X1\r\n"
                                      "[ITEMDEF 0a25]\t// a lantern\r\n"
                                      "DEFNAME=i_lantern\r\n"
@@ -93,34 +112,16 @@ constexpr std::string_view kScript = "VERSION=X1\r\n"
                                      "[EOF]\r\n"
                                      "[ITEMDEF i_after_the_end]";
 
-// Whatever the line breaks, the same lines.
+// Whatever the line breaks, the same lines; the first NAME= of a definition is its title.
 TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
 {
-    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
-        const ScriptSummary summary = summarizeScript(withLineBreaks(kScript, lineBreak));
-        SCOPED_TRACE(lineBreakText(lineBreak).size());
-        ASSERT_EQ(summary.sections.size(), 3U);
-        const SectionEntry& lantern = summary.sections[0];
-        EXPECT_EQ(lantern.kind, "ITEMDEF");
-        EXPECT_EQ(lantern.name.text, "0a25");
-        EXPECT_EQ(lantern.name.line, 1U);
-        ASSERT_EQ(lantern.aliases.size(), 1U);
-        EXPECT_EQ(lantern.aliases[0].text, "i_lantern");
-        EXPECT_EQ(lantern.aliases[0].line, 2U);
-        EXPECT_EQ(lantern.title, "lantern");
-        EXPECT_EQ(summary.sections[1].kind, "DEFNAME");
-        ASSERT_EQ(summary.sections[1].aliases.size(), 2U);
-        EXPECT_EQ(summary.sections[1].aliases[1].text, "col_blue");
-        EXPECT_EQ(summary.sections[2].kind, "CHARDEF");
-        EXPECT_EQ(summary.sections[2].name.line, 14U);
-        EXPECT_EQ(summary.unclosedHeaders, std::vector<std::uint32_t>{10});
-        ASSERT_EQ(summary.references.size(), 3U);
-        EXPECT_EQ(summary.references[1].key, "ITEM");
-        EXPECT_EQ(summary.references[1].line, 7U);
-        EXPECT_EQ(summary.references[2].name, "i_lantern");
-        EXPECT_EQ(summary.references[2].line, 15U);
-    }
-    EXPECT_TRUE(summarizeScript("").sections.empty());
+    const std::vector<std::string> rows = {
+        "ITEMDEF 0a25@1 lantern", "  i_lantern@2", "DEFNAME colours@11 ", "  col_red@12", "  col_blue@13",
+        "CHARDEF c_horse@14 ",    "TYPE=t_light_out@4", "ITEM=i_oil@7", "ITEMNEWBIE=i_lantern@15", "[@10"};
+    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr})
+        EXPECT_EQ(summaryRows(summarizeScript(withLineBreaks(kScript, lineBreak))), rows) << lineBreakText(lineBreak).size();
+    EXPECT_EQ(summaryRows(summarizeScript("")), std::vector<std::string>{});
+    EXPECT_EQ(summaryRows(summarizeScript("[ITEMDEF]")), std::vector<std::string>{"ITEMDEF @0 "});
     // The summary holds the script's vocabulary, as the folder's is made of them.
     const std::string_view alike = "[ITEMDEF i_a]\nNAME=a\nWEIGHT=1\n[CHARDEF c_b]\nNAME=b\nSTR=1\n"
                                    "[ITEMDEF i_c]\nname=c\nVALUE=2\nON=@Click\nNAME=x\n";
@@ -128,8 +129,8 @@ TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
     addScriptVocabulary(vocabulary, alike);
     EXPECT_EQ(summarizeScript(alike).vocabulary, vocabulary);
     EXPECT_EQ(vocabulary.keys.at("ITEMDEF").at("NAME"), 2U);
-    EXPECT_EQ(summarizeScript(alike).sections.at(2).title, "c");
-    EXPECT_EQ(summarizeScript("[ITEMDEF]").sections.at(0).name.text, "");
+    EXPECT_EQ(summaryRows(summarizeScript(alike)),
+              (std::vector<std::string>{"ITEMDEF i_a@0 a", "CHARDEF c_b@3 b", "ITEMDEF i_c@6 c"}));
 }
 
 } // namespace
