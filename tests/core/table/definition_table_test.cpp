@@ -118,14 +118,12 @@ TEST(TableFilter, ReadsWordsAndKeyTests)
 {
     const TableFilter filter = parseFilter("  Sword value>0x10 \"two words\" NAME=\"long sword\" weight<x DAM= =x a.b<3 ");
     EXPECT_EQ(filter.words, (std::vector<std::string>{"sword", "two words", "=x"}));
-    ASSERT_EQ(filter.tests.size(), 4u);
-    EXPECT_EQ(filter.tests[0].key, "VALUE");
-    EXPECT_EQ(filter.tests[0].kind, KeyTest::Kind::Above);
-    EXPECT_EQ(filter.tests[0].number, 16.0);
-    EXPECT_EQ(filter.tests[1].value, "long sword");
-    EXPECT_EQ(filter.tests[2].key, "DAM");
-    EXPECT_EQ(filter.tests[2].value, "");
-    EXPECT_EQ(filter.tests[3].kind, KeyTest::Kind::Below);
+    std::vector<std::string> tests; // each as KEY, its test, the value and the number read from it
+    for (const KeyTest& test : filter.tests) {
+        const std::string number = test.number ? " #" + std::to_string(static_cast<int>(*test.number)) : "";
+        tests.push_back(test.key + "=><"[static_cast<int>(test.kind)] + test.value + number);
+    }
+    EXPECT_EQ(tests, (std::vector<std::string>{"VALUE>0x10 #16", "NAME=long sword", "DAM=", "A.B<3 #3"}));
     EXPECT_EQ(filter.unusable, (std::vector<std::string>{"weight<x"}));
 }
 
