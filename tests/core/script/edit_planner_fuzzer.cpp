@@ -33,14 +33,8 @@ std::vector<std::size_t> headersOf(std::string_view script, const DefinitionKind
 
 FieldId fieldFrom(std::uint8_t byte, const DefinitionLayout& layout)
 {
-    const std::size_t slot = byte % (layout.lineSlots.size() + 1);
-    if (slot == layout.lineSlots.size())
-        return {};
-    const SlotForm form = layout.lineSlots[slot].form;
-    if (form == SlotForm::Plain)
-        return {slot, FieldPart::Value};
-    const FieldPart part = (byte / 64) % 3 == 0 ? FieldPart::Low : (byte / 64) % 3 == 1 ? FieldPart::High : FieldPart::Name;
-    return {slot, form == SlotForm::Range && part == FieldPart::Name ? FieldPart::Low : part};
+    const std::vector<FieldId> fields = test::everyField(layout);
+    return fields[byte % fields.size()];
 }
 
 // A value that reads back as typed: no blanks at its ends and no comment; no

@@ -3,6 +3,8 @@
 #include "core/script/field_changes.h"
 #include "core/script/new_definition.h"
 
+#include "script_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -136,27 +138,11 @@ TEST(EditPlanner, RefusesAPlaceWhereNoHeaderOfItsKindBegins)
 
 using Ids = std::vector<FieldId>;
 
-// Every field of a kind, as the planner names it.
-Ids everyField(const DefinitionLayout& layout)
-{
-    Ids fields = {FieldId{}};
-    for (std::size_t slot = 0; slot < layout.lineSlots.size(); ++slot) {
-        const SlotForm form = layout.lineSlots[slot].form;
-        if (form == SlotForm::Skill)
-            fields.push_back({slot, FieldPart::Name});
-        if (form == SlotForm::Plain)
-            fields.push_back({slot, FieldPart::Value});
-        else
-            fields.insert(fields.end(), {{slot, FieldPart::Low}, {slot, FieldPart::High}});
-    }
-    return fields;
-}
-
 // What recordField() names for an id is what changedFields() finds under that id.
 template <typename Kind>
 void expectEachFieldFoundAlone()
 {
-    for (const FieldId& field : everyField(Kind::layout())) {
+    for (const FieldId& field : test::everyField(Kind::layout())) {
         typename Kind::Record changed;
         recordField<Kind>(changed, field) += "x";
         EXPECT_EQ(changedFields<Kind>({}, changed), Ids{field}) << field.slot;

@@ -33,6 +33,23 @@ inline std::vector<std::string> unheldLines(const std::vector<UnheldLine>& unhel
     return lines;
 }
 
+// Every field of a kind as the planner names it: the identifier first, then
+// each slot's value, or a skill's name and each range's low and high values.
+inline std::vector<FieldId> everyField(const DefinitionLayout& layout)
+{
+    std::vector<FieldId> fields = {FieldId{}};
+    for (std::size_t slot = 0; slot < layout.lineSlots.size(); ++slot) {
+        const SlotForm form = layout.lineSlots[slot].form;
+        if (form == SlotForm::Skill)
+            fields.push_back({slot, FieldPart::Name});
+        if (form == SlotForm::Plain)
+            fields.push_back({slot, FieldPart::Value});
+        else
+            fields.insert(fields.end(), {{slot, FieldPart::Low}, {slot, FieldPart::High}});
+    }
+    return fields;
+}
+
 // Every line of the text in order, the last one too (empty after a final break).
 inline std::vector<ScriptLine> linesOf(std::string_view text)
 {

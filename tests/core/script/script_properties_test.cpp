@@ -40,20 +40,11 @@ TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
     }
 }
 
+// The identifier one time in ten, else any other field.
 FieldId randomField(RandomScripts& random, const DefinitionLayout& layout)
 {
-    if (random.chance(0.1))
-        return {};
-    const std::size_t slot = random.below(layout.lineSlots.size());
-    switch (layout.lineSlots[slot].form) {
-    case SlotForm::Plain:
-        return {slot, FieldPart::Value};
-    case SlotForm::Range:
-        return {slot, random.chance(0.5) ? FieldPart::Low : FieldPart::High};
-    case SlotForm::Skill:
-        break;
-    }
-    return {slot, random.pick(std::array{FieldPart::Name, FieldPart::Low, FieldPart::High})};
+    const std::vector<FieldId> fields = test::everyField(layout);
+    return random.chance(0.1) ? fields.front() : fields[1 + random.below(fields.size() - 1)];
 }
 
 std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, const FieldId& field)
