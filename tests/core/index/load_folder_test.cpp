@@ -189,7 +189,8 @@ TEST(LoadList, TheServersOrderFromTheTablesFileOnEveryScriptOnceAndWhatTheListMi
         unreached.push_back(load.path + "@" + std::to_string(load.line) + (load.folder ? " folder" : ""));
     EXPECT_EQ(unreached, (std::vector<std::string>{"missing.scp@6", "gone/@7 folder", "other/npcs/guards@10"}));
     // Without a tables file every script is loaded, in the order given.
-    const LoadOrder unlisted = followLoadList(std::vector<std::string>{"b.scp", "a/c.scp"}, "scripts", std::nullopt, {});
+    const std::vector<std::string> unlistedFiles = {"b.scp", "a/c.scp"};
+    const LoadOrder unlisted = followLoadList(unlistedFiles, "scripts", std::nullopt, {});
     EXPECT_EQ(unlisted.places, (std::vector<Place>{0, 1}));
     EXPECT_TRUE(unlisted.unreached.empty());
 }

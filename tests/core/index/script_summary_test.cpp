@@ -81,10 +81,13 @@ TEST(ReferenceNames, EachNamingKeyReadsItsOwnForm)
 // its "]" as "[@line".
 std::vector<std::string> summaryRows(const ScriptSummary& summary)
 {
-    const auto at = [](std::string_view text, std::uint32_t line) { return std::string(text) + "@" + std::to_string(line); };
+    const auto at = [](std::string_view text, std::uint32_t line) {
+        return std::string(text) + "@" + std::to_string(line);
+    };
     std::vector<std::string> rows;
     for (const SectionEntry& section : summary.sections) {
-        rows.push_back(section.kind + " " + at(section.name.text, section.name.line) + " " + std::string(section.title));
+        rows.push_back(section.kind + " " + at(section.name.text, section.name.line) + " "
+                       + std::string(section.title));
         for (const WrittenName& alias : section.aliases)
             rows.push_back("  " + at(alias.text, alias.line));
     }
@@ -121,8 +124,10 @@ TEST(ScriptSummary, ReadsSectionsAliasesReferencesKeysAndTriggers)
     const std::vector<std::string> rows = {
         "ITEMDEF 0a25@1 lantern", "  i_lantern@2", "DEFNAME colours@11 ", "  col_red@12", "  col_blue@13",
         "CHARDEF c_horse@14 ",    "TYPE=t_light_out@4", "ITEM=i_oil@7", "ITEMNEWBIE=i_lantern@15", "[@10"};
-    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr})
-        EXPECT_EQ(summaryRows(summarizeScript(withLineBreaks(kScript, lineBreak))), rows) << lineBreakText(lineBreak).size();
+    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
+        EXPECT_EQ(summaryRows(summarizeScript(withLineBreaks(kScript, lineBreak))), rows)
+            << lineBreakText(lineBreak).size();
+    }
     EXPECT_EQ(summaryRows(summarizeScript("")), std::vector<std::string>{});
     EXPECT_EQ(summaryRows(summarizeScript("[ITEMDEF]")), std::vector<std::string>{"ITEMDEF @0 "});
     // The summary holds the script's vocabulary, as the folder's is made of them.
