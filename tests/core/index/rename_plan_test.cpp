@@ -6,13 +6,13 @@
 #include "core/index/reference_search.h"
 #include "core/index/rename_plan.h"
 #include "core/index/scripts_folder.h"
+#include "core/script/random_scripts.h"
 #include "scripts_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
-#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -141,19 +141,13 @@ constexpr std::array<std::string_view, 18> kLines = {
 
 using Folder = std::map<std::string, std::string>;
 
-std::string randomScript(std::mt19937& random)
+std::string randomScript(test::RandomScripts& random)
 {
-    const std::array<std::string_view, 3> breaks = {"\r\n", "\n", "\r"};
     std::string script;
-    const int lines = std::uniform_int_distribution(1, 30)(random);
-    for (int line = 0; line < lines; ++line) {
-        for (const char character : kLines[std::uniform_int_distribution<std::size_t>(0, kLines.size() - 1)(random)]) {
-            if (character == '$')
-                script += kNames[std::uniform_int_distribution<std::size_t>(0, kNames.size() - 1)(random)];
-            else
-                script += character;
-        }
-        script += breaks[std::uniform_int_distribution<std::size_t>(0, 2)(random)];
+    for (std::size_t lines = 1 + random.below(30); lines > 0; --lines) {
+        for (const char character : random.pick(kLines))
+            script += character == '$' ? std::string(random.pick(kNames)) : std::string(1, character);
+        script += random.pick(std::array<std::string_view, 3>{"\r\n", "\n", "\r"});
     }
     return script;
 }
@@ -168,14 +162,14 @@ FolderIndex indexOf(const Folder& folder)
 
 // Applies `plan` to the folder, each change chosen or not by a coin; checks
 // that only chosen names changed and that the inverse edits bring every byte back.
-Folder applied(const Folder& folder, const RenamePlan& plan, std::mt19937& random, bool all)
+Folder applied(const Folder& folder, const RenamePlan& plan, test::RandomScripts& random, bool all)
 {
     Folder result = folder;
     for (const RenameFile& file : plan.files) {
         const std::string& text = folder.at(file.file.generic_string());
         std::vector<bool> chosen;
         for (std::size_t i = 0; i < file.changes.size(); ++i)
-            chosen.push_back(all || std::bernoulli_distribution(0.5)(random));
+            chosen.push_back(all || random.chance(0.5));
         const std::vector<TextEdit> edits = chosenEdits(file, chosen);
         EXPECT_TRUE(joinedEdits(edits) == edits);
         std::string renamed = applyEdits(text, edits);
@@ -196,11 +190,11 @@ Folder applied(const Folder& folder, const RenamePlan& plan, std::mt19937& rando
 
 TEST(RenameProperties, RandomFoldersRenamedChangeOnlyTheNamesBytesAndEveryPlaceFollows)
 {
-    std::mt19937 random(20261207);
+    test::RandomScripts random(20261207);
     int renamed = 0;
     for (int round = 0; round < 300; ++round) {
         Folder folder;
-        for (int file = std::uniform_int_distribution(1, 4)(random); file > 0; --file)
+        for (std::size_t file = 1 + random.below(4); file > 0; --file)
             folder["scripts/f" + std::to_string(file) + ".scp"] = randomScript(random);
         const FolderIndex index = indexOf(folder);
         const RenamePlan plan = planRename(index, "i_a", "n_new", [&folder](const std::filesystem::path& file) {
