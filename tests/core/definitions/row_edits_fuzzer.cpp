@@ -5,6 +5,7 @@
 #include "core/definitions/row_edits.h"
 #include "core/script/text_lines.h"
 #include "fuzz_check.h"
+#include "script/script_lines.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,10 +16,7 @@ namespace {
 
 using namespace defwright;
 
-std::size_t breaks(std::string_view text)
-{
-    return TextLines(text).lineAt(text.size());
-}
+using test::breaksIn;
 
 // Body rows follow the header line by line; triggers follow them in order; all within the text.
 void checkRead(std::string_view script, const DefinitionRows& rows)
@@ -56,18 +54,18 @@ void checkEdit(std::string_view script, const DefinitionRows& rows, const TextEd
     check(edit.start <= edit.end && edit.end <= script.size() && edit.start >= rows.header.text.end);
     const std::string_view replaced = script.substr(edit.start, edit.end - edit.start);
     if (edit.start == edit.end && !edit.replacement.empty())
-        check(breaks(edit.replacement) <= 1);
-    else if (edit.replacement.empty() && breaks(replaced) > 0)
-        check(breaks(replaced) == 1);
+        check(breaksIn(edit.replacement) <= 1);
+    else if (edit.replacement.empty() && breaksIn(replaced) > 0)
+        check(breaksIn(replaced) == 1);
     else if (edit.replacement == "\r\n") // a line taken away between a lone CR and an LF
-        check(breaks(replaced) == 2 && replaced.front() == '\r');
+        check(breaksIn(replaced) == 2 && replaced.front() == '\r');
     else
-        check(breaks(replaced) == 0 && breaks(edit.replacement) == 0);
+        check(breaksIn(replaced) == 0 && breaksIn(edit.replacement) == 0);
     const std::string edited = applyEdit(script, edit);
     check(applyEdit(edited, inverseEdit(script, edit)) == script);
     const std::optional<DefinitionRows> again = readDefinitionRowsAtHeader(edited, rows.header.start());
     check(again && again->triggers.size() == rows.triggers.size());
-    check(breaks(edited) + breaks(replaced) == breaks(script) + breaks(edit.replacement));
+    check(breaksIn(edited) + breaksIn(replaced) == breaksIn(script) + breaksIn(edit.replacement));
 }
 
 } // namespace

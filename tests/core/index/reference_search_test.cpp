@@ -1,10 +1,14 @@
 #include "core/files/line_breaks.h"
+#include "core/index/completion_words.h"
 #include "core/index/definition_name.h"
+#include "core/index/folder_index.h"
 #include "core/index/name_words.h"
 #include "core/index/reference_search.h"
+#include "core/index/script_summary.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
@@ -96,33 +100,30 @@ TEST_F(ReferenceSearch, EveryFormOfTheNameAndOfTheIdInKeysStatementsAndExpressio
     EXPECT_EQ(hits[1].start, 8U);
 }
 
-// A name asked for alone leaves the id out; the definition's own lines count as its places.
-TEST_F(ReferenceSearch, ByNameAloneAcrossLineBreaksAndCase)
+// A name asked for alone leaves the id out; the definition's own lines count
+// as its places. In CR LF, LF, CR, and the three in turn as a file edited on
+// several systems has them: the same lines, none with a break in its text.
+TEST_F(ReferenceSearch, ByNameAloneAndTheSameLinesInAnyLineBreaks)
 {
-    for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
-        index_.setFile("scripts/uses.scp", summarizeScript(withLineBreaks(uses_, lineBreak)));
-        const std::vector<ReferenceHit> hits = findReferences(index_, "I_Lantern");
-        EXPECT_EQ(hits.size(), 23U);
-        for (const ReferenceHit& hit : hits)
-            EXPECT_EQ(hit.lineText.find_first_of("\r\n"), std::string::npos);
-    }
-    EXPECT_TRUE(findReferences(index_, "lantern").empty());
-}
-
-// CR LF, CR and LF in turn, as a file edited on several systems has them: the same lines.
-TEST_F(ReferenceSearch, MixedLineBreaksGiveTheSameLines)
-{
-    const std::vector<ReferenceHit> plain = findReferences(index_, lantern());
+    const auto lines = [](const std::vector<ReferenceHit>& hits) {
+        std::vector<std::string> rows;
+        for (const ReferenceHit& hit : hits) {
+            EXPECT_EQ(hit.lineText.find_first_of("\r\n"), std::string::npos) << hit.lineText;
+            rows.push_back(hit.file.generic_string() + ":" + std::to_string(hit.line) + " " + hit.lineText);
+        }
+        return rows;
+    };
+    const std::vector<std::string> plain = lines(findReferences(index_, lantern()));
     std::string mixed;
     for (std::size_t line = 0; line < std::size(kUses); ++line)
         mixed += std::string(kUses[line].line) + (line % 3 == 0 ? "\r\n" : line % 3 == 1 ? "\r" : "\n");
-    index_.setFile("scripts/uses.scp", summarizeScript(mixed));
-    const std::vector<ReferenceHit> hits = findReferences(index_, lantern());
-    ASSERT_EQ(hits.size(), plain.size());
-    for (std::size_t i = 0; i < hits.size(); ++i) {
-        EXPECT_EQ(hits[i].line, plain[i].line);
-        EXPECT_EQ(hits[i].lineText, plain[i].lineText);
+    for (const std::string& text : {withLineBreaks(uses_, LineBreak::CrLf), withLineBreaks(uses_, LineBreak::Lf),
+                                    withLineBreaks(uses_, LineBreak::Cr), mixed}) {
+        index_.setFile("scripts/uses.scp", summarizeScript(text));
+        EXPECT_EQ(lines(findReferences(index_, lantern())), plain);
+        EXPECT_EQ(lines(findReferences(index_, "I_Lantern")).size(), 23U);
     }
+    EXPECT_TRUE(findReferences(index_, "lantern").empty());
 }
 
 TEST(NameWords, KeysReadAsTextOrWithIdsByTheirLastPartInAnyCase)
@@ -136,6 +137,35 @@ TEST(NameWords, KeysReadAsTextOrWithIdsByTheirLastPartInAnyCase)
     EXPECT_EQ(keyReading("A_VERY_LONG_KEY_OF_MANY_LETTERS").ids, IdFields::None);
     EXPECT_TRUE(isPlainKey("TAG.x_1"));
     EXPECT_FALSE(isPlainKey("IF (<A>"));
+}
+
+TEST(NameCompletionPlace, InTheValueOfANamingKeyOnly)
+{
+    const std::optional<NameCompletionPlace> events = nameCompletionPlace("tevents=+e_a,e_h", false);
+    ASSERT_TRUE(events.has_value());
+    EXPECT_EQ(events->key, "TEVENTS");
+    EXPECT_EQ(events->typed, 3U);
+    EXPECT_FALSE(nameCompletionPlace("TYPE=", false).has_value());
+    EXPECT_EQ(nameCompletionPlace("TYPE=", true)->typed, 0U);
+    EXPECT_FALSE(nameCompletionPlace("NAME=sw", true).has_value());
+    EXPECT_FALSE(nameCompletionPlace("TYPE=t_x ", false).has_value());
+    EXPECT_FALSE(nameCompletionPlace("WE", true).has_value());
+    EXPECT_FALSE(nameCompletionPlace("ON=@cl", true).has_value());
+}
+
+TEST(CompletionNames, NamesOfTheRightKindThoseBeginningWithTheLettersFirst)
+{
+    FolderIndex index("scripts");
+    index.setFile("scripts/a.scp", summarizeScript("[ITEMDEF 0a25]\nDEFNAME=i_lantern\n[EVENTS e_horse]\n"
+                                                   "[TYPEDEF t_lamp]\n[TEMPLATE i_pack]\n[ITEMDEF i_Lamp_post]\n"
+                                                   "[ITEMDEF i_LANTERN]\n"));
+    EXPECT_EQ(completionNames("TEVENTS", "E_", index), std::vector<std::string>{"e_horse"});
+    EXPECT_EQ(completionNames("ITEM", "i", index), (std::vector<std::string>{"i_Lamp_post", "i_lantern", "i_pack"}));
+    EXPECT_EQ(completionNames("ITEM", "lan", index), std::vector<std::string>{"i_lantern"});
+    const std::vector<std::string> types = completionNames("TYPE", "t_l", index);
+    EXPECT_EQ(std::count(types.begin(), types.end(), "t_lamp"), 1);
+    EXPECT_EQ(std::count(types.begin(), types.end(), "t_light_out"), 1);
+    EXPECT_TRUE(completionNames("DUPEITEM", "0", index).empty());
 }
 
 } // namespace

@@ -1,13 +1,18 @@
+#include "core/definitions/edit_list.h"
 #include "core/files/line_breaks.h"
 #include "core/files/script_bytes.h"
-#include "core/definitions/edit_list.h"
+#include "core/index/definition_name.h"
 #include "core/index/folder_indexing.h"
+#include "core/index/reference_search.h"
 #include "core/index/rename_plan.h"
 #include "core/index/scripts_folder.h"
+#include "core/script/random_scripts.h"
 #include "scripts_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,6 +127,90 @@ TEST_F(RenameFormats, UntickedChangesStayAndAFileThatCannotBeReadStopsItAll)
     const RenamePlan failed = planRename(index, "i_lantern", "i_lamp", readScriptText);
     EXPECT_EQ(failed.error, "b.scp cannot be read, so nothing is renamed");
     EXPECT_TRUE(failed.files.empty());
+}
+
+// Names that begin alike, so that a rename of one must leave the others be.
+constexpr std::array<std::string_view, 5> kNames = {"i_a", "I_A", "i_ab", "e_a", "a"};
+// Lines of every kind of place a name stands in, "$" for a name.
+constexpr std::array<std::string_view, 18> kLines = {
+    "[ITEMDEF $]",     "DEFNAME=$",           "ITEM=$,2",         "TEVENTS=+$,-$",      "ON=@Click",
+    "    SRC.NEWITEM $", "    IF (<type>==$)", "NAME=$ of old",    "// $ in a comment", "    SRC.SAY $ <DEF.$>",
+    "[DEFNAME list]",  "$ 12",                "[COMMENT]",         "[EVENTS $]",         "[DIALOG $ TEXT]",
+    "x_$=$",           "    f_call \"$\" $.$", "[WORLDITEM $]",
+};
+
+using Folder = std::map<std::string, std::string>;
+
+std::string randomScript(test::RandomScripts& random)
+{
+    std::string script;
+    for (std::size_t lines = 1 + random.below(30); lines > 0; --lines) {
+        for (const char character : random.pick(kLines))
+            script += character == '$' ? std::string(random.pick(kNames)) : std::string(1, character);
+        script += random.pick(std::array<std::string_view, 3>{"\r\n", "\n", "\r"});
+    }
+    return script;
+}
+
+FolderIndex indexOf(const Folder& folder)
+{
+    FolderIndex index("scripts");
+    for (const auto& [file, text] : folder)
+        index.setFile(file, summarizeScript(text));
+    return index;
+}
+
+// Applies `plan` to the folder, each change chosen or not by a coin; checks
+// that only chosen names changed and that the inverse edits bring every byte back.
+Folder applied(const Folder& folder, const RenamePlan& plan, test::RandomScripts& random, bool all)
+{
+    Folder result = folder;
+    for (const RenameFile& file : plan.files) {
+        const std::string& text = folder.at(file.file.generic_string());
+        std::vector<bool> chosen;
+        for (std::size_t i = 0; i < file.changes.size(); ++i)
+            chosen.push_back(all || random.chance(0.5));
+        const std::vector<TextEdit> edits = chosenEdits(file, chosen);
+        EXPECT_TRUE(joinedEdits(edits) == edits);
+        std::string renamed = applyEdits(text, edits);
+        std::size_t from = 0;
+        std::size_t to = 0;
+        for (const TextEdit& edit : edits) {
+            EXPECT_EQ(text.substr(from, edit.start - from), renamed.substr(to, edit.start - from));
+            EXPECT_EQ(nameKey(text.substr(edit.start, edit.end - edit.start)), "i_a");
+            to += edit.start - from + edit.replacement.size();
+            from = edit.end;
+        }
+        EXPECT_EQ(text.substr(from), renamed.substr(to));
+        EXPECT_EQ(applyEdits(renamed, inverseEdits(text, edits)), text);
+        result[file.file.generic_string()] = std::move(renamed);
+    }
+    return result;
+}
+
+TEST(RenameProperties, RandomFoldersRenamedChangeOnlyTheNamesBytesAndEveryPlaceFollows)
+{
+    test::RandomScripts random(20261207);
+    int renamed = 0;
+    for (int round = 0; round < 300; ++round) {
+        Folder folder;
+        for (std::size_t file = 1 + random.below(4); file > 0; --file)
+            folder["scripts/f" + std::to_string(file) + ".scp"] = randomScript(random);
+        const FolderIndex index = indexOf(folder);
+        const RenamePlan plan = planRename(index, "i_a", "n_new", [&folder](const std::filesystem::path& file) {
+            return std::optional(folder.at(file.generic_string()));
+        });
+        if (!plan.error.empty())
+            continue;
+        ++renamed;
+        static_cast<void>(applied(folder, plan, random, false));
+        const FolderIndex after = indexOf(applied(folder, plan, random, true));
+        EXPECT_TRUE(after.lookup("i_a").empty());
+        EXPECT_EQ(after.lookup("n_new").size(), index.lookup("i_a").size());
+        EXPECT_EQ(findReferences(after, "n_new").size(), findReferences(index, "i_a").size());
+        EXPECT_EQ(findReferences(after, "i_ab").size(), findReferences(index, "i_ab").size());
+    }
+    EXPECT_GT(renamed, 100);
 }
 
 } // namespace

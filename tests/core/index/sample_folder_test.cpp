@@ -9,11 +9,12 @@
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 #include "core/script/text_lines.h"
+#include "core/script/script_lines.h"
+#include "scripts_folder_fixture.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <map>
 #include <set>
 
@@ -24,44 +25,39 @@ const std::filesystem::path kSamples = DEFWRIGHT_SAMPLE_SCRIPTS;
 
 std::size_t headerLines(const std::filesystem::path& file)
 {
-    const std::optional<std::string> text = readScriptText(file);
+    const std::string text = readScriptText(file).value();
     std::size_t count = 0;
-    for (std::size_t start = 0; text;) {
-        const ScriptLine line = scriptLineAt(*text, start);
-        const std::string_view words = line.key.of(*text);
+    for (const ScriptLine& line : test::linesOf(text)) {
+        const std::string_view words = line.key.of(text);
         if (line.kind == LineKind::Header && !startsIgnoringCase(words, "COMMENT") && !startsIgnoringCase(words, "EOF"))
             ++count;
-        if (line.isLast())
-            break;
-        start = line.next();
     }
     return count;
 }
 
+// The real scripts, and a folder of the test's own for what is made of them.
+class SampleFolder : public ScriptsFolder {};
+
 // Also every sample in other clothes: CR alone for its breaks, UTF-8 with a
 // BOM made Windows-1252 where it can be, and without its last break. The
 // index finds the same sections, and the same words that may name them, on the same lines.
-TEST(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
+TEST_F(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
 {
     const std::vector<std::filesystem::path> files = listScriptFiles(kSamples);
-    const std::filesystem::path variants = std::filesystem::temp_directory_path() / "defwright-sample-variants";
-    std::filesystem::remove_all(variants);
     std::size_t headers = 0;
     for (const std::filesystem::path& file : files) {
         headers += headerLines(file);
         std::string variant = withLineBreaks(*readScriptText(file), LineBreak::Cr);
         if (variant.ends_with('\r'))
             variant.pop_back();
-        const std::filesystem::path copy = variants / file.lexically_relative(kSamples);
-        std::filesystem::create_directories(copy.parent_path());
-        std::ofstream(copy, std::ios::binary) << windows1252FromUtf8(variant).bytes;
+        write(file.lexically_relative(kSamples), windows1252FromUtf8(variant).bytes);
     }
     const FolderIndex original = indexFolder(kSamples);
     EXPECT_EQ(original.fileCount(), files.size());
     EXPECT_EQ(files.size(), 14U);
     EXPECT_EQ(original.sectionCount(), headers);
     EXPECT_GT(headers, 3000U);
-    const FolderIndex changed = indexFolder(variants);
+    const FolderIndex changed = indexFolder(root);
     ASSERT_EQ(changed.sectionCount(), original.sectionCount());
     for (const std::uint32_t file : original.files()) {
         const ScriptSummary& before = original.summary(file);
@@ -81,10 +77,9 @@ TEST(SampleFolder, EverySectionOfTheRealScriptsAndOfTheirVariantsIsIndexed)
                 EXPECT_EQ(afterUses[use].line, beforeUses[use].line) << name;
         }
     }
-    std::filesystem::remove_all(variants);
 }
 
-TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
+TEST_F(SampleFolder, NamesLeadToTheirFilesAndLines)
 {
     const FolderIndex index = indexFolder(kSamples);
     const auto only = [&index](std::string_view name) {
@@ -111,21 +106,17 @@ TEST(SampleFolder, NamesLeadToTheirFilesAndLines)
 // elves; TEVENTS= the equipment events ei_equipitem of the collection's core
 // files and the NPC events e_horses, e_carnivores2, ...; and the one DUPEITEM=
 // is [ITEMDEF 01239]'s, whose base 01231 is not among the samples.
-TEST(SampleFolder, CheckReportsOnlyTheNamesTheOtherFilesOfTheCollectionDefine)
+TEST_F(SampleFolder, CheckReportsOnlyTheNamesTheOtherFilesOfTheCollectionDefine)
 {
     std::set<std::string> defined;
     for (const std::filesystem::path& file : listScriptFiles(kSamples)) {
         const std::string text = *readScriptText(file);
-        for (std::size_t start = 0;;) {
-            const ScriptLine line = scriptLineAt(text, start);
+        for (const ScriptLine& line : test::linesOf(text)) {
             const std::string_view key = line.key.of(text);
             if (line.kind == LineKind::Header)
                 defined.insert(nameKey(key.substr(std::min(key.find(' ') + 1, key.size()))));
             if (line.kind == LineKind::Keyed && startsIgnoringCase(key, "DEFNAME"))
                 defined.insert(nameKey(line.value.of(text)));
-            if (line.isLast())
-                break;
-            start = line.next();
         }
     }
     std::map<std::string, int> byKey;
@@ -143,11 +134,9 @@ TEST(SampleFolder, CheckReportsOnlyTheNamesTheOtherFilesOfTheCollectionDefine)
 // The samples under the collection's own load list (tests/samples/tables): the
 // folders they lie in are listed, so every sample is loaded; every other line
 // of the list names a file or folder of the collection that the samples lack.
-TEST(SampleFolder, TheCollectionsLoadListLoadsEverySampleAndNamesTheRestAsMissing)
+TEST_F(SampleFolder, TheCollectionsLoadListLoadsEverySampleAndNamesTheRestAsMissing)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "defwright-sample-tables" / "scripts";
-    std::filesystem::remove_all(folder.parent_path());
-    std::filesystem::create_directories(folder.parent_path());
+    const std::filesystem::path folder = root / "scripts";
     std::filesystem::copy(kSamples, folder, std::filesystem::copy_options::recursive);
     std::filesystem::copy_file(kSamples.parent_path() / "tables" / "resources.scp", folder / "shard_tables.scp");
     const FolderIndex index = indexFolder(folder);
@@ -170,7 +159,6 @@ TEST(SampleFolder, TheCollectionsLoadListLoadsEverySampleAndNamesTheRestAsMissin
         ++missing;
     }
     EXPECT_EQ(missing, 104U);
-    std::filesystem::remove_all(folder.parent_path());
 }
 
 } // namespace

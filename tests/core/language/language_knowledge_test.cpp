@@ -4,6 +4,7 @@
 #include "core/language/language_facts.h"
 #include "core/npcs/npc_layout.h"
 #include "core/language/table_lookup.h"
+#include "core/script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,12 @@ std::vector<std::string> keysUsedMostInTheSamples()
     std::map<std::string, std::size_t> uses;
     for (const std::filesystem::path& file : listScriptFiles(DEFWRIGHT_SAMPLE_SCRIPTS)) {
         const std::string text = readScriptText(file).value();
-        for (ScriptLine line = scriptLineAt(text, 0);; line = scriptLineAt(text, line.next())) {
+        for (const ScriptLine& line : test::linesOf(text)) {
             std::string key = upperCase(line.key.of(text));
             key = key.substr(0, key.find('.'));
             const bool name = std::all_of(key.begin(), key.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_'; });
             if (line.kind == LineKind::Keyed && name && !key.empty())
                 ++uses[key];
-            if (line.isLast())
-                break;
         }
     }
     std::vector<std::pair<std::size_t, std::string>> ranked;

@@ -86,19 +86,23 @@ TEST(DefinitionKeys, ListedFormAndTagKeysInAnyCase)
     };
     for (const auto& [kind, key, known] : cases)
         EXPECT_EQ(isKnownKey(kind, key), known) << kind << " " << key;
+    const std::pair<std::string_view, bool> tags[] = {
+        {"TAG.x", true}, {"tag0.OVERRIDE.X", true}, {"TAG.", false}, {"TAGS", false}, {"TEVENTS", false}};
+    for (const auto& [key, tag] : tags)
+        EXPECT_EQ(isTagKey(key), tag) << key;
 }
 
 TEST(FiredTriggers, ByTheListsAndTheProgramsButtons)
 {
-    EXPECT_TRUE(isKnownTrigger(ObjectKind::Item, "@dclick"));
-    EXPECT_TRUE(isKnownTrigger(ObjectKind::Item, "@DROPON_GROUND"));
-    EXPECT_FALSE(isKnownTrigger(ObjectKind::Item, "@NPCSeeNewPlayer"));
-    EXPECT_TRUE(isKnownTrigger(ObjectKind::Character, "@USERDCLICK"));
-    EXPECT_FALSE(isKnownTrigger(ObjectKind::Item, "@USERDCLICK"));
-    EXPECT_TRUE(isKnownTrigger(ObjectKind::Region, "@Enter"));
-    EXPECT_TRUE(isKnownTrigger(ObjectKind::Any, "@NPCSeeNewPlayer"));
-    EXPECT_FALSE(isKnownTrigger(ObjectKind::Any, "@NoSuchTrigger"));
-    EXPECT_FALSE(isKnownTrigger(ObjectKind::None, "@Click"));
+    const std::tuple<ObjectKind, std::string_view, bool> cases[] = {
+        {ObjectKind::Item, "@dclick", true},         {ObjectKind::Item, "@DROPON_GROUND", true},
+        {ObjectKind::Item, "@NPCSeeNewPlayer", false}, {ObjectKind::Character, "@USERDCLICK", true},
+        {ObjectKind::Item, "@USERDCLICK", false},    {ObjectKind::Region, "@Enter", true},
+        {ObjectKind::Any, "@NPCSeeNewPlayer", true}, {ObjectKind::Any, "@NoSuchTrigger", false},
+        {ObjectKind::None, "@Click", false},
+    };
+    for (const auto& [object, trigger, known] : cases)
+        EXPECT_EQ(isKnownTrigger(object, trigger), known) << static_cast<int>(object) << " " << trigger;
     EXPECT_EQ(objectsFiring("@step"), (std::vector{ObjectKind::Item, ObjectKind::Region}));
     EXPECT_EQ(objectsFiring("@Create"), (std::vector{ObjectKind::Item, ObjectKind::Character}));
 }
@@ -134,15 +138,6 @@ TEST(Statements, TheFirstWordOfALineInAnyShape)
             EXPECT_EQ(statement->role, role) << line;
         }
     }
-}
-
-TEST(DefinitionKeys, KnowTagKeys)
-{
-    EXPECT_TRUE(isTagKey("TAG.x"));
-    EXPECT_TRUE(isTagKey("tag0.OVERRIDE.X"));
-    EXPECT_FALSE(isTagKey("TAG."));
-    EXPECT_FALSE(isTagKey("TAGS"));
-    EXPECT_FALSE(isTagKey("TEVENTS"));
 }
 
 } // namespace

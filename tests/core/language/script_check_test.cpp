@@ -1,6 +1,7 @@
 #include "core/language/script_check.h"
 #include "core/script/script_line.h"
 #include "core/script/text_edit.h"
+#include "core/script/text_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -45,10 +46,7 @@ std::string joined(const std::vector<std::string_view>& lines, std::string_view 
 
 std::size_t lineOf(std::string_view text, std::size_t position)
 {
-    std::size_t number = 1;
-    for (ScriptLine line = scriptLineAt(text, 0); line.next() <= position && !line.isLast(); line = scriptLineAt(text, line.next()))
-        ++number;
-    return number;
+    return TextLines(text).lineAt(position) + 1;
 }
 
 std::vector<Expected> described(std::string_view text, const std::vector<ScriptProblem>& problems)

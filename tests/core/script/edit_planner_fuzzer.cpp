@@ -7,6 +7,7 @@
 #include "core/script/ascii_case.h"
 #include "core/script/text_lines.h"
 #include "fuzz_check.h"
+#include "script/script_lines.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -19,34 +20,21 @@ namespace {
 
 using namespace defwright;
 
-std::size_t breaks(std::string_view text)
-{
-    return TextLines(text).lineAt(text.size());
-}
+using test::breaksIn;
 
 std::vector<std::size_t> headersOf(std::string_view script, const DefinitionKind& kind)
 {
     std::vector<std::size_t> headers;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(script, start);
+    for (const ScriptLine& line : test::linesOf(script))
         if (headerPlace(script, line, kind))
-            headers.push_back(start);
-        if (line.isLast())
-            return headers;
-        start = line.next();
-    }
+            headers.push_back(line.start());
+    return headers;
 }
 
 FieldId fieldFrom(std::uint8_t byte, const DefinitionLayout& layout)
 {
-    const std::size_t slot = byte % (layout.lineSlots.size() + 1);
-    if (slot == layout.lineSlots.size())
-        return {};
-    const SlotForm form = layout.lineSlots[slot].form;
-    if (form == SlotForm::Plain)
-        return {slot, FieldPart::Value};
-    const FieldPart part = (byte / 64) % 3 == 0 ? FieldPart::Low : (byte / 64) % 3 == 1 ? FieldPart::High : FieldPart::Name;
-    return {slot, form == SlotForm::Range && part == FieldPart::Name ? FieldPart::Low : part};
+    const std::vector<FieldId> fields = test::everyField(layout);
+    return fields[byte % fields.size()];
 }
 
 // A value that reads back as typed: no blanks at its ends and no comment; no
@@ -112,13 +100,13 @@ void plansLocally(std::string_view script, std::size_t header, std::uint8_t fiel
                                                         firstLineBreak(script));
     check(edit && edit->start <= edit->end && edit->end <= script.size());
     const std::string_view replaced = script.substr(edit->start, edit->end - edit->start);
-    if (edit->start == edit->end && breaks(edit->replacement) > 0)
-        check(breaks(edit->replacement) <= 2 && edit->start >= reading->lines.header.text.end);
-    else if (breaks(replaced) > 0)
-        check(breaks(replaced) == 1 + breaks(edit->replacement)
+    if (edit->start == edit->end && breaksIn(edit->replacement) > 0)
+        check(breaksIn(edit->replacement) <= 2 && edit->start >= reading->lines.header.text.end);
+    else if (breaksIn(replaced) > 0)
+        check(breaksIn(replaced) == 1 + breaksIn(edit->replacement)
               && (edit->replacement.empty() || edit->replacement == "\r\n") && edit->start > header);
     else
-        check(breaks(replaced) == 0 && breaks(edit->replacement) == 0);
+        check(breaksIn(replaced) == 0 && breaksIn(edit->replacement) == 0);
     const std::string edited = applyEdit(script, *edit);
     check(applyEdit(edited, inverseEdit(script, *edit)) == script);
     if (!readsBackAsTyped(value, field, layout) || groupFull(reading->lines, layout, field)

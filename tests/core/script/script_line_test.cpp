@@ -1,6 +1,8 @@
 #include "core/script/ascii_case.h"
 #include "core/script/script_line.h"
 
+#include "script_lines.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -63,13 +65,9 @@ TEST(ScriptLine, EndsLinesAtEveryKindOfBreak)
 {
     const std::string text = "a\r\nb\nc\rd\r\r\ne";
     std::vector<std::string> lines;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
+    for (const ScriptLine& line : test::linesOf(text)) {
         lines.push_back(std::string(line.text.of(text)) + "|" + std::string(line.lineBreak.of(text)));
-        EXPECT_EQ(lineStartAt(text, line.text.end), start);
-        if (line.isLast())
-            break;
-        start = line.next();
+        EXPECT_EQ(lineStartAt(text, line.text.end), line.start());
     }
     EXPECT_EQ(lines, (std::vector<std::string>{"a|\r\n", "b|\n", "c|\r", "d|\r", "|\r\n", "e|"}));
     EXPECT_EQ(parts(text, 3), "Other");

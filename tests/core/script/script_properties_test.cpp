@@ -5,6 +5,7 @@
 #include "core/script/text_lines.h"
 
 #include "random_scripts.h"
+#include "script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -39,20 +40,11 @@ TEST(ScriptProperties, EveryRandomRecordsScriptReadsBack)
     }
 }
 
+// The identifier one time in ten, else any other field.
 FieldId randomField(RandomScripts& random, const DefinitionLayout& layout)
 {
-    if (random.chance(0.1))
-        return {};
-    const std::size_t slot = random.below(layout.lineSlots.size());
-    switch (layout.lineSlots[slot].form) {
-    case SlotForm::Plain:
-        return {slot, FieldPart::Value};
-    case SlotForm::Range:
-        return {slot, random.chance(0.5) ? FieldPart::Low : FieldPart::High};
-    case SlotForm::Skill:
-        break;
-    }
-    return {slot, random.pick(std::array{FieldPart::Name, FieldPart::Low, FieldPart::High})};
+    const std::vector<FieldId> fields = test::everyField(layout);
+    return random.chance(0.1) ? fields.front() : fields[1 + random.below(fields.size() - 1)];
 }
 
 std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, const FieldId& field)
@@ -72,19 +64,19 @@ std::string randomValue(RandomScripts& random, const DefinitionLayout& layout, c
 // break, or new lines put in at a line's start or end.
 void expectOneLineTouched(std::string_view text, const TextEdit& edit, std::string_view lineBreak)
 {
+    using test::breaksIn;
     const std::string_view replaced = text.substr(edit.start, edit.end - edit.start);
-    const auto breaks = [](std::string_view part) { return TextLines(part).lineAt(part.size()); };
-    if (edit.start == edit.end && breaks(edit.replacement) > 0) {
-        const std::size_t added = breaks(edit.replacement);
+    if (edit.start == edit.end && breaksIn(edit.replacement) > 0) {
+        const std::size_t added = breaksIn(edit.replacement);
         EXPECT_TRUE(added == 1 || (added == 2 && edit.replacement.find("ON=@CREATE") != std::string::npos));
         EXPECT_TRUE(edit.replacement.starts_with(lineBreak) || edit.replacement.ends_with(lineBreak));
         const std::size_t at = edit.start;
         EXPECT_TRUE(at == text.size() || text[at] == '\r' || text[at] == '\n' || at == lineStartAt(text, at));
-    } else if (edit.replacement.empty() && breaks(replaced) == 1) {
+    } else if (edit.replacement.empty() && breaksIn(replaced) == 1) {
         EXPECT_TRUE(edit.end == text.size() || lineStartAt(text, edit.end) == edit.end);
     } else {
-        EXPECT_EQ(breaks(replaced), 0u);
-        EXPECT_EQ(breaks(edit.replacement), 0u);
+        EXPECT_EQ(breaksIn(replaced), 0u);
+        EXPECT_EQ(breaksIn(edit.replacement), 0u);
         const bool wholeLine = edit.start == lineStartAt(text, edit.start)
             && (edit.end == text.size() || text[edit.end] == '\r' || text[edit.end] == '\n');
         EXPECT_FALSE(wholeLine && edit.replacement.empty()) << "an emptied line stays behind";
@@ -192,13 +184,13 @@ TEST(SampleScripts, EveryDefinitionReadsAndANameEditTouchesOnlyItsLine)
     std::size_t npcs = 0;
     forEachSampleScript([&](const std::string& text, LineBreak lineBreak) {
         const std::string_view breakText = lineBreakText(lineBreak);
-        for (ScriptLine line = scriptLineAt(text, 0); !HasFatalFailure(); line = scriptLineAt(text, line.next())) {
+        for (const ScriptLine& line : test::linesOf(text)) {
             if (headerPlace(text, line, itemLayout().kind))
                 expectNameTyped<ItemKind>(text, line.start(), breakText, items);
             else if (headerPlace(text, line, npcLayout().kind))
                 expectNameTyped<NpcKind>(text, line.start(), breakText, npcs);
-            if (line.isLast())
-                break;
+            if (HasFatalFailure())
+                return;
         }
     });
     EXPECT_EQ(items, 3u * 2936u);

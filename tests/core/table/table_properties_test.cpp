@@ -8,6 +8,7 @@
 #include "core/table/table_import.h"
 
 #include "../definitions/random_definitions.h"
+#include "../script/script_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -64,14 +65,10 @@ std::vector<std::string> untouchedLines(const DefinitionTable& table, std::uint3
         }
     }
     std::vector<std::string> lines;
-    for (std::size_t start = 0;;) {
-        const ScriptLine line = scriptLineAt(text, start);
-        if (!changed.contains(start))
+    for (const ScriptLine& line : test::linesOf(text))
+        if (!changed.contains(line.start()))
             lines.emplace_back(line.text.of(text));
-        if (line.isLast())
-            return lines;
-        start = line.next();
-    }
+    return lines;
 }
 
 std::vector<CellChange> randomChanges(RandomScripts& random, const DefinitionTable& table)
@@ -162,19 +159,13 @@ TEST(TableProperties, RandomCellChangesChangeTheirCellsAloneAndUndo)
 TEST(TableProperties, TheSampleScriptsTableRoundTripsThroughCsv)
 {
     std::vector<std::string> texts;
-    std::vector<std::string> paths;
     for (const std::filesystem::path& file : listScriptFiles(DEFWRIGHT_SAMPLE_SCRIPTS)) {
         const std::string text = readScriptText(file).value();
-        for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr}) {
+        for (const LineBreak lineBreak : {LineBreak::CrLf, LineBreak::Lf, LineBreak::Cr})
             texts.push_back(withLineBreaks(text, lineBreak));
-            paths.push_back(utf8Path(file) + std::to_string(static_cast<int>(lineBreak)));
-        }
         texts.push_back(text.substr(0, text.find_last_not_of("\r\n") + 1));
-        paths.push_back(utf8Path(file) + "unended");
     }
-    std::vector<TableFile> files;
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        files.push_back({paths[i], texts[i]});
+    const std::vector<TableFile> files = filesOf(texts);
     for (const std::string_view kind : {"ITEMDEF", "CHARDEF", "TYPEDEF", "TEMPLATE"}) {
         const DefinitionTable table({std::string(kind)}, files);
         EXPECT_GE(table.rows().size(), 4u * 3) << kind;
