@@ -11,8 +11,6 @@ using namespace defwright::test;
 
 namespace {
 
-constexpr int kItems = 72 + 124 + 226 + 203; // the ITEMDEF headers of the four samples, in any case
-
 void clickHeader(const QWidget& table, const QString& caption)
 {
     QHeaderView* header = tableView(table)->horizontalHeader();
@@ -44,10 +42,8 @@ private slots:
 
 void TableWindowTest::showsEveryItemOfTheLoadedFiles()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     QCOMPARE(tableModel(*table)->rowCount(), kItems);
     QCOMPARE(control<QLabel>(*table, "lblTableCount")->text(), QStringLiteral("%1 of %1 definitions").arg(kItems));
@@ -69,10 +65,8 @@ void TableWindowTest::showsEveryItemOfTheLoadedFiles()
 // Numbers as numbers and ids in any form as numbers; empty cells last either way.
 void TableWindowTest::sortsByAnyColumn()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     for (const QString& caption : {QStringLiteral("VALUE"), QStringLiteral("Definition"), QStringLiteral("NAME")}) {
         for (const bool descending : {false, true}) {
@@ -102,10 +96,8 @@ void TableWindowTest::sortsByAnyColumn()
 
 void TableWindowTest::filtersWithOneBox()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     auto* filter = control<QLineEdit>(*table, "txtTableFilter");
     QTest::keyClick(tableView(*table), Qt::Key_F, Qt::ControlModifier);
@@ -130,10 +122,8 @@ void TableWindowTest::filtersWithOneBox()
 // As Go to Definition: the file opens in the item pane, the header's line at the caret.
 void TableWindowTest::enterOpensTheDefinition()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     QTableView* view = tableView(*table);
     view->setFocus();
@@ -149,7 +139,6 @@ void TableWindowTest::enterOpensTheDefinition()
 void TableWindowTest::chosenColumnsAreRemembered()
 {
     TableFolder folder;
-    useFolder(folder);
     {
         MainWindow window;
         TableWindow* table = openTable(window);
