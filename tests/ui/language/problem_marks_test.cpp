@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTreeWidget>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -19,7 +18,6 @@ private slots:
     void eachDocumentKeepsItsMarksAndNoFileGetsThem();
     void nextAndPreviousProblemGoRoundTheEnds();
     void aFixIsOneUndoStep();
-    void checkFolderListsTheScriptsProblemsWithTheirSeverity();
     void keptProblemsMoveWithEdits_data();
     void keptProblemsMoveWithEdits();
 };
@@ -204,28 +202,6 @@ void ProblemMarksTest::aFixIsOneUndoStep()
     QTest::keyClick(pane, Qt::Key_Up);
     QTest::keyClick(pane, Qt::Key_Period, Qt::ControlModifier);
     QCOMPARE(QString::fromUtf8(pane->bytes()), QString::fromUtf8(kItem + "WEIGHT=3\r\n"));
-}
-
-// Beside what the index finds, each fault of a loaded script, at its line.
-void ProblemMarksTest::checkFolderListsTheScriptsProblemsWithTheirSeverity()
-{
-    QSettings().remove(QStringLiteral("scriptsFolder"));
-    const ScriptsFolder folder;
-    writeFile(folder.horses(), "[CHARDEF c_horse]\nDEXX=1\nON=@Create\nITEMNEWBIE=i_lantern\nIF 1\n");
-    MainWindow window;
-    QVERIFY(openIndexed(window, folder.horses()));
-    trigger(window, QStringLiteral("mnuCheckFolder"));
-    auto* list = control<QTreeWidget>(*window.findChild<QWidget*>(QStringLiteral("frmFolderCheck")),
-                                      QStringLiteral("lstFolderProblems"));
-    QStringList rows;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = list->topLevelItem(row);
-        if (item->text(1).contains(QStringLiteral("horses")))
-            rows << item->text(2) + QLatin1Char(' ') + item->text(0) + QLatin1Char(' ') + item->text(3);
-    }
-    QCOMPARE(rows.join(u'\n'), QStringList({"2 Warning Unknown CHARDEF key DEXX: did you mean DEX?",
-                                            "5 Error IF never closed: ENDIF missing"})
-                                    .join(u'\n'));
 }
 
 using Edits = QList<DocumentProblems::Edit>;
