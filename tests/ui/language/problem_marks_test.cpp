@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QSignalSpy>
 
+#include <tuple>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -149,18 +151,20 @@ void ProblemMarksTest::nextAndPreviousProblemGoRoundTheEnds()
     QTest::keyClick(&window, Qt::Key_F8);
     QCOMPARE(currentPage(window), 1);
     QCOMPARE(pane->caretPosition(), fame);
-    QVERIFY(statusMessage(window).startsWith(QStringLiteral("Line 3: Warning: Unknown ITEMDEF key FAME")));
-    QTest::keyClick(pane, Qt::Key_F8);
-    QCOMPARE(pane->caretPosition(), endif);
-    QCOMPARE(statusMessage(window), QStringLiteral("Line 5: Error: ENDIF with no IF open"));
-    QTest::keyClick(pane, Qt::Key_F8);
-    QCOMPARE(pane->caretPosition(), fame);
-    QVERIFY(statusMessage(window).endsWith(QStringLiteral(" (went on from the top)")));
-    QTest::keyClick(pane, Qt::Key_F8, Qt::ShiftModifier);
-    QCOMPARE(pane->caretPosition(), endif);
-    QVERIFY(statusMessage(window).endsWith(QStringLiteral(" (went on from the bottom)")));
-    QTest::keyClick(pane, Qt::Key_F8, Qt::ShiftModifier);
-    QCOMPARE(pane->caretPosition(), fame);
+    const QString atFame = QStringLiteral("Line 3: Warning: Unknown ITEMDEF key FAME: did you mean NAME?");
+    QVERIFY(statusMessage(window).startsWith(atFame));
+    const QString atEndif = QStringLiteral("Line 5: Error: ENDIF with no IF open");
+    const std::tuple<Qt::KeyboardModifiers, std::size_t, QString> steps[] = { // F8 with, caret, status
+        {Qt::NoModifier, endif, atEndif},
+        {Qt::NoModifier, fame, atFame + " (went on from the top)"},
+        {Qt::ShiftModifier, endif, atEndif + " (went on from the bottom)"},
+        {Qt::ShiftModifier, fame, atFame},
+    };
+    for (const auto& [modifiers, caret, status] : steps) {
+        QTest::keyClick(pane, Qt::Key_F8, modifiers);
+        QCOMPARE(pane->caretPosition(), caret);
+        QCOMPARE(statusMessage(window), status);
+    }
 
     pane->replaceScript(QString::fromUtf8(kItem));
     QTest::keyClick(pane, Qt::Key_F8);

@@ -33,14 +33,13 @@ class TableWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsEveryItemOfTheLoadedFiles();
+    void showsEveryItemAndEnterOpensIt();
     void sortsByAnyColumn();
     void filtersWithOneBox();
-    void enterOpensTheDefinition();
     void chosenColumnsAreRemembered();
 };
 
-void TableWindowTest::showsEveryItemOfTheLoadedFiles()
+void TableWindowTest::showsEveryItemAndEnterOpensIt()
 {
     OpenTable open;
     auto& [folder, window, table] = open;
@@ -60,6 +59,17 @@ void TableWindowTest::showsEveryItemOfTheLoadedFiles()
     QCOMPARE(cell(*table, rowOf(*table, "014f0"), "DEFNAME"), QString());
     QCOMPARE(cell(*table, rowOf(*table, "i_scroll_x_blue"), "WEIGHT"), "0.2");
     QVERIFY(table->windowTitle().startsWith("Definitions Table: ITEMDEF in "));
+
+    // Enter, as Go to Definition: the file opens in the item pane, the header's line at the caret.
+    QTableView* view = tableView(*table);
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(rowOf(*table, "i_deed_ship"), columnOf(*table, "Line")));
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.deed());
+    QCOMPARE(caretLine(window, kItemPane), 20);
 }
 
 // Numbers as numbers and ids in any form as numbers; empty cells last either way.
@@ -117,23 +127,6 @@ void TableWindowTest::filtersWithOneBox()
     QVERIFY(tableModel(*table)->rowCount() > 0);
     for (int row = 0; row < tableModel(*table)->rowCount(); ++row)
         QCOMPARE(cell(*table, row, "TYPE"), "t_deed");
-}
-
-// As Go to Definition: the file opens in the item pane, the header's line at the caret.
-void TableWindowTest::enterOpensTheDefinition()
-{
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
-    QTableView* view = tableView(*table);
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(rowOf(*table, "i_deed_ship"), columnOf(*table, "Line")));
-    QTest::keyClick(view, Qt::Key_Down);
-    QTest::keyClick(view, Qt::Key_Up);
-    QTest::keyClick(view, Qt::Key_Return);
-    QVERIFY(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
-    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.deed());
-    QCOMPARE(caretLine(window, kItemPane), 20);
 }
 
 void TableWindowTest::chosenColumnsAreRemembered()
