@@ -72,15 +72,6 @@ QStringList hoverAt(ScriptPane* pane, const QPoint& point)
     return tooltipLines();
 }
 
-// The middle of the character `offset` bytes into the first `what` of the pane.
-QPoint pointOf(ScriptPane* pane, std::string_view what, std::size_t offset = 1)
-{
-    const auto at = static_cast<long>(std::string(pane->bytes()).find(what) + offset);
-    const long height = pane->SendScintilla(ScriptPane::SCI_TEXTHEIGHT, 0UL);
-    return {static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTXFROMPOSITION, 0UL, at)) + 2,
-            static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTYFROMPOSITION, 0UL, at) + height / 2)};
-}
-
 ScriptPane* horseShown(MainWindow& window, const ScriptsFolder& folder)
 {
     writeFile(folder.horses(), kHorse);

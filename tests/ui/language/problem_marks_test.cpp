@@ -39,11 +39,6 @@ ScriptPane* itemScriptWith(MainWindow& window, const QByteArray& text)
     return pane;
 }
 
-std::size_t placeOf(ScriptPane* pane, std::string_view what)
-{
-    return std::string(pane->bytes()).find(what);
-}
-
 } // namespace
 
 // Typed, a key no ITEMDEF accepts is squiggled amber with a mark on its line
@@ -179,9 +174,7 @@ void ProblemMarksTest::aFixIsOneUndoStep()
     QVERIFY(showActive(window));
     ScriptPane* pane = itemScriptWith(window, kItem + "WEIGTH=3\r\n");
     QVERIFY(counted(window, QStringLiteral("1 warning")));
-    const std::size_t key = placeOf(pane, "WEIGTH");
-    const QPoint point(static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTXFROMPOSITION, 0UL, long(key + 2))),
-                       static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTYFROMPOSITION, 0UL, long(key + 2))) + 2);
+    const QPoint point = pointOf(pane, "WEIGTH", 2);
     QContextMenuEvent asked(QContextMenuEvent::Mouse, point, pane->viewport()->mapToGlobal(point));
     QApplication::sendEvent(pane->viewport(), &asked);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
