@@ -5,6 +5,8 @@
 #include "ui/index/index_paths.h"
 #include "ui/index/scripts_index.h"
 
+#include <optional>
+
 using namespace defwright;
 using namespace defwright::test;
 
@@ -34,6 +36,12 @@ class TableEditsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        open_.emplace();
+        QVERIFY(open_->table);
+    }
+    void cleanup() { open_.reset(); }
     void aCellOfAClosedFileIsItsLineRewritten();
     void aCellOfAnOpenFileChangesInItsPane();
     void whatIsTypedOutlivesTheFileChanging();
@@ -42,15 +50,16 @@ private slots:
     void undoAndRedoTakeWholeActionsAcrossFiles();
     void anUnwritableFileChangesNothing();
     void aFailedWritePutsBackTheFilesWrittenBefore();
+
+private:
+    std::optional<OpenTable> open_; // each case's own folder, window and table
 };
 
 // The smallest edit: the value alone changes, every other byte of the file
 // stays, in its own format; the index and the table read the new value.
 void TableEditsTest::aCellOfAClosedFileIsItsLineRewritten()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QList<std::tuple<QString, QString, QString, QByteArray, QByteArray>> edits = {
         {folder.gargish(), "i_gargish_stone_arms", "VALUE", "VALUE=120", "VALUE=150"},
         {folder.misc(), "031b2", "DESCRIPTION", "DESCRIPTION=Invisible Tile 031b2\r\n", "DESCRIPTION=caf\xE9 tile\r\n"},
@@ -71,9 +80,7 @@ void TableEditsTest::aCellOfAClosedFileIsItsLineRewritten()
 // The pane's document takes the edit as one undo step; the file waits for Save.
 void TableEditsTest::aCellOfAnOpenFileChangesInItsPane()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const QByteArray before = contents(folder.deed());
@@ -103,9 +110,7 @@ void TableEditsTest::aCellOfAnOpenFileChangesInItsPane()
 // was typed stays in the cell's box, and is what is written.
 void TableEditsTest::whatIsTypedOutlivesTheFileChanging()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const int row = rowOf(*table, "i_deed_ship");
@@ -128,9 +133,7 @@ void TableEditsTest::whatIsTypedOutlivesTheFileChanging()
 
 void TableEditsTest::aValueTypedIntoSelectedCellsSetsThemAll()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QStringList names = {"i_gargish_stone_arms", "i_gargish_stone_arms_female", "i_deed", "i_deed2"};
     selectCells(*table, names, "WEIGHT");
     QVERIFY(typeIntoCurrent(tableView(*table), "2.5"));
@@ -146,9 +149,7 @@ void TableEditsTest::aValueTypedIntoSelectedCellsSetsThemAll()
 // value fills every cell selected; a block from one cell fills as many.
 void TableEditsTest::pastedCellsFillTheSelection()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     selectCells(*table, {"i_deed", "i_deed_ship"}, "WEIGHT");
     paste(*table, "4\r\n");
     QCOMPARE(cell(*table, rowOf(*table, "i_deed"), "WEIGHT"), "4");
@@ -174,9 +175,7 @@ void TableEditsTest::pastedCellsFillTheSelection()
 // back whole, and made again, by the table's Undo and Redo.
 void TableEditsTest::undoAndRedoTakeWholeActionsAcrossFiles()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const QByteArray gargish = contents(folder.gargish());
@@ -210,9 +209,7 @@ void TableEditsTest::undoAndRedoTakeWholeActionsAcrossFiles()
 // hear that the file has gone.
 void TableEditsTest::anUnwritableFileChangesNothing()
 {
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QByteArray gargish = contents(folder.gargish());
     selectCells(*table, {"i_gargish_stone_arms", "i_deed2"}, "VALUE");
     QVERIFY(QFile::remove(folder.deed()));
@@ -233,9 +230,7 @@ void TableEditsTest::aFailedWritePutsBackTheFilesWrittenBefore()
 #ifndef Q_OS_UNIX
     QSKIP("POSIX only: file size limit");
 #else
-    OpenTable open;
-    auto& [folder, window, table] = open;
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QByteArray gargish = contents(folder.gargish());
     const QByteArray magery = contents(folder.magery());
     QVERIFY(gargish.size() < magery.size());

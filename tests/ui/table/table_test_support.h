@@ -22,12 +22,6 @@ inline QByteArray sample(const QString& name)
     return contents(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/items/") + name);
 }
 
-// Every LF of the text as `lineBreak`.
-inline QByteArray withBreaks(QByteArray text, const QByteArray& lineBreak)
-{
-    return text.replace("\n", lineBreak);
-}
-
 // The ITEMDEF headers of the four samples, in any case.
 inline constexpr int kItems = 72 + 124 + 226 + 203;
 
@@ -44,8 +38,8 @@ public:
         QSettings().setValue(QStringLiteral("scriptsFolder"), folder());
         QDir(dir_.path()).mkpath(QStringLiteral("scripts/items"));
         writeFile(gargish(), sample("i_provisions_armor_gargish.scp"));
-        writeFile(misc(), withBreaks("// caf\xE9 items\n" + sample("i_misc.scp"), "\r\n"));
-        writeFile(magery(), withBreaks(sample("i_magic_magery.scp").chopped(1), "\r"));
+        writeFile(misc(), QByteArray("// caf\xE9 items\n" + sample("i_misc.scp")).replace("\n", "\r\n"));
+        writeFile(magery(), sample("i_magic_magery.scp").chopped(1).replace('\n', '\r'));
         QList<QByteArray> lines = sample("i_provisions_deed.scp").split('\n');
         for (qsizetype line = 0; line + 1 < lines.size(); line += 2)
             lines[line] += '\r';
@@ -62,11 +56,6 @@ public:
 private:
     QTemporaryDir dir_;
 };
-
-inline TableWindow* tableWindow(const MainWindow& window)
-{
-    return control<TableWindow>(window, QStringLiteral("frmDefinitionsTable"));
-}
 
 inline QTableView* tableView(const QWidget& table)
 {
@@ -90,7 +79,7 @@ inline TableWindow* openTable(MainWindow& window)
         || !QTest::qWaitFor([&window] { return indexState(window).startsWith(QStringLiteral("Scripts:")); }))
         return nullptr;
     trigger(window, QStringLiteral("mnuDefinitionsTable"));
-    TableWindow* table = tableWindow(window);
+    auto* table = control<TableWindow>(window, QStringLiteral("frmDefinitionsTable"));
     if (!QTest::qWaitFor([table] { return tableModel(*table)->rowCount() > 0; }) || !showActive(*table))
         return nullptr;
     return table;
