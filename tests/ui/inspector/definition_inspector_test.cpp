@@ -21,30 +21,6 @@ std::string chests()
 const QStringList kFirstChest = {"itemdef|i_dungeon_chest1|", "id|i_chest_wooden_brass|", "type|t_container|",
                                  "tevents|t_dungeon_chest|", "on|@create, 13 lines|"};
 
-// Types `typed` into the key box of the Insert dialog, takes the completer's
-// first offer, types the value and presses Enter; `offered` gets the offers.
-ModalAnswers::Answer addRow(const QString& typed, const QString& value, QStringList* offered)
-{
-    return [typed, value, offered](QWidget* modal) {
-        // The dialog's activation, arriving after the list showed, would close it.
-        QTRY_COMPARE(QApplication::activeWindow(), modal);
-        auto* key = modal->findChild<QLineEdit*>(QStringLiteral("txtNewKey"));
-        QTest::keyClicks(key, typed);
-        QCompleter* completer = key->completer();
-        QTRY_VERIFY(completer->popup()->isVisible());
-        for (int row = 0; row < completer->completionCount(); ++row) {
-            completer->setCurrentRow(row);
-            *offered << completer->currentCompletion();
-        }
-        QTest::keyClick(completer->popup(), Qt::Key_Down);
-        QTest::keyClick(completer->popup(), Qt::Key_Return);
-        auto* valueBox = modal->findChild<QLineEdit*>(QStringLiteral("txtNewValue"));
-        QTRY_COMPARE(QApplication::focusWidget(), valueBox);
-        QTest::keyClicks(valueBox, value);
-        QTest::keyClick(valueBox, Qt::Key_Return);
-    };
-}
-
 } // namespace
 
 class DefinitionInspectorTest : public QObject {
@@ -154,7 +130,24 @@ void DefinitionInspectorTest::insertAddsAKeyChosenWithCompletion()
     inspect(window, dir, text, kChestLine);
     QStringList offered;
     ModalAnswers answers;
-    answers.then(addRow(QStringLiteral("wei"), QStringLiteral("5"), &offered));
+    answers.then([&offered](QWidget* modal) { // "wei", the completer's first offer, "5"
+        // The dialog's activation, arriving after the list showed, would close it.
+        QTRY_COMPARE(QApplication::activeWindow(), modal);
+        auto* key = modal->findChild<QLineEdit*>(QStringLiteral("txtNewKey"));
+        QTest::keyClicks(key, QStringLiteral("wei"));
+        QCompleter* completer = key->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        for (int row = 0; row < completer->completionCount(); ++row) {
+            completer->setCurrentRow(row);
+            offered << completer->currentCompletion();
+        }
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        auto* value = modal->findChild<QLineEdit*>(QStringLiteral("txtNewValue"));
+        QTRY_COMPARE(QApplication::focusWidget(), value);
+        QTest::keyClicks(value, QStringLiteral("5"));
+        QTest::keyClick(value, Qt::Key_Return);
+    });
     pressOnRow(window, 1, Qt::Key_Insert);
     QVERIFY(answeredAll(answers));
     QCOMPARE(offered, QStringList({"WEIGHT", "WEIGHTREDUCTION"}));
