@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTreeWidget>
 
 using namespace defwright;
@@ -55,6 +56,8 @@ private slots:
     void severitiesAndWordsNarrowTheList();
     void theListSortsByFileOrKindAndCopiesAsText();
     void theLoadListsProblemsHaveTheirSeverities();
+    void checkFolderListsWhatIsWrongAndOpensIt();
+    void eachFaultOfALoadedScriptIsListedWithItsSeverity();
 };
 
 // Each severity's box says how many there are and hides them when cleared;
@@ -136,6 +139,45 @@ void FolderCheckWindowTest::theLoadListsProblemsHaveTheirSeverities()
                           "Error tables.scp 4 The load list names misc/gone.scp, which is not in the scripts folder"}));
     control<QCheckBox>(*check, "chkShowErrors")->click();
     QCOMPARE(rows(*check).size(), 3);
+}
+
+// Both places of a name defined twice and the name defined nowhere; Enter on
+// a row opens its file at its line; the count goes into the status bar.
+void FolderCheckWindowTest::checkFolderListsWhatIsWrongAndOpensIt()
+{
+    const ScriptsFolder folder;
+    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_twice]\rTEVENTS=e_nowhere\r[TYPEDEF t_open\r");
+    MainWindow window;
+    QVERIFY(openIndexed(window, folder.horses()));
+    trigger(window, QStringLiteral("mnuCheckFolder"));
+    const QStringList expected = {
+        "Warning items/lights.scp 605 i_twice is defined 2 times; also at misc/events.scp:2",
+        "Warning misc/events.scp 2 i_twice is defined 2 times; also at items/lights.scp:605",
+        "Error misc/events.scp 3 TEVENTS=e_nowhere: e_nowhere is defined nowhere in the folder",
+        "Error misc/events.scp 4 The section header has no \"]\"",
+        "Warning npcs/horses.scp 2 Unknown CHARDEF key ITEMNEWBIE",
+        "Warning npcs/horses.scp 4 Unknown CHARDEF key ITEM",
+    };
+    QCOMPARE(rows(window).join(u'\n'), expected.join(u'\n'));
+    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Check Folder: 6 problems"));
+    auto* list = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
+    list->setCurrentItem(list->topLevelItem(2));
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
+    QCOMPARE(caretLine(window, kItemPane), 2);
+}
+
+// Beside what the index finds, each fault of a loaded script, at its line.
+void FolderCheckWindowTest::eachFaultOfALoadedScriptIsListedWithItsSeverity()
+{
+    const ScriptsFolder folder;
+    writeFile(folder.horses(), "[CHARDEF c_horse]\nDEXX=1\nON=@Create\nITEMNEWBIE=i_lantern\nIF 1\n");
+    MainWindow window;
+    QVERIFY(openIndexed(window, folder.horses()));
+    trigger(window, QStringLiteral("mnuCheckFolder"));
+    QCOMPARE(rows(window).filter(" npcs/horses.scp "),
+             (QStringList{"Warning npcs/horses.scp 2 Unknown CHARDEF key DEXX: did you mean DEX?",
+                          "Error npcs/horses.scp 5 IF never closed: ENDIF missing"}));
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(FolderCheckWindowTest)

@@ -3,15 +3,35 @@
 #include "ui/index/scripts_index.h"
 #include "window_test_main.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QListView>
 #include <QMenu>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTreeWidget>
 
 using namespace defwright;
 using namespace defwright::test;
+
+namespace {
+
+// Each file's row with its places under it, as "caption: line text | line text".
+QStringList groups(const QTreeWidget* list)
+{
+    QStringList shown;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* file = list->topLevelItem(i);
+        QStringList places;
+        for (int place = 0; place < file->childCount(); ++place)
+            places << file->child(place)->text(0) + u' ' + file->child(place)->text(1);
+        shown << file->text(0) + QStringLiteral(": ") + places.join(QStringLiteral(" | "));
+    }
+    return shown;
+}
+
+} // namespace
 
 class FolderCommandsTest : public QObject {
     Q_OBJECT
@@ -22,8 +42,8 @@ private slots:
     void aLookupWaitsForTheIndexStillBeingBuilt();
     void severalDefinitionsAreChosenFromAList();
     void theNameListFiltersAsYouTypeAndOpensTheChoice();
-    void checkFolderListsWhatIsWrongAndOpensIt();
     void namesAreReadAsTheServerReadsThem();
+    void everyPlaceIsListedByFileAndEnterGoesThere();
 };
 
 // The folder is found from the opened file and indexed in the background; F12
@@ -136,37 +156,6 @@ void FolderCommandsTest::theNameListFiltersAsYouTypeAndOpensTheChoice()
     QCOMPARE(caretLine(window, kItemPane), 3);
 }
 
-// Both places of a name defined twice and the name defined nowhere; Enter on
-// a row opens its file at its line; the count goes into the status bar.
-void FolderCommandsTest::checkFolderListsWhatIsWrongAndOpensIt()
-{
-    const ScriptsFolder folder;
-    writeFile(folder.events(), "[EVENTS e_horse]\r[ITEMDEF i_twice]\rTEVENTS=e_nowhere\r[TYPEDEF t_open\r");
-    MainWindow window;
-    QVERIFY(openIndexed(window, folder.horses()));
-    trigger(window, QStringLiteral("mnuCheckFolder"));
-    auto* list = control<QTreeWidget>(window, QStringLiteral("lstFolderProblems"));
-    QStringList rows;
-    for (int i = 0; i < list->topLevelItemCount(); ++i) {
-        const QTreeWidgetItem* row = list->topLevelItem(i);
-        rows << QStringList{row->text(0), row->text(1), row->text(2), row->text(3)}.join(u' ');
-    }
-    const QStringList expected = {
-        "Warning items/lights.scp 605 i_twice is defined 2 times; also at misc/events.scp:2",
-        "Warning misc/events.scp 2 i_twice is defined 2 times; also at items/lights.scp:605",
-        "Error misc/events.scp 3 TEVENTS=e_nowhere: e_nowhere is defined nowhere in the folder",
-        "Error misc/events.scp 4 The section header has no \"]\"",
-        "Warning npcs/horses.scp 2 Unknown CHARDEF key ITEMNEWBIE",
-        "Warning npcs/horses.scp 4 Unknown CHARDEF key ITEM",
-    };
-    QCOMPARE(rows.join(u'\n'), expected.join(u'\n'));
-    QCOMPARE(window.statusBar()->currentMessage(), QStringLiteral("Check Folder: 6 problems"));
-    list->setCurrentItem(list->topLevelItem(2));
-    QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
-    QCOMPARE(caretLine(window, kItemPane), 2);
-}
-
 // A [TYPEDEFS] or [DEFNAME] entry is found on its own line, a dialog's part
 // leads to the dialog, a name joined by dots is found by itself, and a file
 // the load list leaves out is marked wherever its definitions are offered.
@@ -206,6 +195,44 @@ void FolderCommandsTest::namesAreReadAsTheServerReadsThem()
     QCOMPARE(list->model()->rowCount(), 1);
     QCOMPARE(list->model()->index(0, 0).data().toString(), "ITEMDEF i_lamp_old  \"old lamp\"  old/legacy.scp:1  (not loaded)");
     QTest::keyClick(popup, Qt::Key_Escape);
+}
+
+// Shift+F12 on i_lantern lists its item's header (by its id), its DEFNAME and
+// the NPC that names it, by file, with the count; Copy gives them as text.
+// Enter opens the place as a jump: Alt+Left comes back. A name nothing names
+// is told in the status bar.
+void FolderCommandsTest::everyPlaceIsListedByFileAndEnterGoesThere()
+{
+    const ScriptsFolder folder;
+    MainWindow window;
+    QVERIFY(openIndexed(window, folder.horses()));
+    QTest::keyClick(caretAt(window, kNpcPane, 1, 13), Qt::Key_F12, Qt::ShiftModifier);
+
+    auto* references = control(window, QStringLiteral("frmReferences"));
+    QVERIFY(references->isVisible());
+    QCOMPARE(references->windowTitle(), QStringLiteral("References to i_lantern"));
+    QCOMPARE(control<QLabel>(*references, QStringLiteral("lblReferenceCount"))->text(), "3 places in 2 files");
+    QCOMPARE(window.statusBar()->currentMessage(), "References to i_lantern: 3 places in 2 files");
+    auto* list = control<QTreeWidget>(*references, QStringLiteral("lstReferences"));
+    QCOMPARE(groups(list), (QStringList{"items/lights.scp  (2): 601 [ITEMDEF 0a25] | 602 DEFNAME=i_lantern",
+                                        "npcs/horses.scp  (1): 2 ITEMNEWBIE=i_lantern"}));
+    control<QPushButton>(*references, QStringLiteral("cmdCopyReferences"))->click();
+    QCOMPARE(QApplication::clipboard()->text(), "items/lights.scp:601: [ITEMDEF 0a25]\n"
+                                                "items/lights.scp:602: DEFNAME=i_lantern\n"
+                                                "npcs/horses.scp:2: ITEMNEWBIE=i_lantern\n");
+
+    QCOMPARE(list->currentItem(), list->topLevelItem(0)->child(0));
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
+    QCOMPARE(caretLine(window, kItemPane), 601);
+    QCOMPARE(currentPage(window), 1);
+    QTest::keyClick(control(window, kItemPane), Qt::Key_Left, Qt::AltModifier);
+    QCOMPARE(currentPage(window), 3);
+    QCOMPARE(caretLine(window, kNpcPane), 1);
+
+    QTest::keyClick(caretAt(window, kNpcPane, 0, 2), Qt::Key_F12, Qt::ShiftModifier);
+    QCOMPARE(window.statusBar()->currentMessage(), "No place in the scripts folder names CHARDEF");
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(FolderCommandsTest)

@@ -11,9 +11,7 @@ using namespace defwright::test;
 
 namespace {
 
-const QString kItemPane = QStringLiteral("txtEdit");
 constexpr int kChestLine = 7; // "id=..." of the first chest, from 0
-constexpr int kValue = InspectorModel::ValueColumn;
 
 std::string chests()
 {
@@ -22,40 +20,6 @@ std::string chests()
 
 const QStringList kFirstChest = {"itemdef|i_dungeon_chest1|", "id|i_chest_wooden_brass|", "type|t_container|",
                                  "tevents|t_dungeon_chest|", "on|@create, 13 lines|"};
-
-// The window shown, the script opened and the caret on `line`, the inspector shown with F4.
-void inspect(MainWindow& window, const QTemporaryDir& dir, const std::string& text, int line = kChestLine)
-{
-    QVERIFY(showActive(window));
-    openScript(window, dir, text);
-    caretToLine(window, kItemPane, line);
-    showInspector(window);
-    QTRY_VERIFY(rows(window)->model()->rowCount() > 0);
-}
-
-// Types `typed` into the key box of the Insert dialog, takes the completer's
-// first offer, types the value and presses Enter; `offered` gets the offers.
-ModalAnswers::Answer addRow(const QString& typed, const QString& value, QStringList* offered)
-{
-    return [typed, value, offered](QWidget* modal) {
-        // The dialog's activation, arriving after the list showed, would close it.
-        QTRY_COMPARE(QApplication::activeWindow(), modal);
-        auto* key = modal->findChild<QLineEdit*>(QStringLiteral("txtNewKey"));
-        QTest::keyClicks(key, typed);
-        QCompleter* completer = key->completer();
-        QTRY_VERIFY(completer->popup()->isVisible());
-        for (int row = 0; row < completer->completionCount(); ++row) {
-            completer->setCurrentRow(row);
-            *offered << completer->currentCompletion();
-        }
-        QTest::keyClick(completer->popup(), Qt::Key_Down);
-        QTest::keyClick(completer->popup(), Qt::Key_Return);
-        auto* valueBox = modal->findChild<QLineEdit*>(QStringLiteral("txtNewValue"));
-        QTRY_COMPARE(QApplication::focusWidget(), valueBox);
-        QTest::keyClicks(valueBox, value);
-        QTest::keyClick(valueBox, Qt::Key_Return);
-    };
-}
 
 } // namespace
 
@@ -80,7 +44,7 @@ void DefinitionInspectorTest::followsTheCaretAndTheDocumentInFront()
 {
     MainWindow window;
     QTemporaryDir dir;
-    inspect(window, dir, chests());
+    inspect(window, dir, chests(), kChestLine);
     QCOMPARE(rowTexts(window), kFirstChest);
     QCOMPARE(control<QLabel>(window, QStringLiteral("lblInspectorPlace"))->text(),
              QStringLiteral("[itemdef i_dungeon_chest1] in script.scp, line 7"));
@@ -144,7 +108,7 @@ void DefinitionInspectorTest::deleteTakesTheRowsLineAway()
     MainWindow window;
     QTemporaryDir dir;
     const std::string text = chests();
-    inspect(window, dir, text);
+    inspect(window, dir, text, kChestLine);
     pressOnRow(window, rowOf(window, "tevents"), Qt::Key_Delete);
     QCOMPARE(paneBytes(window), replaced(text, "tevents=t_dungeon_chest\n", ""));
     QCOMPARE(rowTexts(window), kFirstChest.mid(0, 3) + kFirstChest.mid(4));
@@ -163,15 +127,32 @@ void DefinitionInspectorTest::insertAddsAKeyChosenWithCompletion()
     MainWindow window;
     QTemporaryDir dir;
     const std::string text = withBreaks(chests(), "\r");
-    inspect(window, dir, text);
+    inspect(window, dir, text, kChestLine);
     QStringList offered;
     ModalAnswers answers;
-    answers.then(addRow(QStringLiteral("wei"), QStringLiteral("5"), &offered));
+    answers.then([&offered](QWidget* modal) { // "wei", the completer's first offer, "5"
+        // The dialog's activation, arriving after the list showed, would close it.
+        QTRY_COMPARE(QApplication::activeWindow(), modal);
+        auto* key = modal->findChild<QLineEdit*>(QStringLiteral("txtNewKey"));
+        QTest::keyClicks(key, QStringLiteral("wei"));
+        QCompleter* completer = key->completer();
+        QTRY_VERIFY(completer->popup()->isVisible());
+        for (int row = 0; row < completer->completionCount(); ++row) {
+            completer->setCurrentRow(row);
+            offered << completer->currentCompletion();
+        }
+        QTest::keyClick(completer->popup(), Qt::Key_Down);
+        QTest::keyClick(completer->popup(), Qt::Key_Return);
+        auto* value = modal->findChild<QLineEdit*>(QStringLiteral("txtNewValue"));
+        QTRY_COMPARE(QApplication::focusWidget(), value);
+        QTest::keyClicks(value, QStringLiteral("5"));
+        QTest::keyClick(value, Qt::Key_Return);
+    });
     pressOnRow(window, 1, Qt::Key_Insert);
     QVERIFY(answeredAll(answers));
     QCOMPARE(offered, QStringList({"WEIGHT", "WEIGHTREDUCTION"}));
     QCOMPARE(paneBytes(window), replaced(text, "t_dungeon_chest\r", "t_dungeon_chest\rWEIGHT=5\r"));
-    QCOMPARE(cell(window, 4, InspectorModel::KeyColumn), QStringLiteral("WEIGHT"));
+    QCOMPARE(cell(window, 4, kKey), QStringLiteral("WEIGHT"));
     QCOMPARE(rows(window)->currentIndex().row(), 4);
     QTest::keyClick(itemPane(window), Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(paneBytes(window), text);
@@ -180,10 +161,8 @@ void DefinitionInspectorTest::insertAddsAKeyChosenWithCompletion()
 void DefinitionInspectorTest::aTriggerRowTakesTheCaretThere_data()
 {
     QTest::addColumn<std::string>("lineBreak");
-    QTest::newRow("LF") << std::string("\n");
-    QTest::newRow("CR LF") << std::string("\r\n");
-    QTest::newRow("CR") << std::string("\r");
-    QTest::newRow("mixed") << std::string("mixed");
+    for (const char* lineBreak : {"\n", "\r\n", "\r", "mixed"})
+        QTest::newRow(QByteArray(lineBreak).toHex().constData()) << std::string(lineBreak);
 }
 
 void DefinitionInspectorTest::aTriggerRowTakesTheCaretThere()
@@ -191,14 +170,14 @@ void DefinitionInspectorTest::aTriggerRowTakesTheCaretThere()
     QFETCH(std::string, lineBreak);
     MainWindow window;
     QTemporaryDir dir;
-    inspect(window, dir, withBreaks(chests(), lineBreak));
+    inspect(window, dir, withBreaks(chests(), lineBreak), kChestLine);
     pressOnRow(window, rowOf(window, "on"), Qt::Key_Return);
     QVERIFY(itemPane(window)->hasFocus());
-    QCOMPARE(caretLine(window), 11);
+    QCOMPARE(caretLine(window, kItemPane), 11);
     const QPoint header = rows(window)->visualRect(rows(window)->model()->index(0, 0)).center();
     QTest::mouseClick(rows(window)->viewport(), Qt::LeftButton, {}, header);
     QTest::mouseDClick(rows(window)->viewport(), Qt::LeftButton, {}, header);
-    QCOMPARE(caretLine(window), 6);
+    QCOMPARE(caretLine(window, kItemPane), 6);
 }
 
 void DefinitionInspectorTest::problemsMarkTheirRowsAndGoWithAHandEdit()

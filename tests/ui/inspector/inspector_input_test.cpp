@@ -11,20 +11,6 @@ using namespace defwright::test;
 
 namespace {
 
-const QString kItemPane = QStringLiteral("txtEdit");
-constexpr int kKey = InspectorModel::KeyColumn;
-constexpr int kValue = InspectorModel::ValueColumn;
-
-void inspect(MainWindow& window, const QTemporaryDir& dir, const std::string& text, int line)
-{
-    QVERIFY(showActive(window));
-    openScript(window, dir, text);
-    itemPane(window)->setFocus();
-    itemPane(window)->setCursorPosition(line, 0);
-    showInspector(window);
-    QTRY_VERIFY(rows(window)->model()->rowCount() > 0);
-}
-
 QString note(const QWidget& window)
 {
     return control<QLabel>(window, QStringLiteral("lblInspectorNote"))->text();
@@ -162,9 +148,7 @@ void InspectorInputTest::aValueOfOneMegabyteIsEditedWhole()
     QCOMPARE(cell(window, 1, kValue, Qt::EditRole).size(), qsizetype{1 << 20});
     editValue(window, 2, QStringLiteral("b"));
     QCOMPARE(paneBytes(window), replaced(text, "NAME=a", "NAME=b"));
-    QTableView* view = rows(window);
-    view->setCurrentIndex(view->model()->index(1, kKey));
-    QTest::keyClick(view, Qt::Key_F2);
+    pressOnRow(window, 1, Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor != nullptr);
     editor->end(false);

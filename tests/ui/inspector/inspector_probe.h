@@ -3,8 +3,8 @@
 // What the inspector's tests share: opening a script, showing the inspector,
 // reading and editing its rows as a scripter does.
 
-#include "../files/file_test_support.h"
 #include "field_boxes.h"
+#include "scripts_folder_fixture.h"
 #include "ui/inspector/inspector_model.h"
 
 #include <QDockWidget>
@@ -15,6 +15,9 @@
 #include <string>
 
 namespace defwright::test {
+
+inline constexpr int kKey = InspectorModel::KeyColumn;
+inline constexpr int kValue = InspectorModel::ValueColumn;
 
 inline QTableView* rows(const QWidget& window)
 {
@@ -36,8 +39,8 @@ inline QStringList rowTexts(const QWidget& window)
 {
     QStringList texts;
     for (int row = 0; row < rows(window)->model()->rowCount(); ++row) {
-        texts << cell(window, row, InspectorModel::KeyColumn) + u'|' + cell(window, row, InspectorModel::ValueColumn)
-                + u'|' + cell(window, row, InspectorModel::CommentColumn);
+        texts << cell(window, row, kKey) + u'|' + cell(window, row, kValue) + u'|'
+                + cell(window, row, InspectorModel::CommentColumn);
     }
     return texts;
 }
@@ -46,7 +49,7 @@ inline QStringList rowTexts(const QWidget& window)
 inline int rowOf(const QWidget& window, const QString& key)
 {
     for (int row = 0; row < rows(window)->model()->rowCount(); ++row) {
-        if (cell(window, row, InspectorModel::KeyColumn) == key)
+        if (cell(window, row, kKey) == key)
             return row;
     }
     return -1;
@@ -70,13 +73,18 @@ inline void showInspector(const QWidget& window)
     QTRY_VERIFY(rows(window)->hasFocus());
 }
 
-// F2 on the row, the value typed over, Enter.
-inline void editValue(const QWidget& window, int row, const QString& value)
+inline void pressOnRow(const QWidget& window, int row, Qt::Key key)
 {
     QTableView* view = rows(window);
     view->setFocus();
-    view->setCurrentIndex(view->model()->index(row, InspectorModel::KeyColumn));
-    QTest::keyClick(view, Qt::Key_F2);
+    view->setCurrentIndex(view->model()->index(row, kKey));
+    QTest::keyClick(view, key);
+}
+
+// F2 on the row, the value typed over, Enter.
+inline void editValue(const QWidget& window, int row, const QString& value)
+{
+    pressOnRow(window, row, Qt::Key_F2);
     auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     QVERIFY(editor != nullptr);
     editor->selectAll();
@@ -86,15 +94,18 @@ inline void editValue(const QWidget& window, int row, const QString& value)
     else
         editor->insert(value);
     QTest::keyClick(editor, Qt::Key_Return);
-    QTRY_VERIFY(QApplication::focusWidget() == view); // the editor hands the value over once the key is done
+    QTRY_VERIFY(QApplication::focusWidget() == rows(window)); // the editor hands the value over once the key is done
 }
 
-inline void pressOnRow(const QWidget& window, int row, Qt::Key key)
+// The window shown, the script opened and the caret on `line` (from 0), the inspector shown with F4.
+inline void inspect(MainWindow& window, const QTemporaryDir& dir, const std::string& text, int line)
 {
-    QTableView* view = rows(window);
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(row, InspectorModel::KeyColumn));
-    QTest::keyClick(view, key);
+    QVERIFY(showActive(window));
+    openScript(window, dir, text);
+    itemPane(window)->setFocus();
+    itemPane(window)->setCursorPosition(line, 0);
+    showInspector(window);
+    QTRY_VERIFY(rows(window)->model()->rowCount() > 0);
 }
 
 // The text with every LF made `lineBreak`; "mixed" gives CR LF, LF and CR in turn.
@@ -110,15 +121,6 @@ inline std::string withBreaks(const std::string& text, const std::string& lineBr
             made += lineBreak == "mixed" ? kTurns[turn++ % 3] : lineBreak;
     }
     return made;
-}
-
-// The line of the item pane's caret, from 0.
-inline int caretLine(const QWidget& window)
-{
-    int line = 0;
-    int index = 0;
-    itemPane(window)->getCursorPosition(&line, &index);
-    return line;
 }
 
 } // namespace defwright::test

@@ -92,6 +92,20 @@ inline Runs squiggles(const std::vector<ScriptProblem>& problems)
     return runs;
 }
 
+inline std::size_t placeOf(ScriptPane* pane, std::string_view what)
+{
+    return std::string(pane->bytes()).find(what);
+}
+
+// The middle of the character `offset` bytes into the first `what` of the pane.
+inline QPoint pointOf(ScriptPane* pane, std::string_view what, std::size_t offset = 1)
+{
+    const auto at = static_cast<long>(placeOf(pane, what) + offset);
+    const long height = pane->SendScintilla(ScriptPane::SCI_TEXTHEIGHT, 0UL);
+    return {static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTXFROMPOSITION, 0UL, at)) + 2,
+            static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTYFROMPOSITION, 0UL, at) + height / 2)};
+}
+
 inline QString problemCount(const QWidget& window)
 {
     return control<QLabel>(window, QStringLiteral("lblStatusProblems"))->text();

@@ -5,7 +5,8 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QTreeWidget>
+
+#include <tuple>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -19,7 +20,6 @@ private slots:
     void eachDocumentKeepsItsMarksAndNoFileGetsThem();
     void nextAndPreviousProblemGoRoundTheEnds();
     void aFixIsOneUndoStep();
-    void checkFolderListsTheScriptsProblemsWithTheirSeverity();
     void keptProblemsMoveWithEdits_data();
     void keptProblemsMoveWithEdits();
 };
@@ -37,11 +37,6 @@ ScriptPane* itemScriptWith(MainWindow& window, const QByteArray& text)
     paneProblems(window, kItemPane)->checkNow();
     pane->setFocus();
     return pane;
-}
-
-std::size_t placeOf(ScriptPane* pane, std::string_view what)
-{
-    return std::string(pane->bytes()).find(what);
 }
 
 } // namespace
@@ -151,18 +146,20 @@ void ProblemMarksTest::nextAndPreviousProblemGoRoundTheEnds()
     QTest::keyClick(&window, Qt::Key_F8);
     QCOMPARE(currentPage(window), 1);
     QCOMPARE(pane->caretPosition(), fame);
-    QVERIFY(statusMessage(window).startsWith(QStringLiteral("Line 3: Warning: Unknown ITEMDEF key FAME")));
-    QTest::keyClick(pane, Qt::Key_F8);
-    QCOMPARE(pane->caretPosition(), endif);
-    QCOMPARE(statusMessage(window), QStringLiteral("Line 5: Error: ENDIF with no IF open"));
-    QTest::keyClick(pane, Qt::Key_F8);
-    QCOMPARE(pane->caretPosition(), fame);
-    QVERIFY(statusMessage(window).endsWith(QStringLiteral(" (went on from the top)")));
-    QTest::keyClick(pane, Qt::Key_F8, Qt::ShiftModifier);
-    QCOMPARE(pane->caretPosition(), endif);
-    QVERIFY(statusMessage(window).endsWith(QStringLiteral(" (went on from the bottom)")));
-    QTest::keyClick(pane, Qt::Key_F8, Qt::ShiftModifier);
-    QCOMPARE(pane->caretPosition(), fame);
+    const QString atFame = QStringLiteral("Line 3: Warning: Unknown ITEMDEF key FAME: did you mean NAME?");
+    QVERIFY(statusMessage(window).startsWith(atFame));
+    const QString atEndif = QStringLiteral("Line 5: Error: ENDIF with no IF open");
+    const std::tuple<Qt::KeyboardModifiers, std::size_t, QString> steps[] = { // F8 with, caret, status
+        {Qt::NoModifier, endif, atEndif},
+        {Qt::NoModifier, fame, atFame + " (went on from the top)"},
+        {Qt::ShiftModifier, endif, atEndif + " (went on from the bottom)"},
+        {Qt::ShiftModifier, fame, atFame},
+    };
+    for (const auto& [modifiers, caret, status] : steps) {
+        QTest::keyClick(pane, Qt::Key_F8, modifiers);
+        QCOMPARE(pane->caretPosition(), caret);
+        QCOMPARE(statusMessage(window), status);
+    }
 
     pane->replaceScript(QString::fromUtf8(kItem));
     QTest::keyClick(pane, Qt::Key_F8);
@@ -177,9 +174,7 @@ void ProblemMarksTest::aFixIsOneUndoStep()
     QVERIFY(showActive(window));
     ScriptPane* pane = itemScriptWith(window, kItem + "WEIGTH=3\r\n");
     QVERIFY(counted(window, QStringLiteral("1 warning")));
-    const std::size_t key = placeOf(pane, "WEIGTH");
-    const QPoint point(static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTXFROMPOSITION, 0UL, long(key + 2))),
-                       static_cast<int>(pane->SendScintilla(ScriptPane::SCI_POINTYFROMPOSITION, 0UL, long(key + 2))) + 2);
+    const QPoint point = pointOf(pane, "WEIGTH", 2);
     QContextMenuEvent asked(QContextMenuEvent::Mouse, point, pane->viewport()->mapToGlobal(point));
     QApplication::sendEvent(pane->viewport(), &asked);
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -204,28 +199,6 @@ void ProblemMarksTest::aFixIsOneUndoStep()
     QTest::keyClick(pane, Qt::Key_Up);
     QTest::keyClick(pane, Qt::Key_Period, Qt::ControlModifier);
     QCOMPARE(QString::fromUtf8(pane->bytes()), QString::fromUtf8(kItem + "WEIGHT=3\r\n"));
-}
-
-// Beside what the index finds, each fault of a loaded script, at its line.
-void ProblemMarksTest::checkFolderListsTheScriptsProblemsWithTheirSeverity()
-{
-    QSettings().remove(QStringLiteral("scriptsFolder"));
-    const ScriptsFolder folder;
-    writeFile(folder.horses(), "[CHARDEF c_horse]\nDEXX=1\nON=@Create\nITEMNEWBIE=i_lantern\nIF 1\n");
-    MainWindow window;
-    QVERIFY(openIndexed(window, folder.horses()));
-    trigger(window, QStringLiteral("mnuCheckFolder"));
-    auto* list = control<QTreeWidget>(*window.findChild<QWidget*>(QStringLiteral("frmFolderCheck")),
-                                      QStringLiteral("lstFolderProblems"));
-    QStringList rows;
-    for (int row = 0; row < list->topLevelItemCount(); ++row) {
-        const QTreeWidgetItem* item = list->topLevelItem(row);
-        if (item->text(1).contains(QStringLiteral("horses")))
-            rows << item->text(2) + QLatin1Char(' ') + item->text(0) + QLatin1Char(' ') + item->text(3);
-    }
-    QCOMPARE(rows.join(u'\n'), QStringList({"2 Warning Unknown CHARDEF key DEXX: did you mean DEX?",
-                                            "5 Error IF never closed: ENDIF missing"})
-                                    .join(u'\n'));
 }
 
 using Edits = QList<DocumentProblems::Edit>;

@@ -1,10 +1,11 @@
+#include "files/file_size_limit.h"
 #include "table_test_support.h"
 
 #include "ui/folder/folder_commands.h"
 #include "ui/index/index_paths.h"
 #include "ui/index/scripts_index.h"
 
-#include <QClipboard>
+#include <optional>
 
 using namespace defwright;
 using namespace defwright::test;
@@ -35,23 +36,30 @@ class TableEditsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        open_.emplace();
+        QVERIFY(open_->table);
+    }
+    void cleanup() { open_.reset(); }
     void aCellOfAClosedFileIsItsLineRewritten();
     void aCellOfAnOpenFileChangesInItsPane();
     void whatIsTypedOutlivesTheFileChanging();
     void aValueTypedIntoSelectedCellsSetsThemAll();
     void pastedCellsFillTheSelection();
     void undoAndRedoTakeWholeActionsAcrossFiles();
+    void anUnwritableFileChangesNothing();
+    void aFailedWritePutsBackTheFilesWrittenBefore();
+
+private:
+    std::optional<OpenTable> open_; // each case's own folder, window and table
 };
 
 // The smallest edit: the value alone changes, every other byte of the file
 // stays, in its own format; the index and the table read the new value.
 void TableEditsTest::aCellOfAClosedFileIsItsLineRewritten()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QList<std::tuple<QString, QString, QString, QByteArray, QByteArray>> edits = {
         {folder.gargish(), "i_gargish_stone_arms", "VALUE", "VALUE=120", "VALUE=150"},
         {folder.misc(), "031b2", "DESCRIPTION", "DESCRIPTION=Invisible Tile 031b2\r\n", "DESCRIPTION=caf\xE9 tile\r\n"},
@@ -72,11 +80,7 @@ void TableEditsTest::aCellOfAClosedFileIsItsLineRewritten()
 // The pane's document takes the edit as one undo step; the file waits for Save.
 void TableEditsTest::aCellOfAnOpenFileChangesInItsPane()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const QByteArray before = contents(folder.deed());
@@ -106,11 +110,7 @@ void TableEditsTest::aCellOfAnOpenFileChangesInItsPane()
 // was typed stays in the cell's box, and is what is written.
 void TableEditsTest::whatIsTypedOutlivesTheFileChanging()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const int row = rowOf(*table, "i_deed_ship");
@@ -133,11 +133,7 @@ void TableEditsTest::whatIsTypedOutlivesTheFileChanging()
 
 void TableEditsTest::aValueTypedIntoSelectedCellsSetsThemAll()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     const QStringList names = {"i_gargish_stone_arms", "i_gargish_stone_arms_female", "i_deed", "i_deed2"};
     selectCells(*table, names, "WEIGHT");
     QVERIFY(typeIntoCurrent(tableView(*table), "2.5"));
@@ -153,22 +149,16 @@ void TableEditsTest::aValueTypedIntoSelectedCellsSetsThemAll()
 // value fills every cell selected; a block from one cell fills as many.
 void TableEditsTest::pastedCellsFillTheSelection()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     selectCells(*table, {"i_deed", "i_deed_ship"}, "WEIGHT");
-    QApplication::clipboard()->setText("4\r\n");
-    QTest::keyClick(tableView(*table), Qt::Key_V, Qt::ControlModifier);
+    paste(*table, "4\r\n");
     QCOMPARE(cell(*table, rowOf(*table, "i_deed"), "WEIGHT"), "4");
     QCOMPARE(cell(*table, rowOf(*table, "i_deed_ship"), "WEIGHT"), "4");
 
     selectCells(*table, {"i_gargish_stone_arms"}, "VALUE");
     const int row = rowOf(*table, "i_gargish_stone_arms");
     const QString next = tableModel(*table)->index(row + 1, 0).data().toString();
-    QApplication::clipboard()->setText("11\t1.5\n12\t\"2\n3\"\n");
-    QTest::keyClick(tableView(*table), Qt::Key_V, Qt::ControlModifier);
+    paste(*table, "11\t1.5\n12\t\"2\n3\"\n");
     QCOMPARE(cell(*table, row, "VALUE"), "11");
     QCOMPARE(cell(*table, row, "WEIGHT"), "1.5");
     QCOMPARE(cell(*table, row + 1, "VALUE"), "12");
@@ -177,8 +167,7 @@ void TableEditsTest::pastedCellsFillTheSelection()
     QVERIFY(contents(folder.gargish()).contains("VALUE=12\nWEIGHT=2\nWEIGHT=3\n"));
 
     selectCells(*table, {"i_deed", "i_deed_ship"}, "WEIGHT");
-    QApplication::clipboard()->setText("1\n2\n3\n");
-    QTest::keyClick(tableView(*table), Qt::Key_V, Qt::ControlModifier);
+    paste(*table, "1\n2\n3\n");
     QVERIFY2(tableStatus(*table).startsWith("Nothing was pasted"), qPrintable(tableStatus(*table)));
 }
 
@@ -186,11 +175,7 @@ void TableEditsTest::pastedCellsFillTheSelection()
 // back whole, and made again, by the table's Undo and Redo.
 void TableEditsTest::undoAndRedoTakeWholeActionsAcrossFiles()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
+    auto& [folder, window, table] = *open_;
     window.openItemScript(folder.deed());
     QVERIFY(showActive(*table));
     const QByteArray gargish = contents(folder.gargish());
@@ -217,6 +202,47 @@ void TableEditsTest::undoAndRedoTakeWholeActionsAcrossFiles()
     QCOMPARE(contents(folder.gargish()), gargishSet);
     QVERIFY2(tableStatus(*table).startsWith("Cannot undo ") && tableStatus(*table).contains("has changed since it was read"),
              qPrintable(tableStatus(*table)));
+}
+
+// A file of the action that is a folder now: neither it nor the other file
+// changes, and the bar says why. Pasting writes at once, before the index can
+// hear that the file has gone.
+void TableEditsTest::anUnwritableFileChangesNothing()
+{
+    auto& [folder, window, table] = *open_;
+    const QByteArray gargish = contents(folder.gargish());
+    selectCells(*table, {"i_gargish_stone_arms", "i_deed2"}, "VALUE");
+    QVERIFY(QFile::remove(folder.deed()));
+    QVERIFY(QDir().mkdir(folder.deed()));
+    paste(*table, "9");
+    QCOMPARE(contents(folder.gargish()), gargish);
+    QVERIFY(QFileInfo(folder.deed()).isDir());
+    QVERIFY2(tableStatus(*table).contains("failed: Could not read ")
+                 && tableStatus(*table).endsWith("deed.scp: It is a folder, not a file."),
+             qPrintable(tableStatus(*table)));
+    QCOMPARE(control<QAction>(*table, "mnuTableUndo")->isEnabled(), false);
+}
+
+// The first file is written, the second is cut short by the size a process
+// may write: the first gets its bytes back.
+void TableEditsTest::aFailedWritePutsBackTheFilesWrittenBefore()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("POSIX only: file size limit");
+#else
+    auto& [folder, window, table] = *open_;
+    const QByteArray gargish = contents(folder.gargish());
+    const QByteArray magery = contents(folder.magery());
+    QVERIFY(gargish.size() < magery.size());
+    selectCells(*table, {"i_gargish_stone_arms", "i_scroll_x_blue"}, "WEIGHT");
+    withFileSizeLimit(static_cast<rlim_t>(gargish.size() + 100), [&] { paste(*table, "4"); return true; });
+    QCOMPARE(contents(folder.gargish()), gargish);
+    QCOMPARE(contents(folder.magery()), magery);
+    QCOMPARE(entries(QFileInfo(folder.gargish()).path()), (QStringList{"deed.scp", "gargish.scp", "magery.scp", "misc.scp"}));
+    QVERIFY2(tableStatus(*table).contains("failed: Could not write ") && tableStatus(*table).contains("magery.scp: "),
+             qPrintable(tableStatus(*table)));
+    QCOMPARE(cell(*table, rowOf(*table, "i_gargish_stone_arms"), "WEIGHT"), "10.0");
+#endif
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(TableEditsTest)

@@ -9,6 +9,7 @@
 #include "ui/table/table_window.h"
 #include "window_test_main.h"
 
+#include <QClipboard>
 #include <QHeaderView>
 #include <QSettings>
 #include <QStatusBar>
@@ -21,23 +22,24 @@ inline QByteArray sample(const QString& name)
     return contents(QStringLiteral(DEFWRIGHT_SAMPLE_SCRIPTS "/items/") + name);
 }
 
-// Every LF of the text as `lineBreak`.
-inline QByteArray withBreaks(QByteArray text, const QByteArray& lineBreak)
-{
-    return text.replace("\n", lineBreak);
-}
+// The ITEMDEF headers of the four samples, in any case.
+inline constexpr int kItems = 72 + 124 + 226 + 203;
 
 // A scripts folder of four sample item files, each in a format of its own:
 // LF (gargish), CR LF in Windows-1252 (misc), CR in UTF-8 with a BOM and no
-// last line break (magery), and UTF-8 with LF and CR LF in turn (deed).
+// last line break (magery), and UTF-8 with LF and CR LF in turn (deed). It is
+// the settings' scripts folder from the start, the columns chosen before forgotten,
+// so the windows made after it index it.
 class TableFolder {
 public:
     TableFolder()
     {
+        QSettings().remove(QStringLiteral("definitionsTable"));
+        QSettings().setValue(QStringLiteral("scriptsFolder"), folder());
         QDir(dir_.path()).mkpath(QStringLiteral("scripts/items"));
         writeFile(gargish(), sample("i_provisions_armor_gargish.scp"));
-        writeFile(misc(), withBreaks("// caf\xE9 items\n" + sample("i_misc.scp"), "\r\n"));
-        writeFile(magery(), withBreaks(sample("i_magic_magery.scp").chopped(1), "\r"));
+        writeFile(misc(), QByteArray("// caf\xE9 items\n" + sample("i_misc.scp")).replace("\n", "\r\n"));
+        writeFile(magery(), sample("i_magic_magery.scp").chopped(1).replace('\n', '\r'));
         QList<QByteArray> lines = sample("i_provisions_deed.scp").split('\n');
         for (qsizetype line = 0; line + 1 < lines.size(); line += 2)
             lines[line] += '\r';
@@ -54,18 +56,6 @@ public:
 private:
     QTemporaryDir dir_;
 };
-
-// Makes the folder the scripts folder before the window is made, and forgets the columns chosen before.
-inline void useFolder(const TableFolder& folder)
-{
-    QSettings().remove(QStringLiteral("definitionsTable"));
-    QSettings().setValue(QStringLiteral("scriptsFolder"), folder.folder());
-}
-
-inline TableWindow* tableWindow(const MainWindow& window)
-{
-    return control<TableWindow>(window, QStringLiteral("frmDefinitionsTable"));
-}
 
 inline QTableView* tableView(const QWidget& table)
 {
@@ -89,11 +79,19 @@ inline TableWindow* openTable(MainWindow& window)
         || !QTest::qWaitFor([&window] { return indexState(window).startsWith(QStringLiteral("Scripts:")); }))
         return nullptr;
     trigger(window, QStringLiteral("mnuDefinitionsTable"));
-    TableWindow* table = tableWindow(window);
+    auto* table = control<TableWindow>(window, QStringLiteral("frmDefinitionsTable"));
     if (!QTest::qWaitFor([table] { return tableModel(*table)->rowCount() > 0; }) || !showActive(*table))
         return nullptr;
     return table;
 }
+
+// A window over a fresh TableFolder with the table open, as most tests begin;
+// `table` is null when it never showed its rows.
+struct OpenTable {
+    TableFolder folder;
+    MainWindow window;
+    TableWindow* table = openTable(window);
+};
 
 inline int columnOf(const QWidget& table, const QString& caption)
 {
@@ -156,6 +154,13 @@ inline void selectCells(const QWidget& table, const QStringList& names, const QS
         view->selectionModel()->select(index, QItemSelectionModel::Select);
         view->selectionModel()->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
     }
+}
+
+// Ctrl+V in the view with the text on the clipboard.
+inline void paste(const QWidget& table, const QString& text)
+{
+    QApplication::clipboard()->setText(text);
+    QTest::keyClick(tableView(table), Qt::Key_V, Qt::ControlModifier);
 }
 
 inline void trigger(const QWidget& table, const char* action)

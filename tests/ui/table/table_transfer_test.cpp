@@ -12,8 +12,6 @@ using namespace defwright::test;
 
 namespace {
 
-constexpr int kItems = 72 + 124 + 226 + 203; // the ITEMDEF headers of the four samples, in any case
-
 // Types the path into a CSV file dialog's name box and accepts it.
 ModalAnswers::Answer chooseCsv(const QString& path)
 {
@@ -103,17 +101,18 @@ class TableTransferTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void exportThenImportChangesNothing();
     void anEditedCsvChangesExactlyItsCells();
     void aCsvThatCannotBeReadChangesNothing();
 };
 
-void TableTransferTest::exportThenImportChangesNothing()
+// Exported and imported as it is, the table changes nothing. Then three
+// cells edited as a spreadsheet would, one of them with a letter past ASCII,
+// the file saved in Windows-1252, and a row added of a definition that is
+// not there; one change unticked: only the other two lines change.
+void TableTransferTest::anEditedCsvChangesExactlyItsCells()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     const QList<QByteArray> before = scripts(folder);
     const QString csv = folder.path("items.csv");
@@ -124,21 +123,7 @@ void TableTransferTest::exportThenImportChangesNothing()
     QVERIFY2(tableStatus(*table).contains("changes nothing"), qPrintable(tableStatus(*table)));
     QCOMPARE(scripts(folder), before);
     QVERIFY(!control<QAction>(*table, "mnuTableUndo")->isEnabled());
-}
 
-// Three cells edited as a spreadsheet would, one of them with a letter past
-// ASCII, the file saved in Windows-1252, and a row added of a definition
-// that is not there; one change unticked: only the other two lines change.
-void TableTransferTest::anEditedCsvChangesExactlyItsCells()
-{
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
-    const QList<QByteArray> before = scripts(folder);
-    const QString csv = folder.path("items.csv");
-    exportTo(*table, csv);
     QByteArray edited = contents(csv).mid(3);
     QVERIFY(replaceInRow(edited, "0284,items/gargish.scp,", ",t_armor,", ",t_armor_light,"));
     QVERIFY(replaceInRow(edited, "014f1,items/deed.scp,", "Ship Plans (Blank)", "Ship Plans (\xC3\xA9t\xC3\xA9)"));
@@ -162,10 +147,8 @@ void TableTransferTest::anEditedCsvChangesExactlyItsCells()
 
 void TableTransferTest::aCsvThatCannotBeReadChangesNothing()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     const QList<QByteArray> before = scripts(folder);
     const QString csv = folder.path("bad.csv");

@@ -11,8 +11,6 @@ using namespace defwright::test;
 
 namespace {
 
-constexpr int kItems = 72 + 124 + 226 + 203; // the ITEMDEF headers of the four samples, in any case
-
 void clickHeader(const QWidget& table, const QString& caption)
 {
     QHeaderView* header = tableView(table)->horizontalHeader();
@@ -35,19 +33,16 @@ class TableWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void showsEveryItemOfTheLoadedFiles();
+    void showsEveryItemAndEnterOpensIt();
     void sortsByAnyColumn();
     void filtersWithOneBox();
-    void enterOpensTheDefinition();
     void chosenColumnsAreRemembered();
 };
 
-void TableWindowTest::showsEveryItemOfTheLoadedFiles()
+void TableWindowTest::showsEveryItemAndEnterOpensIt()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     QCOMPARE(tableModel(*table)->rowCount(), kItems);
     QCOMPARE(control<QLabel>(*table, "lblTableCount")->text(), QStringLiteral("%1 of %1 definitions").arg(kItems));
@@ -64,15 +59,24 @@ void TableWindowTest::showsEveryItemOfTheLoadedFiles()
     QCOMPARE(cell(*table, rowOf(*table, "014f0"), "DEFNAME"), QString());
     QCOMPARE(cell(*table, rowOf(*table, "i_scroll_x_blue"), "WEIGHT"), "0.2");
     QVERIFY(table->windowTitle().startsWith("Definitions Table: ITEMDEF in "));
+
+    // Enter, as Go to Definition: the file opens in the item pane, the header's line at the caret.
+    QTableView* view = tableView(*table);
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(rowOf(*table, "i_deed_ship"), columnOf(*table, "Line")));
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Up);
+    QTest::keyClick(view, Qt::Key_Return);
+    QVERIFY(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
+    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.deed());
+    QCOMPARE(caretLine(window, kItemPane), 20);
 }
 
 // Numbers as numbers and ids in any form as numbers; empty cells last either way.
 void TableWindowTest::sortsByAnyColumn()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     for (const QString& caption : {QStringLiteral("VALUE"), QStringLiteral("Definition"), QStringLiteral("NAME")}) {
         for (const bool descending : {false, true}) {
@@ -102,10 +106,8 @@ void TableWindowTest::sortsByAnyColumn()
 
 void TableWindowTest::filtersWithOneBox()
 {
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
+    OpenTable open;
+    auto& [folder, window, table] = open;
     QVERIFY(table);
     auto* filter = control<QLineEdit>(*table, "txtTableFilter");
     QTest::keyClick(tableView(*table), Qt::Key_F, Qt::ControlModifier);
@@ -127,29 +129,9 @@ void TableWindowTest::filtersWithOneBox()
         QCOMPARE(cell(*table, row, "TYPE"), "t_deed");
 }
 
-// As Go to Definition: the file opens in the item pane, the header's line at the caret.
-void TableWindowTest::enterOpensTheDefinition()
-{
-    TableFolder folder;
-    useFolder(folder);
-    MainWindow window;
-    TableWindow* table = openTable(window);
-    QVERIFY(table);
-    QTableView* view = tableView(*table);
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(rowOf(*table, "i_deed_ship"), columnOf(*table, "Line")));
-    QTest::keyClick(view, Qt::Key_Down);
-    QTest::keyClick(view, Qt::Key_Up);
-    QTest::keyClick(view, Qt::Key_Return);
-    QVERIFY(QTest::qWaitFor([&window] { return QApplication::activeWindow() == &window; }));
-    QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.deed());
-    QCOMPARE(caretLine(window, kItemPane), 20);
-}
-
 void TableWindowTest::chosenColumnsAreRemembered()
 {
     TableFolder folder;
-    useFolder(folder);
     {
         MainWindow window;
         TableWindow* table = openTable(window);
