@@ -63,6 +63,7 @@ class MainWindowTest : public QObject {
 private slots:
     void initTestCase()
     {
+        // As main() names the program, which the command line's version text says.
         QCoreApplication::setApplicationName("Defwright");
         QCoreApplication::setApplicationVersion("1.4");
     }
