@@ -3,6 +3,7 @@
 #include "ui/panes/script_pane.h"
 #include "window_probe.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
@@ -37,6 +38,13 @@ inline ScriptPane* itemPane(const QWidget& window)
 inline std::string paneBytes(const QWidget& window)
 {
     return std::string(itemPane(window)->bytes());
+}
+
+// What the status bar says the fields are tied to; empty while they are not.
+inline QString tieShown(const QWidget& window)
+{
+    const auto* label = control<QLabel>(window, QStringLiteral("lblStatusFields"));
+    return label->isVisible() ? label->text() : QString();
 }
 
 // The text with the first `from` made `to`; says so when there is none.

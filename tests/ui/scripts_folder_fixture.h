@@ -8,6 +8,7 @@
 #include "ui/documents/pane_document.h"
 
 #include <QLabel>
+#include <QTabBar>
 
 namespace defwright::test {
 
@@ -54,6 +55,16 @@ inline DocumentTabs* paneDocuments(const QWidget& window, const QString& pane)
 inline PaneDocument* paneDocument(const QWidget& window, const QString& pane)
 {
     return paneDocuments(window, pane)->front();
+}
+
+// The texts of the named tab bar's tabs, in their order.
+inline QStringList tabTexts(const QWidget& window, const QString& bar)
+{
+    QStringList texts;
+    const auto* tabs = control<QTabBar>(window, bar);
+    for (int i = 0; i < tabs->count(); ++i)
+        texts << tabs->tabText(i);
+    return texts;
 }
 
 inline QString indexState(const QWidget& window)

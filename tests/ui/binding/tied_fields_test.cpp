@@ -1,11 +1,10 @@
-#include "../files/file_test_support.h"
 #include "field_boxes.h"
+#include "scripts_folder_fixture.h"
 #include "core/items/item_script.h"
 #include "ui/items/item_fields_page.h"
 #include "window_test_main.h"
 
 #include <QComboBox>
-#include <QLabel>
 
 #include <map>
 
@@ -14,7 +13,6 @@ using namespace defwright::test;
 
 namespace {
 
-const QString kItemPane = QStringLiteral("txtEdit");
 const QString kName = QStringLiteral("txtBasic(0)");
 const QString kValue = QStringLiteral("txtBasic(8)");
 
@@ -63,12 +61,6 @@ void inPane(const MainWindow& window, Qt::Key key, int times = 1)
 {
     for (int i = 0; i < times; ++i)
         QTest::keyClick(itemPane(window), key, Qt::ControlModifier);
-}
-
-QString tieShown(const MainWindow& window)
-{
-    const QLabel* label = control<QLabel>(window, QStringLiteral("lblStatusFields"));
-    return label->isVisible() ? label->text() : QString();
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "../files/file_test_support.h"
+#include "../scripts_folder_fixture.h"
 #include "core/items/item_layout.h"
 #include "core/npcs/npc_layout.h"
 #include "core/script/ascii_case.h"
@@ -91,10 +91,7 @@ void TiedSamplesTest::everyRealDefinitionTakesANameWithoutLosingAByte()
         showPage(window, 0);
         typeIntoEveryName(window, itemPane, itemLayout().kind, control<QLineEdit>(window, "txtBasic(0)"), path, items);
         trigger(window, QStringLiteral("mnuClose")); // a file is one document, in one pane at a time
-        ModalAnswers answers;
-        answers.then(chooseFile(path));
-        trigger(window, QStringLiteral("mnuOpenNpc"));
-        QVERIFY(answeredAll(answers));
+        openNpcScript(window, path);
         showPage(window, 2);
         typeIntoEveryName(window, npcPane, npcLayout().kind, control<QLineEdit>(window, "txtnBasic(1)"), path, npcs);
         QVERIFY(!QTest::currentTestFailed());

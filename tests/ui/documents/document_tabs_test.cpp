@@ -3,25 +3,12 @@
 #include "ui/items/item_fields_page.h"
 #include "window_test_main.h"
 
-#include <QTabBar>
-
 using namespace defwright;
 using namespace defwright::test;
 
 namespace {
 
-QTabBar* itemTabs(const MainWindow& window)
-{
-    return control<QTabBar>(window, QStringLiteral("tabItemScripts"));
-}
-
-QStringList tabTexts(const QTabBar* tabs)
-{
-    QStringList texts;
-    for (int i = 0; i < tabs->count(); ++i)
-        texts << tabs->tabText(i);
-    return texts;
-}
+const QString kItemTabs = QStringLiteral("tabItemScripts");
 
 QWidget* closeButton(const QTabBar* tabs, int index)
 {
@@ -56,25 +43,25 @@ void DocumentTabsTest::theFormsScriptIsFirstAndNeverClosed()
     const ScriptsFolder folder;
     MainWindow window;
     QVERIFY(showActive(window));
-    QTabBar* tabs = itemTabs(window);
-    QCOMPARE(tabTexts(tabs), QStringList{"Item Fields"});
+    auto* tabs = control<QTabBar>(window, kItemTabs);
+    QCOMPARE(tabTexts(window, kItemTabs), QStringList{"Item Fields"});
     QCOMPARE(closeButton(tabs, 0), nullptr);
     QCOMPARE(tabs->accessibleName(), "Item scripts");
     window.openItemScript(folder.lights());
     window.openItemScript(folder.events());
     QTest::keyClicks(caretToLine(window, kItemPane, 1), "x");
-    QTRY_COMPARE(tabTexts(tabs), (QStringList{"Item Fields", "lights.scp", "events.scp*"}));
+    QTRY_COMPARE(tabTexts(window, kItemTabs), (QStringList{"Item Fields", "lights.scp", "events.scp*"}));
     QCOMPARE(tabs->tabToolTip(1), QDir::toNativeSeparators(folder.lights()));
     QCOMPARE(tabs->accessibleTabName(2), "events.scp, modified");
     QVERIFY(closeButton(tabs, 1) != nullptr);
 
     tabs->moveTab(2, 0);
     clickTab(tabs, 0);
-    QTRY_COMPARE(tabTexts(tabs), (QStringList{"Item Fields", "events.scp*", "lights.scp"}));
+    QTRY_COMPARE(tabTexts(window, kItemTabs), (QStringList{"Item Fields", "events.scp*", "lights.scp"}));
     clickTab(tabs, 2);
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.lights());
     clickTab(tabs, 2, Qt::MiddleButton);
-    QCOMPARE(tabTexts(tabs), (QStringList{"Item Fields", "events.scp*"}));
+    QCOMPARE(tabTexts(window, kItemTabs), (QStringList{"Item Fields", "events.scp*"}));
     QCOMPARE(paneDocument(window, kItemPane)->filePath(), folder.events());
     trigger(window, "mnuPreviousDocument");
     QVERIFY(paneDocument(window, kItemPane)->isFormScript());
@@ -110,7 +97,7 @@ void DocumentTabsTest::closingAsksBeforeDroppingChanges()
     ShownBox asked;
     ModalAnswers answers;
     answers.then(press(QMessageBox::StandardButton(answer), &asked));
-    QTabBar* tabs = itemTabs(window);
+    auto* tabs = control<QTabBar>(window, kItemTabs);
     QMetaObject::invokeMethod(closeButton(tabs, 1), "click");
 
     QVERIFY(answeredAll(answers));
@@ -135,11 +122,8 @@ void DocumentTabsTest::aFileIsOneDocumentInEitherPane()
     window.openItemScript(folder.lights());
 
     QString offered;
-    ShownBox refused;
-    ModalAnswers answers;
-    answers.then(chooseFile(folder.horses(), &offered)).then(press(QMessageBox::Ok, &refused));
-    trigger(window, "mnuSaveAs");
-    QVERIFY(answeredAll(answers));
+    const ShownBox refused = endingBox([&window] { trigger(window, "mnuSaveAs"); },
+                                       {chooseFile(folder.horses(), &offered)});
     QCOMPARE(offered, folder.lights());
     QCOMPARE(refused.text, "Could not save " + QDir::toNativeSeparators(folder.horses())
                                + "\n\nThe file is open in another tab. Close it there first, or save under "

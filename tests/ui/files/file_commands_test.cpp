@@ -186,10 +186,7 @@ void FileCommandsTest::theLastEightFilesAreListedAndReopened()
     QCOMPARE(window.windowTitle(), "File : " + QDir::toNativeSeparators(dir.filePath("f3.scp")));
 
     QVERIFY(QFile::remove(dir.filePath("f1.scp")));
-    ShownBox shown;
-    ModalAnswers answers;
-    answers.then(press(QMessageBox::Ok, &shown));
-    trigger(window, "mnuRecentFile(7)");
+    const ShownBox shown = endingBox([&window] { trigger(window, "mnuRecentFile(7)"); });
     QCOMPARE(shown.text, "Could not open " + QDir::toNativeSeparators(dir.filePath("f1.scp"))
                              + "\n\nThe file is no longer there; it was taken off the recent files.");
     QCOMPARE(recentEntries(window).mid(6), (QStringList{"&7 f2.scp", "-", "Clear List"}));

@@ -18,20 +18,6 @@ namespace {
 
 using Save = std::function<ShownBox()>; // a command that ends in a message box
 
-// Runs `command`, answering `before` and then OK to the box it ends with, which it returns.
-ShownBox endingBox(const std::function<void()>& command, const QList<ModalAnswers::Answer>& before = {})
-{
-    ShownBox shown;
-    ModalAnswers answers;
-    for (const ModalAnswers::Answer& answer : before)
-        answers.then(answer);
-    answers.then(press(QMessageBox::Ok, &shown));
-    command();
-    if (!answeredAll(answers))
-        shown.text = "unexpected dialogs: " + answers.unexpected().join(u',');
-    return shown;
-}
-
 #ifdef Q_OS_UNIX
 // Root writes into any folder whatever its permission bits, so root runs
 // `save` as the user "nobody" (the group first, or root's group bits apply).

@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 namespace defwright::test {
 
 /// Types the path into the script file dialog's name box and presses Open or
@@ -67,6 +69,21 @@ inline void trigger(const QWidget& window, const QString& action)
 inline bool answeredAll(const ModalAnswers& answers)
 {
     return answers.unused() == 0 && answers.unexpected().isEmpty();
+}
+
+/// Runs `command`, answering `before` and then OK to the box it ends with, which it returns;
+/// a dialog left unanswered or unexpected shows in the text.
+inline ShownBox endingBox(const std::function<void()>& command, const QList<ModalAnswers::Answer>& before = {})
+{
+    ShownBox shown;
+    ModalAnswers answers;
+    for (const ModalAnswers::Answer& answer : before)
+        answers.then(answer);
+    answers.then(press(QMessageBox::Ok, &shown));
+    command();
+    if (!answeredAll(answers))
+        shown.text = "unexpected dialogs: " + answers.unexpected().join(u',');
+    return shown;
 }
 
 } // namespace defwright::test

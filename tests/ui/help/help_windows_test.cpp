@@ -4,6 +4,7 @@
 #include "window_test_main.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -26,6 +27,29 @@ QList<QRect> childGeometries(const QWidget& window)
     return geometries;
 }
 
+void leftClick(QWidget& window, QPoint point)
+{
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, point);
+}
+
+// Clicks each text and the logo, then types a few keys, and names the first of
+// them that closed the splash; empty if none did.
+QString firstToClose(QWidget& splash)
+{
+    for (const char* name : {"imgLogo", "Label1", "Label2", "Label3", "Label4", "Label5"}) {
+        const auto* label = splash.findChild<QWidget*>(QString::fromLatin1(name));
+        leftClick(splash, label ? label->mapTo(&splash, label->rect().center()) : QPoint());
+        if (!splash.isVisible())
+            return QString::fromLatin1(name);
+    }
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_A, Qt::Key_Space}) {
+        QTest::keyClick(splash.windowHandle(), key);
+        if (!splash.isVisible())
+            return QKeySequence(key).toString();
+    }
+    return {};
+}
+
 } // namespace
 
 class HelpWindowsTest : public QObject {
@@ -34,6 +58,8 @@ class HelpWindowsTest : public QObject {
 private slots:
     void eachEntryOpensItsWindowAfresh_data();
     void eachEntryOpensItsWindowAfresh();
+    void onlyAClickOnFrameOrMarginEndsTheSplash_data();
+    void onlyAClickOnFrameOrMarginEndsTheSplash();
 };
 
 void HelpWindowsTest::eachEntryOpensItsWindowAfresh_data()
@@ -65,7 +91,7 @@ void HelpWindowsTest::eachEntryOpensItsWindowAfresh()
         QCOMPARE(help.objectName(), window);
         QVERIFY(help.parentWidget() == &main && bearsProgramIcon(help));
         const QPoint secondTab = tabs->mapTo(&main, tabs->tabRect(1).center());
-        QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {}, secondTab);
+        leftClick(main, secondTab);
         QTest::keyClick(main.windowHandle(), Qt::Key_N, Qt::ControlModifier);
         const QList<QRect> before = childGeometries(help);
         help.resize(help.size() + QSize(200, 150));
@@ -82,6 +108,43 @@ void HelpWindowsTest::eachEntryOpensItsWindowAfresh()
     QCOMPARE(newTriggered.count(), 0);
     QCOMPARE(closed[0], escapeCloses);
     QVERIFY(closed[1]);
+}
+
+void HelpWindowsTest::onlyAClickOnFrameOrMarginEndsTheSplash_data()
+{
+    QTest::addColumn<bool>("onFrame");
+    QTest::newRow("frame") << true;
+    QTest::newRow("margin") << false;
+}
+
+// The main window shows once the splash is gone. The empty point is just inside
+// the frame's top right corner, where no text reaches, or halfway down the
+// margin left of the frame.
+void HelpWindowsTest::onlyAClickOnFrameOrMarginEndsTheSplash()
+{
+    QFETCH(bool, onFrame);
+    MainWindow window;
+    bool mainWindowHidden = false;
+    QString closedEarly;
+    bool clickClosed = false;
+    QVERIFY(driveModalWindow([&] { window.Form_Load(); window.show(); }, [&](QWidget& splash) {
+        QCOMPARE(splash.objectName(), QStringLiteral("frmSplash"));
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        QVERIFY(!splash.findChild<QLabel*>(QStringLiteral("imgLogo"))->pixmap().isNull());
+        mainWindowHidden = !window.isVisible();
+        closedEarly = firstToClose(splash);
+        const QRect frame = splash.findChild<QWidget*>(QStringLiteral("Frame1"))->geometry();
+        const QPoint margin(frame.left() / 2, frame.center().y());
+        const QPoint point = onFrame ? frame.topRight() + QPoint(-8, 8) : margin;
+        const QWidget* target = splash.childAt(point);
+        QCOMPARE(target ? target->objectName() : QString(), onFrame ? "Frame1" : "");
+        leftClick(splash, point);
+        clickClosed = !splash.isVisible();
+    }));
+    QVERIFY(mainWindowHidden);
+    QVERIFY2(closedEarly.isEmpty(), qPrintable(QStringLiteral("closed by ") + closedEarly));
+    QVERIFY(clickClosed);
+    QVERIFY(window.isVisible());
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(HelpWindowsTest)

@@ -1,6 +1,6 @@
 #include "core/items/item_script.h"
 #include "field_typing.h"
-#include "window_probe.h"
+#include "scripts_folder_fixture.h"
 #include "window_test_main.h"
 #include "worked_examples.h"
 
@@ -11,8 +11,6 @@ using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-const QString kItemPane = QStringLiteral("txtEdit");
 
 QString basicBox(int index)
 {

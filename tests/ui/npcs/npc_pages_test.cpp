@@ -1,6 +1,6 @@
 #include "core/npcs/npc_script.h"
 #include "field_typing.h"
-#include "window_probe.h"
+#include "scripts_folder_fixture.h"
 #include "window_test_main.h"
 #include "worked_examples.h"
 
@@ -11,8 +11,6 @@ using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-const QString kNpcPane = QStringLiteral("txtnEdit");
 
 // Which of the basic frame, the create frame, "@Create" and "Basic NPC Defs" show.
 QString shown(const QWidget& window)

@@ -25,8 +25,6 @@ inline std::string longScript(std::size_t bytes)
     return script;
 }
 
-inline constexpr std::size_t kTenMiB = 10 * 1024 * 1024;
-
 // The item pane of a shown window, holding `script`, with the focus and the caret at its end.
 inline ScriptPane* itemPane(MainWindow& window, const std::string& script = {})
 {
@@ -46,7 +44,7 @@ inline void shortAndLongScripts()
 {
     QTest::addColumn<qsizetype>("bytes");
     QTest::newRow("short") << qsizetype(0);
-    QTest::newRow("10 MiB") << qsizetype(kTenMiB);
+    QTest::newRow("10 MiB") << qsizetype(10 * 1024 * 1024);
 }
 
 // The item pane as itemPane() gives it, holding the row's script and then `tail`.

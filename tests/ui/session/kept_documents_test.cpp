@@ -2,28 +2,10 @@
 #include "session_support.h"
 #include "window_test_main.h"
 
-#include <QLabel>
-#include <QTabBar>
-
 using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-QString tieShown(const MainWindow& window)
-{
-    const auto* label = control<QLabel>(window, QStringLiteral("lblStatusFields"));
-    return label->isVisible() ? label->text() : QString();
-}
-
-QStringList tabTexts(const MainWindow& window, const QString& name)
-{
-    QStringList texts;
-    const auto* tabs = control<QTabBar>(window, name);
-    for (int i = 0; i < tabs->count(); ++i)
-        texts << tabs->tabText(i);
-    return texts;
-}
 
 std::string keptField(const std::string& name)
 {

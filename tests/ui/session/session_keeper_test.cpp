@@ -247,11 +247,7 @@ void SessionKeeperTest::workIsKeptAsItChangesAndAFailureIsTold()
     QVERIFY(QFile::remove(SessionStore::defaultPath()) && QDir().mkpath(SessionStore::defaultPath() + "/in the way"));
     QTest::keyClicks(control(*window, "txtidef"), " and shield");
     QTRY_VERIFY(statusMessage(*window).startsWith("The unsaved work cannot be kept in case Defwright ends unexpectedly: "));
-    ShownBox told;
-    ModalAnswers answers;
-    answers.then(press(QMessageBox::Ok, &told));
-    end(*window, Ending::Exit);
-    QVERIFY(answeredAll(answers));
+    const ShownBox told = endingBox([&window] { end(*window, Ending::Exit); });
     QVERIFY2(told.text.startsWith("The unsaved work could not be kept for the next start in "), qPrintable(told.text));
     QCOMPARE(told.icon, QMessageBox::Warning);
 }

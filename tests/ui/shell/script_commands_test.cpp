@@ -2,7 +2,7 @@
 #include "core/npcs/npc_script.h"
 #include "ui/items/item_fields_page.h"
 #include "ui/npcs/npc_fields_page.h"
-#include "window_probe.h"
+#include "scripts_folder_fixture.h"
 #include "window_test_main.h"
 #include "worked_examples.h"
 
@@ -12,9 +12,6 @@ using namespace defwright;
 using namespace defwright::test;
 
 namespace {
-
-const QString kItemPane = QStringLiteral("txtEdit");
-const QString kNpcPane = QStringLiteral("txtnEdit");
 
 // Shows the pane's page, puts the script into the pane and the caret on the line (from 0).
 QWidget* caretInScript(MainWindow& window, const QString& pane, const std::string& script, int line)
@@ -96,11 +93,9 @@ void ScriptCommandsTest::aCaretInNoDefinitionOfTheKindIsTold()
     for (const auto& [paneName, script, told] : cases) {
         MainWindow window;
         QVERIFY(showActive(window));
-        ShownBox shown;
-        ModalAnswers answers;
-        answers.then(press(QMessageBox::Ok, &shown));
-        QTest::keyClick(caretInScript(window, paneName, script, 6), Qt::Key_R, Qt::ControlModifier);
-        QCOMPARE(answers.unused(), std::size_t(0));
+        const ShownBox shown = endingBox([&, &paneName = paneName, &script = script] {
+            QTest::keyClick(caretInScript(window, paneName, script, 6), Qt::Key_R, Qt::ControlModifier);
+        });
         QVERIFY2(shown.text.contains(told), qPrintable(shown.text));
         QCOMPARE(shown.title, QStringLiteral("Defwright"));
         QCOMPARE(paneText(window, paneName), qt(script));

@@ -46,10 +46,13 @@ QAction* fitScript(const MainWindow& window)
     return control<QAction>(window, QStringLiteral("mnuFitScript"));
 }
 
-int zoomOf(const MainWindow& window, const char* pane)
+// The zoom of the item pane and of the NPC pane, which always go together.
+std::pair<int, int> zooms(const MainWindow& window)
 {
-    const auto* editor = control<ScriptPane>(window, QString::fromLatin1(pane));
-    return static_cast<int>(editor->SendScintilla(ScriptPane::SCI_GETZOOM));
+    const auto zoom = [&window](const char* pane) {
+        return static_cast<int>(control<ScriptPane>(window, pane)->SendScintilla(ScriptPane::SCI_GETZOOM));
+    };
+    return {zoom("txtEdit"), zoom("txtnEdit")};
 }
 
 const QSize kDesignClient(620, 523);
@@ -134,18 +137,16 @@ void ViewCommandsTest::zoomKeysSizeBothPanesFromAnywhere()
     name->setFocus();
     QTest::keyClick(name, Qt::Key_Plus, Qt::ControlModifier);
     QTest::keyClick(name, Qt::Key_Equal, Qt::ControlModifier);
-    QCOMPARE(zoomOf(window, "txtEdit"), 2);
-    QCOMPARE(zoomOf(window, "txtnEdit"), 2);
+    QCOMPARE(zooms(window), std::pair(2, 2));
     QVERIFY(pane->marginWidth(0) > numbers);
     QCOMPARE(name->text(), QString());
 
     showPage(window, 1);
     pane->setFocus();
     QTest::keyClick(pane, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(zoomOf(window, "txtnEdit"), 1);
+    QCOMPARE(zooms(window), std::pair(1, 1));
     QTest::keyClick(pane, Qt::Key_0, Qt::ControlModifier);
-    QCOMPARE(zoomOf(window, "txtEdit"), 0);
-    QCOMPARE(zoomOf(window, "txtnEdit"), 0);
+    QCOMPARE(zooms(window), std::pair(0, 0));
     QCOMPARE(pane->marginWidth(0), numbers);
     QCOMPARE(pane->script(), QString());
 
@@ -155,13 +156,13 @@ void ViewCommandsTest::zoomKeysSizeBothPanesFromAnywhere()
     QWheelEvent wheel(inside, other->viewport()->mapToGlobal(inside), {}, {0, 120}, Qt::NoButton, Qt::ControlModifier,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(other->viewport(), &wheel);
-    QCOMPARE(zoomOf(window, "txtEdit"), 1);
+    QCOMPARE(zooms(window), std::pair(1, 1));
     for (int press = 0; press < 40; ++press)
         QTest::keyClick(pane, Qt::Key_Plus, Qt::ControlModifier);
-    QCOMPARE(zoomOf(window, "txtnEdit"), 20);
+    QCOMPARE(zooms(window), std::pair(20, 20));
     for (int press = 0; press < 40; ++press)
         QTest::keyClick(pane, Qt::Key_Minus, Qt::ControlModifier);
-    QCOMPARE(zoomOf(window, "txtEdit"), -10);
+    QCOMPARE(zooms(window), std::pair(-10, -10));
 }
 
 // The next window opens with Fit Script to Window and the zoom as they were
@@ -176,14 +177,14 @@ void ViewCommandsTest::bothChoicesOutliveTheWindow()
     }
     MainWindow window;
     QVERIFY(fitScript(window)->isChecked());
-    QCOMPARE(zoomOf(window, "txtnEdit"), 2);
+    QCOMPARE(zooms(window), std::pair(2, 2));
     window.resize(window.size() + QSize(100, 50));
     QVERIFY(showActive(window));
     QTRY_COMPARE(placeOf(window, "txtEdit").width(), 401 + 100);
 
     QSettings().setValue(QStringLiteral("view/zoom"), 99);
     const MainWindow another;
-    QCOMPARE(zoomOf(another, "txtEdit"), 20);
+    QCOMPARE(zooms(another), std::pair(20, 20));
 }
 
 DEFWRIGHT_WINDOW_TEST_MAIN(ViewCommandsTest)

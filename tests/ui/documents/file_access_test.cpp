@@ -1,5 +1,6 @@
 #include "../files/file_test_support.h"
 #include "ui/documents/bounded_file_read.h"
+#include "ui/documents/staged_files.h"
 #include "window_test_main.h"
 
 #include <QDeadlineTimer>
@@ -46,18 +47,19 @@ constexpr qint64 kCountingSlack = 64 * 1024;
 
 } // namespace
 
-class BoundedFileReadTest : public QObject {
+class FileAccessTest : public QObject {
     Q_OBJECT
 
 private slots:
     void theLimitCountsWhatIsRead();
     void aPipeInTheFilesPlaceNeverHoldsTheRead();
     void aFileGrowingWhileReadNeverGivesMoreThanTheLimit();
+    void aFileThatCannotBePutInPlaceTakesBackThoseBefore();
 };
 
 // At the limit a file is read; one byte over, refused. Files that say they
 // hold nothing are read all the same, to the limit and no further.
-void BoundedFileReadTest::theLimitCountsWhatIsRead()
+void FileAccessTest::theLimitCountsWhatIsRead()
 {
     QTemporaryDir dir;
     writeFile(dir.filePath("at"), QByteArray(kLimit, 'x'));
@@ -82,7 +84,7 @@ void BoundedFileReadTest::theLimitCountsWhatIsRead()
 // one can take the file's place between any two steps of Open: here a pipe and
 // the file swap places over and over while the file is read. Each read gives
 // the file or refuses the pipe; one that waits is let go by a writer.
-void BoundedFileReadTest::aPipeInTheFilesPlaceNeverHoldsTheRead()
+void FileAccessTest::aPipeInTheFilesPlaceNeverHoldsTheRead()
 {
 #ifdef Q_OS_LINUX
     QTemporaryDir dir;
@@ -128,7 +130,7 @@ void BoundedFileReadTest::aPipeInTheFilesPlaceNeverHoldsTheRead()
 // limit. However the two interleave, the read gives the file as it was at some
 // moment, within the limit, or refuses it, having read one byte past the limit
 // at most.
-void BoundedFileReadTest::aFileGrowingWhileReadNeverGivesMoreThanTheLimit()
+void FileAccessTest::aFileGrowingWhileReadNeverGivesMoreThanTheLimit()
 {
 #ifdef Q_OS_LINUX
     constexpr qint64 kLarger = 16 * kLimit;
@@ -156,5 +158,41 @@ void BoundedFileReadTest::aFileGrowingWhileReadNeverGivesMoreThanTheLimit()
 #endif
 }
 
-DEFWRIGHT_WINDOW_TEST_MAIN(BoundedFileReadTest)
-#include "bounded_file_read_test.moc"
+// The second file cannot take its place (a folder stands there now): the
+// first, put in place already, gets its old bytes back. Put in place, a file
+// behind a link is written and the link kept, with the file's permissions.
+void FileAccessTest::aFileThatCannotBePutInPlaceTakesBackThoseBefore()
+{
+    QTemporaryDir dir;
+    const QString first = dir.filePath("first.scp");
+    const QString second = dir.filePath("second.scp");
+    writeFile(first, "first old\r\n");
+    writeFile(second, "second old\n");
+    {
+        StagedFiles staged;
+        QVERIFY(staged.stage(first, "first new\r\n", "first old\r\n").isEmpty());
+        QVERIFY(staged.stage(second, "second new\n", "second old\n").isEmpty());
+        QVERIFY(QFile::remove(second) && QDir().mkpath(second + "/inside"));
+        const QString error = staged.commit();
+        QVERIFY2(error.startsWith("Could not write " + QDir::toNativeSeparators(second) + ": "), qPrintable(error));
+        QCOMPARE(contents(first), "first old\r\n");
+    }
+    QCOMPARE(entries(dir.path()), (QStringList{"first.scp", "second.scp"}));
+#ifdef Q_OS_UNIX
+    const QString link = dir.filePath("link.scp");
+    QVERIFY(QFile::link(first, link));
+    const QFile::Permissions bits = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                    | QFile::ReadGroup;
+    QVERIFY(QFile::setPermissions(first, bits));
+    StagedFiles staged;
+    QVERIFY(staged.stage(link, "through the link\n", "first old\r\n").isEmpty());
+    QVERIFY(staged.commit().isEmpty());
+    QCOMPARE(QFileInfo(link).symLinkTarget(), first);
+    QCOMPARE(contents(first), "through the link\n");
+    QCOMPARE(QFile::permissions(first), bits);
+    QCOMPARE(entries(dir.path()), (QStringList{"first.scp", "link.scp", "second.scp"}));
+#endif
+}
+
+DEFWRIGHT_WINDOW_TEST_MAIN(FileAccessTest)
+#include "file_access_test.moc"
