@@ -22,8 +22,12 @@ TextSpan triggerNameOf(std::string_view text, const ScriptLine& line)
 LinePlace LinePlacer::place(std::string_view text, const ScriptLine& line)
 {
     if (line.kind == LineKind::Header) {
-        kindWord_ = headerWords(line.key.of(text)).kind;
-        kind_ = sectionKind(line.key.of(text));
+        // A script writes the same kind again and again: its row is looked up once.
+        const HeaderWords words = headerWords(line.key.of(text));
+        if (!inSection_ || words.kind != kindWord_ || words.part != partWord_)
+            kind_ = sectionKind(line.key.of(text));
+        kindWord_ = words.kind;
+        partWord_ = words.part;
         inSection_ = true;
         triggered_ = false;
         place_ = LinePlace::Header;

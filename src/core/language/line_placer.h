@@ -48,6 +48,7 @@ private:
     LinePlace place_ = LinePlace::Outside;
     std::optional<SectionKind> kind_;
     std::string_view kindWord_;
+    std::string_view partWord_;
     bool inSection_ = false;
     bool triggered_ = false; // an ON= line came in this section
 };
