@@ -83,8 +83,10 @@ private:
         if (!summarized && !gathered)
             return true;
         const ScriptLine line = scriptLineAt(text_, start, end);
-        if (gathered)
-            vocabulary_.read(text_, line, placer_.place(text_, line), placer_);
+        if (gathered) {
+            placer_.place(text_, line);
+            vocabulary_.read(text_, line, placer_);
+        }
         return !summarized || read(line);
     }
 

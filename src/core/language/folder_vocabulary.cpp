@@ -47,7 +47,7 @@ void addScriptVocabulary(FolderVocabulary& vocabulary, std::string_view text)
     VocabularyGatherer gatherer(vocabulary);
     ScriptWalk walk(text);
     while (walk.nextPassingOverPlainLines())
-        gatherer.read(text, walk.line(), walk.place(), walk.placer());
+        gatherer.read(text, walk.line(), walk.placer());
     gatherer.finish();
 }
 

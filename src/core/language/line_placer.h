@@ -34,6 +34,9 @@ public:
     /// nor an ON= line. Placing it would change nothing, so it may be left out.
     [[nodiscard]] bool passesOver(char first) const;
 
+    /// The place of the line placed last; Outside before the first.
+    [[nodiscard]] LinePlace placed() const { return place_; }
+
     /// Whether the line placed last is [EOF], after which the server reads nothing.
     [[nodiscard]] bool atEnd() const;
 

@@ -1,5 +1,7 @@
 #include "core/language/script_walk.h"
 
+#include "core/script/text_lines.h"
+
 namespace defwright {
 
 ScriptWalk::ScriptWalk(std::string_view text, std::size_t start)
@@ -18,24 +20,22 @@ bool ScriptWalk::next()
     line_ = scriptLineAt(text_, next_);
     ended_ = line_.isLast();
     next_ = line_.next();
-    place_ = placer_.place(text_, line_);
+    placer_.place(text_, line_);
     return true;
 }
 
 bool ScriptWalk::nextPassingOverPlainLines()
 {
+    const TextLines lines(text_);
     while (!ended_ && !placer_.atEnd()) {
-        std::size_t at = next_;
-        while (at < text_.size() && isBlank(text_[at]))
-            ++at;
-        if (!placer_.passesOver(at < text_.size() ? text_[at] : '\0'))
+        std::size_t first = next_;
+        while (first < text_.size() && isBlank(text_[first]))
+            ++first;
+        if (!placer_.passesOver(first < text_.size() ? text_[first] : '\0'))
             break;
-        while (at < text_.size() && text_[at] != '\n' && text_[at] != '\r')
-            ++at;
-        if (at == text_.size())
-            ended_ = true;
-        else
-            next_ = at + (text_[at] == '\r' && at + 1 < text_.size() && text_[at + 1] == '\n' ? 2 : 1);
+        const std::size_t end = lines.lineEnd(first);
+        ended_ = end == text_.size();
+        next_ = lines.nextLineStart(end);
     }
     return next();
 }

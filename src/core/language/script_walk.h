@@ -24,7 +24,7 @@ public:
     bool nextPassingOverPlainLines();
 
     [[nodiscard]] const ScriptLine& line() const { return line_; }
-    [[nodiscard]] LinePlace place() const { return place_; }
+    [[nodiscard]] LinePlace place() const { return placer_.placed(); }
     /// The kind of the section the line stands in, or that a header opens; none outside or for an unknown kind.
     [[nodiscard]] const std::optional<SectionKind>& kind() const { return placer_.kind(); }
     /// The first word of the section's header, as written; empty outside.
@@ -36,7 +36,6 @@ private:
     std::size_t next_ = 0;
     bool ended_ = false;
     ScriptLine line_;
-    LinePlace place_ = LinePlace::Outside;
     LinePlacer placer_;
 };
 

@@ -21,8 +21,9 @@ VocabularyGatherer::VocabularyGatherer(FolderVocabulary& into)
 {
 }
 
-void VocabularyGatherer::read(std::string_view text, const ScriptLine& line, LinePlace place, const LinePlacer& placer)
+void VocabularyGatherer::read(std::string_view text, const ScriptLine& line, const LinePlacer& placer)
 {
+    const LinePlace place = placer.placed();
     if (place == LinePlace::Header) {
         countSection();
         kind_ = placer.kind() ? std::string(placer.kind()->name) : upperCase(placer.kindWord());

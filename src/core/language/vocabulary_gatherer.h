@@ -18,8 +18,8 @@ class VocabularyGatherer {
 public:
     explicit VocabularyGatherer(FolderVocabulary& into);
 
-    /// Reads a line of `text` that `placer` has just placed at `place`.
-    void read(std::string_view text, const ScriptLine& line, LinePlace place, const LinePlacer& placer);
+    /// Reads a line of `text` that `placer` has just placed.
+    void read(std::string_view text, const ScriptLine& line, const LinePlacer& placer);
 
     /// Counts the last section's uses.
     void finish();
