@@ -37,10 +37,10 @@ QLabel* label(const char* name, QWidget* parent)
 
 } // namespace
 
-DefinitionInspector::DefinitionInspector(FrontDocument* front, const ScriptsIndex* index, QWidget* parent)
+DefinitionInspector::DefinitionInspector(FrontDocument* front, const VocabularySource* vocabulary, QWidget* parent)
     : QDockWidget(tr("Definition Inspector"), parent)
     , front_(front)
-    , index_(index)
+    , vocabulary_(vocabulary)
     , view_(new InspectorView)
     , model_(new InspectorModel(this))
     , check_(new ProblemCheck(this))
@@ -76,6 +76,8 @@ DefinitionInspector::DefinitionInspector(FrontDocument* front, const ScriptsInde
             model_->showProblems(problems);
     });
     connect(front_, &FrontDocument::frontChanged, this, [this] { noteChange(nullptr, Change::Reread); });
+    // The folder's words change the problems alone: the rows, and a value being typed, stay.
+    connect(vocabulary_, &VocabularySource::changed, this, &DefinitionInspector::checkShown);
     for (const DocumentTabs* tabs : front_->panes())
         watch(tabs->pane());
 }
@@ -94,15 +96,9 @@ void DefinitionInspector::returnToPane()
     document->pane()->setFocus(Qt::ShortcutFocusReason);
 }
 
-// The folder's vocabulary is followed only once the inspector is first shown.
 void DefinitionInspector::showEvent(QShowEvent* event)
 {
     QDockWidget::showEvent(event);
-    if (vocabulary_ == nullptr && index_ != nullptr) {
-        vocabulary_ = new VocabularySource(index_, this);
-        // The folder's words change the problems alone: the rows, and a value being typed, stay.
-        connect(vocabulary_, &VocabularySource::changed, this, &DefinitionInspector::checkShown);
-    }
     noteChange(nullptr, Change::Reread);
 }
 
@@ -286,7 +282,7 @@ void DefinitionInspector::goToRow(int row)
 
 std::shared_ptr<const FolderVocabulary> DefinitionInspector::vocabulary() const
 {
-    return vocabulary_ != nullptr ? vocabulary_->vocabulary() : noVocabulary_;
+    return vocabulary_->vocabulary();
 }
 
 } // namespace defwright

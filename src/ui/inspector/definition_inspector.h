@@ -19,7 +19,6 @@ class InspectorModel;
 class InspectorView;
 class ProblemCheck;
 class ScriptPane;
-class ScriptsIndex;
 class VocabularySource;
 
 /// The definition inspector: every line of the definition that holds the
@@ -36,7 +35,7 @@ class DefinitionInspector : public QDockWidget {
     Q_OBJECT
 
 public:
-    DefinitionInspector(FrontDocument* front, const ScriptsIndex* index, QWidget* parent);
+    DefinitionInspector(FrontDocument* front, const VocabularySource* vocabulary, QWidget* parent);
 
     /// Gives the rows the focus.
     void focusRows();
@@ -66,9 +65,7 @@ private:
     [[nodiscard]] std::shared_ptr<const FolderVocabulary> vocabulary() const;
 
     FrontDocument* front_;
-    const ScriptsIndex* index_;
-    VocabularySource* vocabulary_ = nullptr; // made once shown, so a hidden inspector reads nothing
-    std::shared_ptr<const FolderVocabulary> noVocabulary_ = std::make_shared<const FolderVocabulary>();
+    const VocabularySource* vocabulary_;
     quint64 revision_ = 0; // counts the readings, so a check of an older one is let go
     QLabel* place_;
     InspectorView* view_;

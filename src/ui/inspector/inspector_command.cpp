@@ -18,11 +18,11 @@ constexpr int kWidthLetters = 56;
 
 } // namespace
 
-InspectorCommand::InspectorCommand(QMainWindow* window, FrontDocument* front, const ScriptsIndex* index,
+InspectorCommand::InspectorCommand(QMainWindow* window, FrontDocument* front, const VocabularySource* vocabulary,
                                    QMenu* scriptMenu)
     : QObject(window)
     , window_(window)
-    , inspector_(new DefinitionInspector(front, index, window))
+    , inspector_(new DefinitionInspector(front, vocabulary, window))
     , mnuDefinitionInspector_(new QAction(tr("Definition &Inspector"), this))
 {
     inspector_->hide();

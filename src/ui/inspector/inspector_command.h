@@ -13,7 +13,7 @@ namespace defwright {
 
 class DefinitionInspector;
 class FrontDocument;
-class ScriptsIndex;
+class VocabularySource;
 
 /// Script > Definition Inspector (F4): shows the inspector beside the pages
 /// and gives it the focus; from the inspector it hides it again, and while
@@ -25,7 +25,7 @@ class InspectorCommand : public QObject {
     Q_OBJECT
 
 public:
-    InspectorCommand(QMainWindow* window, FrontDocument* front, const ScriptsIndex* index, QMenu* scriptMenu);
+    InspectorCommand(QMainWindow* window, FrontDocument* front, const VocabularySource* vocabulary, QMenu* scriptMenu);
 
     [[nodiscard]] QList<QKeySequence> shortcuts() const;
     [[nodiscard]] DefinitionInspector* inspector() const { return inspector_; }

@@ -30,7 +30,7 @@ constexpr int kMessageTime = 20000;
 LanguageCommands::LanguageCommands(const Parts& parts)
     : QObject(parts.window)
     , parts_(parts)
-    , vocabulary_(new VocabularySource(parts.index, this))
+    , vocabulary_(parts.vocabulary)
     , info_(vocabulary_)
     , count_(new QLabel(parts.statusBar))
 {

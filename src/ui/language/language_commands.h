@@ -23,7 +23,6 @@ class FrontDocument;
 class PaneHover;
 class PaneProblems;
 class ScriptPane;
-class ScriptsIndex;
 class VocabularySource;
 struct TextEdit;
 
@@ -44,7 +43,7 @@ public:
         DocumentTabs* npc;
         QStatusBar* statusBar;
         QMenu* scriptMenu;
-        const ScriptsIndex* index;
+        const VocabularySource* vocabulary; ///< the folder's words, as the checks take them
     };
 
     explicit LanguageCommands(const Parts& parts);
@@ -73,7 +72,7 @@ private:
     void applyFix(ScriptPane* pane, const TextEdit& fix);
 
     Parts parts_;
-    VocabularySource* vocabulary_;
+    const VocabularySource* vocabulary_;
     LanguageInfo info_;
     std::array<Pane, 2> panes_;
     QPointer<QLabel> count_; // the status bar goes first when the window does

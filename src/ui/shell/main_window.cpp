@@ -22,6 +22,7 @@
 #include "ui/binding/field_typing_undo.h"
 #include "ui/folder/folder_commands.h"
 #include "ui/help/help_commands.h"
+#include "ui/index/vocabulary_source.h"
 #include "ui/language/language_commands.h"
 #include "ui/inspector/inspector_command.h"
 #include "ui/shell/menu_shortcut_filter.h"
@@ -78,9 +79,11 @@ MainWindow::MainWindow(QWidget* parent)
     createMenus();
     folderCommands_ = new FolderCommands({this, front_, itemDocuments_, npcDocuments_, fileCommands_, statusBar_},
                                          scriptCommands_->menu());
+    // The panes' checks and the inspector take the folder's words from one source.
+    const auto* vocabulary = new VocabularySource(folderCommands_->scriptsIndex(), this);
     languageCommands_ = new LanguageCommands({this, front_, itemDocuments_, npcDocuments_, statusBar_,
-                                              scriptCommands_->menu(), folderCommands_->scriptsIndex()});
-    inspectorCommand_ = new InspectorCommand(this, front_, folderCommands_->scriptsIndex(), scriptCommands_->menu());
+                                              scriptCommands_->menu(), vocabulary});
+    inspectorCommand_ = new InspectorCommand(this, front_, vocabulary, scriptCommands_->menu());
     new TableCommands({this, folderCommands_->scriptsIndex(), folderCommands_->folderEdits(), front_,
                        [this](const QString& file, int line) { folderCommands_->openPlace(file, line); }},
                       scriptCommands_->menu());
